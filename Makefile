@@ -1,0 +1,60 @@
+# Entry points: `make test` and `make demo`. Both install missing Debian packages first.
+BUILD      ?= build
+BUILD_ASAN ?= build-asan
+BUILD_FUZZ ?= build-fuzz
+JOBS       ?= $(shell nproc)
+FUZZ_SECONDS ?= 20
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build test demo bench test-sanitize fuzz-short screenshots clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+
+configure: deps $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+demo: build
+	$(BUILD)/apps/demo/qorvexctl_demo
+
+screenshots: build
+	$(BUILD)/apps/demo/qorvexctl_demo --screenshots docs/screenshots
+
+bench: build
+	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b" --benchmark_min_time=0.2; done
+
+test-sanitize: deps
+	cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQORVEXCTL_SANITIZE=ON \
+	      -DQORVEXCTL_BENCH=OFF -DQORVEXCTL_SDL=OFF
+	cmake --build $(BUILD_ASAN) -j $(JOBS)
+	cd $(BUILD_ASAN) && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j $(JOBS)
+
+# Builds every fuzz target with clang and libFuzzer and runs each for FUZZ_SECONDS.
+fuzz-short: deps
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	      -DQORVEXCTL_FUZZ=ON -DQORVEXCTL_SANITIZE=ON -DQORVEXCTL_TESTS=OFF -DQORVEXCTL_BENCH=OFF \
+	      -DQORVEXCTL_SDL=OFF
+	cmake --build $(BUILD_FUZZ) -j $(JOBS)
+	@for f in $(BUILD_FUZZ)/fuzz/fuzz_*; do \
+	  [ -x "$$f" ] || continue; name=$$(basename $$f); \
+	  mkdir -p $(BUILD_FUZZ)/corpus/$$name; \
+	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
+	  seeds=""; [ -d fuzz/corpus/$$name ] && seeds=fuzz/corpus/$$name; \
+	  $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 \
+	      $(BUILD_FUZZ)/corpus/$$name $$seeds > $(BUILD_FUZZ)/$$name.log 2>&1 \
+	      || { tail -n 40 $(BUILD_FUZZ)/$$name.log; exit 1; }; \
+	  tail -n 3 $(BUILD_FUZZ)/$$name.log; \
+	done
+
+clean:
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)

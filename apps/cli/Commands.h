@@ -1,0 +1,19 @@
+#pragma once
+// The command groups of the `qorvexctl` program. Each takes the arguments after its own name
+// and returns the process exit code.
+
+#include <string>
+#include <vector>
+
+namespace qorvexctl::cli {
+
+using Arguments = std::vector<std::string>;
+
+struct Command {
+  const char* name;     // the first word on the command line
+  const char* summary;  // one line for --help
+  const char* usage;    // the full usage text of the group
+  int (*run)(const Arguments& args);
+};
+
+}  // namespace qorvexctl::cli

@@ -1,0 +1,52 @@
+# qorvexctl_add_test(<name> <sources...>)
+# One GoogleTest program per subsystem, linked with the library; every TEST becomes a CTest
+# test (discovered when ctest runs, so sanitizer builds do not run binaries at build time).
+function(qorvexctl_add_test name)
+  if(NOT QORVEXCTL_TESTS)
+    return()
+  endif()
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE qorvexctl qorvexctl_testsupport GTest::gtest GTest::gmock GTest::gtest_main)
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    PROPERTIES ENVIRONMENT "QORVEXCTL_TESTDATA=${CMAKE_SOURCE_DIR}/../shared/testdata;QORVEXCTL_LOCALE=")
+endfunction()
+
+# qorvexctl_add_bench(<name> <sources...>)
+function(qorvexctl_add_bench name)
+  find_package(benchmark REQUIRED)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE qorvexctl benchmark::benchmark benchmark::benchmark_main)
+endfunction()
+
+# qorvexctl_add_fuzzer(<name> <source>)
+# With QORVEXCTL_FUZZ (clang) a libFuzzer binary; otherwise a replay program that feeds every
+# file of the corpus folder through the target under CTest, so the corpus is checked everywhere.
+function(qorvexctl_add_fuzzer name source corpus_dir)
+  add_executable(${name} ${source})
+  target_link_libraries(${name} PRIVATE qorvexctl)
+  if(QORVEXCTL_FUZZ)
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  else()
+    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/fuzz/replay_main.cpp)
+    if(QORVEXCTL_TESTS)
+      add_test(NAME ${name}_replay COMMAND ${name} ${corpus_dir})
+    endif()
+  endif()
+endfunction()
+
+# qorvexctl_embed_resource(<target> <symbol> <file>)
+# Compiles <file> into <target> as `extern const unsigned char <symbol>[]` and
+# `extern const std::size_t <symbol>_size`, declared in qorvexctl/base/Resource.h style headers.
+function(qorvexctl_embed_resource target symbol file)
+  set(out ${CMAKE_CURRENT_BINARY_DIR}/embedded_${symbol}.cpp)
+  add_custom_command(
+    OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -DINPUT=${file} -DOUTPUT=${out} -DSYMBOL=${symbol}
+            -P ${PROJECT_SOURCE_DIR}/cmake/EmbedFile.cmake
+    DEPENDS ${file} ${PROJECT_SOURCE_DIR}/cmake/EmbedFile.cmake
+    VERBATIM)
+  target_sources(${target} PRIVATE ${out})
+endfunction()
