@@ -66,23 +66,23 @@ struct CaseBlock {
 };
 
 constexpr std::array<CaseBlock, 17> kCaseBlocks = {{
-    {0x41, 0x5A, 32, false},     // A..Z
-    {0xC0, 0xD6, 32, false},     // À..Ö
-    {0xD8, 0xDE, 32, false},     // Ø..Þ
-    {0x100, 0x12F, 1, true},     // Ā..į
-    {0x132, 0x137, 1, true},     // Ĳ..ķ
-    {0x139, 0x148, 1, true},     // Ĺ..ň
-    {0x14A, 0x177, 1, true},     // Ŋ..ŷ
-    {0x178, 0x178, -121, false}, // Ÿ -> ÿ
-    {0x179, 0x17E, 1, true},     // Ź..ž
-    {0x386, 0x386, 38, false},   // Ά
-    {0x388, 0x38A, 37, false},   // Έ..Ί
-    {0x38C, 0x38C, 64, false},   // Ό
-    {0x38E, 0x38F, 63, false},   // Ύ..Ώ
-    {0x391, 0x3A1, 32, false},   // Α..Ρ
-    {0x3A3, 0x3AB, 32, false},   // Σ..Ϋ
-    {0x400, 0x40F, 80, false},   // Ѐ..Џ
-    {0x410, 0x42F, 32, false},   // А..Я
+    {0x41, 0x5A, 32, false},      // A..Z
+    {0xC0, 0xD6, 32, false},      // À..Ö
+    {0xD8, 0xDE, 32, false},      // Ø..Þ
+    {0x100, 0x12F, 1, true},      // Ā..į
+    {0x132, 0x137, 1, true},      // Ĳ..ķ
+    {0x139, 0x148, 1, true},      // Ĺ..ň
+    {0x14A, 0x177, 1, true},      // Ŋ..ŷ
+    {0x178, 0x178, -121, false},  // Ÿ -> ÿ
+    {0x179, 0x17E, 1, true},      // Ź..ž
+    {0x386, 0x386, 38, false},    // Ά
+    {0x388, 0x38A, 37, false},    // Έ..Ί
+    {0x38C, 0x38C, 64, false},    // Ό
+    {0x38E, 0x38F, 63, false},    // Ύ..Ώ
+    {0x391, 0x3A1, 32, false},    // Α..Ρ
+    {0x3A3, 0x3AB, 32, false},    // Σ..Ϋ
+    {0x400, 0x40F, 80, false},    // Ѐ..Џ
+    {0x410, 0x42F, 32, false},    // А..Я
 }};
 
 bool IsUpperIn(const CaseBlock& block, char32_t c) {
@@ -90,9 +90,7 @@ bool IsUpperIn(const CaseBlock& block, char32_t c) {
   return !block.alternating || (c - block.first) % 2 == 0;
 }
 
-bool IsWordSeparator(char32_t c) {
-  return c == U' ' || c == U'\0' || (c >= U'\t' && c <= U'\r');
-}
+bool IsWordSeparator(char32_t c) { return c == U' ' || c == U'\0' || (c >= U'\t' && c <= U'\r'); }
 
 std::u32string FoldForCompare(std::u32string chars, CompareMode mode) {
   if (mode == CompareMode::Text) {

@@ -33,15 +33,13 @@ std::size_t InStr(std::string_view text, std::string_view find, std::size_t star
 // The 1-based position of the last `find` that starts at or before `start` (npos: the whole
 // text), or 0.
 std::size_t InStrRev(std::string_view text, std::string_view find,
-                     std::size_t start = std::string::npos,
-                     CompareMode mode = CompareMode::Binary);
+                     std::size_t start = std::string::npos, CompareMode mode = CompareMode::Binary);
 
 // Every occurrence of `find` replaced by `with`, scanning left to right without rescanning
 // replaced text; at most `count` replacements when count is not npos. An empty `find` changes
 // nothing.
 std::string Replace(std::string_view text, std::string_view find, std::string_view with,
-                    std::size_t count = std::string::npos,
-                    CompareMode mode = CompareMode::Binary);
+                    std::size_t count = std::string::npos, CompareMode mode = CompareMode::Binary);
 
 // Case conversion of ASCII, Latin-1 (à..þ, ÿ), Latin Extended-A, Greek and Cyrillic letters.
 // Characters without a single-character counterpart (ß) stay as they are.

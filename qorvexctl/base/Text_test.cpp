@@ -81,11 +81,13 @@ TEST(Text, SplitAndJoinFollowTheClassicEmptyRules) {
 }
 
 TEST(Text, Utf8DecodingReplacesEachBadByteAndEncodingRoundTrips) {
-  EXPECT_EQ(DecodeUtf8("a\xFF" "b"), (std::u32string{U'a', 0xFFFD, U'b'}));
+  EXPECT_EQ(DecodeUtf8("a\xFF"
+                       "b"),
+            (std::u32string{U'a', 0xFFFD, U'b'}));
   EXPECT_EQ(DecodeUtf8("\xC0\xAF"), (std::u32string{0xFFFD, 0xFFFD}));  // overlong '/'
   EXPECT_EQ(DecodeUtf8("\xED\xA0\x80").size(), 3u);                     // a surrogate
   EXPECT_EQ(DecodeUtf8("\xE2\x82"), (std::u32string{0xFFFD, 0xFFFD}));  // truncated €
-  EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80"));                       // above U+10FFFF
+  EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80"));                        // above U+10FFFF
   EXPECT_TRUE(IsValidUtf8("1.234,56 €"));
   const std::string mixed = "Aç€\xF0\x9F\x98\x80";
   EXPECT_EQ(EncodeUtf8(DecodeUtf8(mixed)), mixed);
@@ -93,7 +95,9 @@ TEST(Text, Utf8DecodingReplacesEachBadByteAndEncodingRoundTrips) {
   EXPECT_EQ(AscW("€uro"), U'€');
   EXPECT_EQ(StringOf(3, U'€'), "€€€");
   EXPECT_EQ(ByteOffsetOfChar("ação", 3), 3u);
-  EXPECT_EQ(Len("a\xFF" "b"), 3u);
+  EXPECT_EQ(Len("a\xFF"
+                "b"),
+            3u);
 }
 
 }  // namespace qorvexctl

@@ -1,8 +1,9 @@
 #include "qorvexctl/platform/Desktop.h"
 
 #include <algorithm>
-#include <chrono>
 
+#include "qorvexctl/platform/IniSettingsStore.h"
+#include "qorvexctl/platform/MemorySettingsStore.h"
 #include "qorvexctl/platform/Presenter.h"
 #include "qorvexctl/platform/TabOrder.h"
 #include "qorvexctl/platform/UserInput.h"
@@ -10,11 +11,6 @@
 
 namespace qorvexctl::platform {
 namespace {
-
-std::int64_t SteadyMs() {
-  using namespace std::chrono;
-  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
 
 // The chain from the top-level window down to `w` (empty for none).
 std::vector<Window*> AncestorChain(Window* w) {
@@ -33,18 +29,29 @@ Desktop::Desktop() : Desktop(Options{}) {}
 
 Desktop::Desktop(Options options)
     : m_options(options),
-      m_realStart(SteadyMs()),
       m_input(std::make_unique<UserInput>(*this)),
-      m_presenter(std::make_unique<Presenter>()) {}
+      m_presenter(std::make_unique<Presenter>()) {
+  if (options.virtualClock) {
+    auto clock = std::make_unique<VirtualClock>();
+    m_virtualClock = clock.get();
+    m_clock = std::move(clock);
+  } else {
+    m_clock = std::make_unique<RealClock>();
+  }
+  if (options.userServices) {
+    m_settings = std::make_unique<IniSettingsStore>();
+    m_shell = std::make_unique<XdgShellOpener>();
+  } else {
+    m_settings = std::make_unique<MemorySettingsStore>();
+    m_shell = std::make_unique<RecordingShellOpener>();
+  }
+  m_messageBoxes = std::make_unique<HeadlessMessageBoxService>();
+}
 
 Desktop::~Desktop() = default;
 
 int Desktop::TwipsPerPixelX() const { return kTwipsPerPixel; }
 int Desktop::TwipsPerPixelY() const { return kTwipsPerPixel; }
-
-std::int64_t Desktop::NowMs() const {
-  return m_options.virtualClock ? m_virtualNow : SteadyMs() - m_realStart;
-}
 
 HWND Desktop::Register(Window& window) {
   const HWND handle = m_nextHandle;

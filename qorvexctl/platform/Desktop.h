@@ -1,7 +1,13 @@
 #pragma once
 // The desktop: the screen and its windows, focus, mouse capture and cursor, the keyboard state,
-// the clipboard, the message loop with its timers and modal loops, scripted input, and the
-// presenter that shows it all (headless by default). Everything runs on one thread.
+// the clipboard, the message loop with its timers and modal loops, scripted input, the
+// presenter that shows it all (headless by default), and the services the controls reach
+// through it: clock, settings store, message boxes and shell opener. Everything runs on one
+// thread.
+//
+// A default desktop is the test desktop: virtual clock, in-memory settings, recorded message
+// boxes and shell opens. Options::ForApplication gives the real ones (INI settings under
+// $XDG_CONFIG_HOME, xdg-open, the real clock).
 //
 // Time comes from the desktop's clock: under the virtual clock, Wait advances time to each due
 // timer in turn and fires it, so waiting costs no real time and runs the same way every time.
@@ -14,12 +20,16 @@
 #include <vector>
 
 #include "qorvexctl/platform/Clipboard.h"
+#include "qorvexctl/platform/Clock.h"
 #include "qorvexctl/platform/Geometry.h"
 #include "qorvexctl/platform/KeyboardState.h"
+#include "qorvexctl/platform/MessageBoxService.h"
 #include "qorvexctl/platform/MessageQueue.h"
 #include "qorvexctl/platform/Messages.h"
 #include "qorvexctl/platform/ModalScripts.h"
 #include "qorvexctl/platform/SendKeys.h"
+#include "qorvexctl/platform/SettingsStore.h"
+#include "qorvexctl/platform/ShellOpener.h"
 #include "qorvexctl/platform/TimerQueue.h"
 
 namespace qorvexctl::platform {
@@ -33,6 +43,8 @@ class Desktop {
   struct Options {
     Size screen{1024, 768};
     bool virtualClock{true};
+    bool userServices{false};  // INI settings store and xdg-open instead of test doubles
+    static Options ForApplication() { return Options{{1024, 768}, false, true}; }
   };
   Desktop();
   explicit Desktop(Options options);
@@ -88,8 +100,8 @@ class Desktop {
   bool KillTimer(HWND hwnd, std::uintptr_t id);
 
   // Milliseconds of the desktop's clock.
-  std::int64_t NowMs() const;
-  bool VirtualClock() const { return m_options.virtualClock; }
+  std::int64_t NowMs() const { return m_clock->NowMs(); }
+  Clock& GetClock() { return *m_clock; }
   // Processes every pending message, input and due timer, then paints.
   void DoEvents();
   // Processes messages and timers until `ms` milliseconds have passed on the clock.
@@ -101,6 +113,16 @@ class Desktop {
   // The innermost modal window, or nullptr.
   Window* ModalWindow() const;
   int ModalDepth() const { return static_cast<int>(m_modalStack.size()); }
+
+  // --- Services.
+  SettingsStore& Settings() { return *m_settings; }
+  void SetSettingsStore(std::unique_ptr<SettingsStore> store) { m_settings = std::move(store); }
+  MessageBoxService& MessageBoxes() { return *m_messageBoxes; }
+  void SetMessageBoxService(std::unique_ptr<MessageBoxService> service) {
+    m_messageBoxes = std::move(service);
+  }
+  ShellOpener& Shell() { return *m_shell; }
+  void SetShellOpener(std::unique_ptr<ShellOpener> opener) { m_shell = std::move(opener); }
 
   ModalScripts& Scripts() { return m_scripts; }
   UserInput& Input() { return *m_input; }
@@ -142,8 +164,11 @@ class Desktop {
   void LoseFocusFrom(Window& window);
 
   Options m_options;
-  std::int64_t m_virtualNow{0};
-  std::int64_t m_realStart{0};
+  std::unique_ptr<Clock> m_clock;
+  VirtualClock* m_virtualClock{nullptr};  // m_clock when it is virtual
+  std::unique_ptr<SettingsStore> m_settings;
+  std::unique_ptr<MessageBoxService> m_messageBoxes;
+  std::unique_ptr<ShellOpener> m_shell;
   std::unordered_map<HWND, Window*> m_windows;
   HWND m_nextHandle{0x00010010u};
   std::vector<Window*> m_topLevels;

@@ -90,8 +90,8 @@ void Desktop::DoEvents() {
 }
 
 void Desktop::WaitForSomething(std::int64_t untilMs) {
-  if (m_options.virtualClock) {
-    m_virtualNow = std::max(m_virtualNow, untilMs);
+  if (m_virtualClock) {
+    m_virtualClock->Advance(untilMs - m_virtualClock->NowMs());
     return;
   }
   const auto timeout = static_cast<int>(std::clamp<std::int64_t>(untilMs - NowMs(), 0, 50));
