@@ -32,7 +32,7 @@ void Window::SetParent(Window* parent) {
   m_parent = parent;
   if (m_parent) {
     m_parent->m_children.push_back(this);
-    m_parent->Invalidate();
+    m_desktop.SceneChanged();
   } else {
     m_desktop.AddTopLevel(*this);
   }
@@ -40,7 +40,7 @@ void Window::SetParent(Window* parent) {
 
 void Window::RemoveChild(Window* child) {
   std::erase(m_children, child);
-  Invalidate();
+  m_desktop.SceneChanged();
 }
 
 Window* Window::TopLevel() {
@@ -68,7 +68,7 @@ void Window::ZOrder(int position) {
   } else {
     siblings.insert(siblings.begin(), this);
   }
-  m_parent->Invalidate();
+  m_desktop.SceneChanged();
 }
 
 void Window::TopMost(bool value) {
@@ -79,7 +79,7 @@ void Window::TopMost(bool value) {
 void Window::SetBounds(const Rect& bounds) {
   if (bounds == m_bounds) return;
   const bool resized = bounds.Width() != m_bounds.Width() || bounds.Height() != m_bounds.Height();
-  if (m_parent) m_parent->Invalidate();
+  m_desktop.SceneChanged();
   m_bounds = bounds;
   Invalidate();
   if (resized) OnResize();
@@ -133,7 +133,7 @@ void Window::SetFrameInsets(const Rect& insets) {
 void Window::Visible(bool value) {
   if (value == m_visible) return;
   m_visible = value;
-  if (m_parent) m_parent->Invalidate();
+  m_desktop.SceneChanged();
   Invalidate();
   if (!value && HasFocusWithin()) m_desktop.LoseFocusFrom(*this);
   OnVisibleChanged();
@@ -173,6 +173,12 @@ void Window::ForeColor(Colour value) {
   Invalidate();
 }
 
+void Window::Font(const platform::Font& value) {
+  if (value == m_font) return;
+  m_font = value;
+  Invalidate();
+}
+
 std::intptr_t Window::GetProp(const std::string& name) const {
   auto it = m_props.find(name);
   return it == m_props.end() ? 0 : it->second;
@@ -205,7 +211,11 @@ void Window::Invalidate() {
 }
 
 Window* Window::ChildFromScreenPoint(Point screen) {
-  if (!m_visible || !ScreenBounds().Contains(screen.x, screen.y)) return nullptr;
+  const Rect bounds = ScreenBounds();
+  if (!m_visible || !bounds.Contains(screen.x, screen.y)) return nullptr;
+  if (m_region && !m_region->Contains(screen.x - bounds.left, screen.y - bounds.top)) {
+    return nullptr;
+  }
   const Point client = ScreenToClient(screen);
   if (ClientRect().Contains(client.x, client.y)) {
     for (auto it = m_children.rbegin(); it != m_children.rend(); ++it) {

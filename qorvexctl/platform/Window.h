@@ -17,18 +17,18 @@
 #include <vector>
 
 #include "qorvexctl/base/Colour.h"
+#include "qorvexctl/platform/Font.h"
 #include "qorvexctl/platform/Geometry.h"
 #include "qorvexctl/platform/Twips.h"
 #include "qorvexctl/platform/Messages.h"
+#include "qorvexctl/platform/Region.h"
+#include "qorvexctl/platform/Surface.h"
 
 namespace qorvexctl::platform {
 
 class Canvas;
 class Desktop;
-class Font;
 class Picture;
-class Region;
-class Surface;
 
 class Window {
  public:
@@ -96,6 +96,8 @@ class Window {
   void BackColor(Colour value);
   Colour ForeColor() const { return m_foreColor; }
   void ForeColor(Colour value);
+  const platform::Font& Font() const { return m_font; }
+  void Font(const platform::Font& value);
   const std::string& ToolTipText() const { return m_toolTipText; }
   void ToolTipText(std::string value) { m_toolTipText = std::move(value); }
   const std::string& Tag() const { return m_tag; }
@@ -152,12 +154,23 @@ class Window {
     return nullptr;
   }
 
+  // --- Region: drawing and hit testing are limited to it (window coordinates); nullopt
+  // gives the whole rectangle back.
+  void SetWindowRgn(std::optional<Region> region);
+  const Region* WindowRegion() const { return m_region ? &*m_region : nullptr; }
+
   // --- Painting.
   // Asks for a repaint at the next idle moment.
   void Invalidate();
   bool NeedsPaint() const { return m_needsPaint; }
-  // Paints the window now if it needs it.
+  // Paints the window now (and clears the repaint request).
   void Paint();
+  // Invalidates and paints at once (the classic Refresh).
+  void Refresh();
+  // The window's pixels as last painted: 32-bit premultiplied, the window's outer size.
+  const Surface& BackingSurface() const { return m_surface; }
+  // Whether the surface has see-through pixels (composed with alpha instead of copied).
+  virtual bool IsTransparent() const { return false; }
 
   // The deepest shown window at a screen point: this one, a child, or nullptr.
   Window* ChildFromScreenPoint(Point screen);
@@ -167,6 +180,9 @@ class Window {
   virtual LRESULT WindowProc(const Message& message);
 
  protected:
+  // Paints the window on its surface. The default fills it with BackColor; the canvas starts
+  // with the window's font, ForeColor as text colour and a transparent text background.
+  virtual void OnPaint(Canvas& canvas);
   // Input hooks. Coordinates are client pixels; keys may be cancelled by setting them to 0.
   virtual void OnMouseDown(int /*button*/, int /*shift*/, Point /*p*/) {}
   virtual void OnMouseUp(int /*button*/, int /*shift*/, Point /*p*/) {}
@@ -222,6 +238,9 @@ class Window {
   int m_mousePointer{0};
   std::shared_ptr<Picture> m_mouseIcon;
   std::map<std::string, std::intptr_t> m_props;
+  platform::Font m_font;
+  std::optional<Region> m_region;
+  Surface m_surface;
 };
 
 }  // namespace qorvexctl::platform
