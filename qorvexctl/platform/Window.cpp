@@ -49,6 +49,12 @@ Window* Window::TopLevel() {
   return w;
 }
 
+const Window* Window::TopLevel() const {
+  const Window* w = this;
+  while (w->m_parent) w = w->m_parent;
+  return w;
+}
+
 bool Window::IsAncestorOf(const Window* other) const {
   for (const Window* w = other; w; w = w->m_parent) {
     if (w == this) return true;
@@ -212,7 +218,7 @@ void Window::Invalidate() {
 
 Window* Window::ChildFromScreenPoint(Point screen) {
   const Rect bounds = ScreenBounds();
-  if (!m_visible || !bounds.Contains(screen.x, screen.y)) return nullptr;
+  if (!m_visible || !TakesMouse() || !bounds.Contains(screen.x, screen.y)) return nullptr;
   if (m_region && !m_region->Contains(screen.x - bounds.left, screen.y - bounds.top)) {
     return nullptr;
   }

@@ -54,6 +54,7 @@ class Window {
   void SetParent(Window* parent);
   const std::vector<Window*>& Children() const { return m_children; }
   Window* TopLevel();
+  const Window* TopLevel() const;
   bool IsAncestorOf(const Window* other) const;
   // 0 brings the window to the front of its siblings, 1 sends it to the back.
   void ZOrder(int position = 0);
@@ -172,6 +173,8 @@ class Window {
   // Whether the surface has see-through pixels (composed with alpha instead of copied).
   virtual bool IsTransparent() const { return false; }
 
+  // Whether mouse input can land on this window (shapes and lines let it through).
+  virtual bool TakesMouse() const { return true; }
   // The deepest shown window at a screen point: this one, a child, or nullptr.
   Window* ChildFromScreenPoint(Point screen);
 
