@@ -1,0 +1,17 @@
+#pragma once
+// Reconstruction of one PNG scanline from its filter type (PNG 7.3 and 9): None, Sub, Up,
+// Average and Paeth. All sums are modulo 256.
+
+#include <cstddef>
+#include <cstdint>
+
+namespace qorvexctl::png {
+
+// Reconstructs `row` (rowBytes bytes, filter byte removed) in place. `previous` is the
+// reconstructed row above, or nullptr for the first row of the image or pass; `stride` is
+// the number of bytes per complete pixel (at least 1). False for an unknown filter type.
+[[nodiscard]] bool UnfilterRow(std::uint8_t filterType, std::uint8_t* row,
+                               const std::uint8_t* previous, std::size_t rowBytes,
+                               std::size_t stride);
+
+}  // namespace qorvexctl::png

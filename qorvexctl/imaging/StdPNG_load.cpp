@@ -1,0 +1,137 @@
+// The load sequence of StdPNG: read and walk the file, inflate, choose the bitmap's format,
+// unfilter and convert.
+
+#include <zlib.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <new>
+
+#include "qorvexctl/imaging/PngChunkWalker.h"
+#include "qorvexctl/imaging/PngScanlines.h"
+#include "qorvexctl/imaging/StdPNG.h"
+
+namespace qorvexctl {
+
+namespace {
+
+// Deflate turns one input byte into at most 1032 output bytes; a header that promises more
+// than that from its image data cannot be honest, and is refused before allocating.
+constexpr std::size_t kMaximumDeflateRatio = 1032;
+
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& fileName) {
+  std::ifstream in(fileName, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                  std::istreambuf_iterator<char>());
+  if (in.bad()) return std::nullopt;
+  return bytes;
+}
+
+}  // namespace
+
+bool StdPNG::LoadFile(const std::string& fileName, bool ValidateAllData, bool Make32Bit,
+                      int AlphaBlendValue) {
+  if (m_loadState >= kStateDecoding) return false;
+  Reset();
+  auto bytes = ReadWholeFile(fileName);
+  if (!bytes) return Fail(png::PngFailure::FileUnreadable);
+  return LoadBytes(*bytes, ValidateAllData, Make32Bit, AlphaBlendValue);
+}
+
+bool StdPNG::LoadBytes(std::span<const std::uint8_t> bytes, bool ValidateAllData,
+                       bool Make32Bit, int AlphaBlendValue) {
+  if (m_loadState >= kStateDecoding) return false;
+  Reset();
+  png::PngFailure failure = png::ReadPngFile(bytes, ValidateAllData, m_info);
+  if (failure != png::PngFailure::None) return Fail(failure);
+  m_loadState = kStateDecoding;
+  Progress(0);
+  if (!Decode(Make32Bit || AlphaBlendValue != 255, AlphaBlendValue)) return false;
+  m_loadState = 0;
+  return true;
+}
+
+void StdPNG::Reset() {
+  m_bitmap.reset();
+  m_info = png::PngFileInfo{};
+  m_resolvedBackground = -1;
+  m_loadState = 0;
+  m_lastFailure = png::PngFailure::None;
+}
+
+bool StdPNG::Fail(png::PngFailure reason) {
+  Reset();
+  m_lastFailure = reason;
+  return false;
+}
+
+// Inflates all image data in one call into a buffer of the precomputed size. For narrow
+// Adam7 images that size counts filter bytes of empty passes, so the data may end early;
+// the rest of the buffer is zero.
+bool StdPNG::Inflate(std::unique_ptr<std::uint8_t[]>& buffer, std::size_t& size) {
+  size = static_cast<std::size_t>(*png::InflatedSize(m_info.header));
+  if (size / kMaximumDeflateRatio > m_info.imageData.size()) {
+    return Fail(png::PngFailure::DataCannotFill);
+  }
+  buffer.reset(new (std::nothrow) std::uint8_t[size]);
+  if (!buffer) return Fail(png::PngFailure::DataCannotFill);
+  uLongf length = static_cast<uLongf>(size);
+  int result = uncompress(buffer.get(), &length, m_info.imageData.data(),
+                          static_cast<uLong>(m_info.imageData.size()));
+  if (result != Z_OK) return Fail(png::PngFailure::InflateFailed);
+  std::memset(buffer.get() + length, 0, size - length);
+  return true;
+}
+
+bool StdPNG::CreateBitmap(int bitCount) {
+  auto bitmap = std::make_unique<stdPNGdata>();
+  if (!bitmap->Create(m_info.header.width, m_info.header.height, bitCount)) {
+    return Fail(png::PngFailure::BitmapCreationFailed);
+  }
+  bitmap->SetColourTable(png::ColourTable(m_info, bitCount));
+  m_bitmap = std::move(bitmap);
+  return true;
+}
+
+png::PngRowConverter StdPNG::MakeConverter(int bitCount, bool keepAlpha) const {
+  png::ConversionSettings settings;
+  settings.header = m_info.header;
+  settings.palette = m_info.palette;
+  settings.transparency = m_info.transparency;
+  settings.hasTransparency = m_info.HasTransparencyChunk();
+  settings.keepAlpha = keepAlpha;
+  settings.outputBits = bitCount;
+  return png::PngRowConverter(settings);
+}
+
+bool StdPNG::Decode(bool force32, int /*alphaBlendValue*/) {
+  std::unique_ptr<std::uint8_t[]> inflated;
+  std::size_t inflatedSize = 0;
+  if (!Inflate(inflated, inflatedSize)) return false;
+
+  png::TransparencyTreatment treatment =
+      png::ResolveTransparency(m_info, m_transparentStyle, [](int) { return 0; });
+  m_resolvedBackground = treatment.background;
+  m_loadState |= kStateResolved;
+  if (!treatment.keepAlpha) m_loadState |= kStateAlphaDropped;
+  if (force32) m_loadState |= kStateForce32;
+
+  const int bitCount = png::OutputBitCount(m_info, treatment.keepAlpha, force32);
+  if (bitCount == 4 && m_info.header.bitDepth == 2 && m_info.palette.empty()) {
+    m_info.palette = png::FourGreys();
+  }
+  if (!CreateBitmap(bitCount)) return false;
+
+  png::OutputRows out{m_bitmap->Pixels(), m_bitmap->Stride(), bitCount};
+  png::ScanlineHooks hooks;
+  hooks.progress = [this](int percentage) { Progress(percentage); };
+  png::PngFailure failure =
+      png::DecodeScanlines(m_info.header, {inflated.get(), inflatedSize},
+                           MakeConverter(bitCount, treatment.keepAlpha), out, hooks);
+  if (failure != png::PngFailure::None) return Fail(failure);
+  return true;
+}
+
+}  // namespace qorvexctl
