@@ -16,12 +16,9 @@ struct Command {
   int (*run)(const Arguments& args);
 };
 
-// `qorvexctl gif info FILE` and `qorvexctl gif frames FILE OUTDIR` (GifCommand.cpp).
-inline constexpr const char* kGifUsage =
-    "qorvexctl gif info FILE           frame count, overall size, loop count, and per frame\n"
-    "                                  its rectangle, delay, disposal and transparency\n"
-    "qorvexctl gif frames FILE OUTDIR  every composed frame k as OUTDIR/frame-NNN.rgba\n"
-    "                                  (overall size, top-down, 8-bit R,G,B,A)";
-int RunGifCommand(const Arguments& args);
+// The command groups defined in their own files.
+extern const Command kValidateCommand;  // ValidateCommand.cpp
+extern const Command kNibCommand;       // NibCommand.cpp
+extern const Command kGifCommand;       // GifCommand.cpp
 
 }  // namespace qorvexctl::cli

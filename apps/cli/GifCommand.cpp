@@ -71,11 +71,23 @@ int WriteFrames(const std::string& path, const std::filesystem::path& folder) {
 
 }  // namespace
 
-int RunGifCommand(const Arguments& args) {
+constexpr const char* kGifUsage =
+    "qorvexctl gif info FILE\n"
+    "    Frame count, overall size, loop count, and per frame its rectangle, delay (ms),\n"
+    "    disposal and transparent index.\n"
+    "qorvexctl gif frames FILE OUTDIR\n"
+    "    Writes every composed frame k as OUTDIR/frame-NNN.rgba: overall width x height,\n"
+    "    rows top-down, 8-bit R,G,B,A; transparent pixels 0,0,0,0, opaque ones alpha 255.\n"
+    "    Both exit 1 when the file cannot be loaded, with the reason on standard error.";
+
+int RunGif(const Arguments& args) {
   if (args.size() == 2 && args[0] == "info") return PrintInfo(args[1]);
   if (args.size() == 3 && args[0] == "frames") return WriteFrames(args[1], args[2]);
   std::fprintf(stderr, "%s\n", kGifUsage);
   return 2;
 }
 
-}  // namespace qorvexctl::cli
+}  // namespace
+
+const Command kGifCommand = {"gif", "GIF files: frame information and composed frames",
+                             kGifUsage, RunGif}; qorvexctl::cli

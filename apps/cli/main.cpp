@@ -13,7 +13,9 @@ namespace {
 const Command kCommands[] = {
     {"version", "print the library version", "qorvexctl version",
      [](const Arguments&) { std::puts("qorvexctl 0.1.0"); return 0; }},
-    {"gif", "GIF files: frame information, composed frames", kGifUsage, RunGifCommand},
+    kValidateCommand,
+    kNibCommand,
+    kGifCommand,
 };
 
 void PrintHelp() {
