@@ -69,8 +69,6 @@ int WriteFrames(const std::string& path, const std::filesystem::path& folder) {
   return 0;
 }
 
-}  // namespace
-
 constexpr const char* kGifUsage =
     "qorvexctl gif info FILE\n"
     "    Frame count, overall size, loop count, and per frame its rectangle, delay (ms),\n"
@@ -90,4 +88,6 @@ int RunGif(const Arguments& args) {
 }  // namespace
 
 const Command kGifCommand = {"gif", "GIF files: frame information and composed frames",
-                             kGifUsage, RunGif}; qorvexctl::cli
+                             kGifUsage, RunGif};
+
+}  // namespace qorvexctl::cli
