@@ -9,39 +9,39 @@
 #include "hostkit/SqliteDeclaration.h"
 #include "hostkit/SqliteTaxpayerDirectory.h"
 #include "qorvexctl/base/Text.h"
-#include "qorvexctl/validation/TaxNumberValidation.h"
+#include "qorvexctl/validation/PortugueseNIF.h"
 
 namespace qorvexctl::hostkit {
 namespace {
 
 constexpr std::array<std::string_view, 16> kFirstNames = {
-    "Ana",    "Beatriz", "Carolina", "Inês",  "Joana", "Leonor", "Mariana", "Teresa",
+    "Ana",   "Beatriz", "Carolina", "Inês",    "Joana",    "Leonor", "Mariana", "Teresa",
     "André", "Bruno",   "Duarte",   "Gonçalo", "Henrique", "Martim", "Rodrigo", "Vasco"};
 constexpr std::array<std::string_view, 16> kSurnames = {
-    "Abrantes", "Barbosa", "Cabral",   "Damasceno", "Esteves", "Falcão",  "Gouveia", "Lacerda",
-    "Meireles", "Nóbrega", "Ornelas",  "Pestana",   "Quintela", "Sarmento", "Tavares", "Valadares"};
+    "Abrantes", "Barbosa", "Cabral",  "Damasceno", "Esteves",  "Falcão",   "Gouveia", "Lacerda",
+    "Meireles", "Nóbrega", "Ornelas", "Pestana",   "Quintela", "Sarmento", "Tavares", "Valadares"};
 
 struct Place {
   std::string_view postalArea;  // the first four digits of the postal code
   std::string_view locality;
 };
 constexpr std::array<Place, 10> kPlaces = {{{"1000", "Lisboa"},
-                                             {"4000", "Porto"},
-                                             {"3000", "Coimbra"},
-                                             {"4700", "Braga"},
-                                             {"8000", "Faro"},
-                                             {"7000", "Évora"},
-                                             {"3800", "Aveiro"},
-                                             {"3500", "Viseu"},
-                                             {"2900", "Setúbal"},
-                                             {"2400", "Leiria"}}};
-constexpr std::array<std::string_view, 6> kStreets = {
-    "Rua das Camélias", "Avenida da Liberdade", "Travessa do Moinho",
-    "Rua do Sol",       "Largo da Feira",       "Rua dos Pescadores"};
+                                            {"4000", "Porto"},
+                                            {"3000", "Coimbra"},
+                                            {"4700", "Braga"},
+                                            {"8000", "Faro"},
+                                            {"7000", "Évora"},
+                                            {"3800", "Aveiro"},
+                                            {"3500", "Viseu"},
+                                            {"2900", "Setúbal"},
+                                            {"2400", "Leiria"}}};
+constexpr std::array<std::string_view, 6> kStreets = {"Rua das Camélias",   "Avenida da Liberdade",
+                                                      "Travessa do Moinho", "Rua do Sol",
+                                                      "Largo da Feira",     "Rua dos Pescadores"};
 
 // The households of the seed: the member codes of each declaration.
-constexpr std::array<std::string_view, 4> kHouseholds = {
-    "A B D1 D2", "A D1 S1", "A B F1 H1", "A B D1 D2 D3 S1 S2"};
+constexpr std::array<std::string_view, 4> kHouseholds = {"A B D1 D2", "A D1 S1", "A B F1 H1",
+                                                         "A B D1 D2 D3 S1 S2"};
 constexpr int kUnrelatedTaxpayers = 20;
 
 // A small deterministic generator, so every seed gives the same population.

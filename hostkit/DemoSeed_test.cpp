@@ -7,7 +7,7 @@
 
 #include "hostkit/SqliteDeclaration.h"
 #include "hostkit/SqliteTaxpayerDirectory.h"
-#include "qorvexctl/validation/TaxNumberValidation.h"
+#include "qorvexctl/validation/PortugueseNIF.h"
 #include "testsupport/TestData.h"
 
 namespace qorvexctl::hostkit {
@@ -31,9 +31,9 @@ TEST_F(DemoSeedTest, EveryTaxpayerHasAValidUniqueNumberAndAnAddress) {
     ASSERT_EQ(number.substr(0, 2), "PT");
     EXPECT_TRUE(ValidatePortugueseNIF(number.substr(2)));
     const auto fields = directory.Find(number).value();
-    EXPECT_FALSE(fields[0].value.empty());                        // nome
-    EXPECT_EQ(fields[1].value.size(), 8u);                        // codigopostal, NNNN-NNN
-    EXPECT_FALSE(fields[2].value.empty());                        // localidade
+    EXPECT_FALSE(fields[0].value.empty());  // nome
+    EXPECT_EQ(fields[1].value.size(), 8u);  // codigopostal, NNNN-NNN
+    EXPECT_FALSE(fields[2].value.empty());  // localidade
   }
 }
 
@@ -41,7 +41,8 @@ TEST_F(DemoSeedTest, HouseholdFactsMatchTheirMembers) {
   auto database = HostDatabase::Open(folder / "demo.sqlite");
   const DemoPopulation population = SeedDemoDatabase(database);
   ASSERT_EQ(population.declarations.size(), 4u);
-  std::shared_ptr<IRSDeclaration> couple = SqliteDeclaration::Open(database, population.declarations[0]);
+  std::shared_ptr<IRSDeclaration> couple =
+      SqliteDeclaration::Open(database, population.declarations[0]);
   EXPECT_EQ(host::HouseholdItem(couple, "casado"), "1");
   EXPECT_EQ(host::HouseholdItem(couple, "dependentes"), "2");
   EXPECT_EQ(host::DependantCount(couple), 2);
@@ -49,7 +50,8 @@ TEST_F(DemoSeedTest, HouseholdFactsMatchTheirMembers) {
   EXPECT_EQ(host::StoredValue(couple, spouse + ".nome"),
             SqliteTaxpayerDirectory(database).Find("PT" + spouse)->at(0).value);
 
-  std::shared_ptr<IRSDeclaration> bereaved = SqliteDeclaration::Open(database, population.declarations[2]);
+  std::shared_ptr<IRSDeclaration> bereaved =
+      SqliteDeclaration::Open(database, population.declarations[2]);
   EXPECT_EQ(host::HouseholdItem(bereaved, "obito"), "1");
   EXPECT_EQ(host::HouseholdItem(bereaved, "herancas"), "1");
   EXPECT_FALSE(host::TaxpayerNumber(bereaved, "H1").empty());
