@@ -16,4 +16,8 @@ struct Command {
   int (*run)(const Arguments& args);
 };
 
+// The command groups defined in their own files.
+extern const Command kValidateCommand;  // ValidateCommand.cpp
+extern const Command kNibCommand;       // NibCommand.cpp
+
 }  // namespace qorvexctl::cli

@@ -13,6 +13,8 @@ namespace {
 const Command kCommands[] = {
     {"version", "print the library version", "qorvexctl version",
      [](const Arguments&) { std::puts("qorvexctl 0.1.0"); return 0; }},
+    kValidateCommand,
+    kNibCommand,
 };
 
 void PrintHelp() {

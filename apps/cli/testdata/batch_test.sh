@@ -1,0 +1,25 @@
+#!/bin/sh
+# Runs the batch modes of the qorvexctl command on small inputs and compares their output.
+# Usage: batch_test.sh QORVEXCTL TESTDATA_DIR
+set -u
+cli=$1
+data=$2
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+failed=0
+
+"$cli" validate --batch < "$data/validate_batch.in" > "$out/validate" 2> "$out/validate.err"
+status=$?
+diff -u "$data/validate_batch.expected" "$out/validate" || failed=1
+[ "$status" -eq 1 ] || { echo "validate --batch: exit $status, expected 1"; failed=1; }
+grep -q "line 3" "$out/validate.err" || { echo "validate --batch: no error for line 3"; failed=1; }
+
+"$cli" nib check-digits --batch < "$data/nib_batch.in" > "$out/check" || failed=1
+diff -u "$data/nib_check_digits.expected" "$out/check" || failed=1
+"$cli" nib valid --batch < "$data/nib_batch.in" > "$out/valid" || failed=1
+diff -u "$data/nib_valid.expected" "$out/valid" || failed=1
+
+[ "$("$cli" validate PT 123456789)" = valid ] || { echo "validate PT 123456789"; failed=1; }
+"$cli" validate PT 123456780 > /dev/null && { echo "validate PT 123456780: exit 0"; failed=1; }
+[ "$("$cli" nib check-digits 003501230001234567)" = "" ] || { echo "nib check-digits short"; failed=1; }
+exit $failed
