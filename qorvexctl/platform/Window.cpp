@@ -8,7 +8,7 @@ namespace qorvexctl::platform {
 
 Window::Window(Desktop& desktop, Window* parent) : m_desktop(desktop) {
   m_handle = m_desktop.Register(*this);
-  SetParent(parent);
+  AttachTo(parent);
 }
 
 Window::~Window() {
@@ -23,7 +23,12 @@ Window::~Window() {
 }
 
 void Window::SetParent(Window* parent) {
-  if (parent == m_parent && (parent || m_handle == 0)) return;
+  if (parent == m_parent) return;
+  AttachTo(parent);
+  UpdateShown();
+}
+
+void Window::AttachTo(Window* parent) {
   if (m_parent) {
     m_parent->RemoveChild(this);
   } else {
@@ -36,6 +41,26 @@ void Window::SetParent(Window* parent) {
   } else {
     m_desktop.AddTopLevel(*this);
   }
+}
+
+void Window::UpdateShown() {
+  const bool shown = IsShown();
+  if (shown != m_shownState) {
+    m_shownState = shown;
+    OnShownChanged(shown);
+  }
+  for (Window* child : std::vector<Window*>(m_children)) child->UpdateShown();
+}
+
+void Window::NotifyChildrenAmbient(std::string_view name) {
+  for (Window* child : std::vector<Window*>(m_children)) child->OnAmbientChanged(name);
+}
+
+void Window::SetDefaultButton(Window* button) {
+  Window* old = m_desktop.FromHandle(m_defaultButton);
+  m_defaultButton = button ? button->hWnd() : 0;
+  if (old && old != button) old->OnAmbientChanged("DisplayAsDefault");
+  if (button && button != old) button->OnAmbientChanged("DisplayAsDefault");
 }
 
 void Window::RemoveChild(Window* child) {
@@ -143,6 +168,7 @@ void Window::Visible(bool value) {
   Invalidate();
   if (!value && HasFocusWithin()) m_desktop.LoseFocusFrom(*this);
   OnVisibleChanged();
+  UpdateShown();
 }
 
 bool Window::IsShown() const {
@@ -171,18 +197,21 @@ void Window::BackColor(Colour value) {
   if (value == m_backColor) return;
   m_backColor = value;
   Invalidate();
+  NotifyChildrenAmbient("BackColor");
 }
 
 void Window::ForeColor(Colour value) {
   if (value == m_foreColor) return;
   m_foreColor = value;
   Invalidate();
+  NotifyChildrenAmbient("ForeColor");
 }
 
 void Window::Font(const platform::Font& value) {
   if (value == m_font) return;
   m_font = value;
   Invalidate();
+  NotifyChildrenAmbient("Font");
 }
 
 std::intptr_t Window::GetProp(const std::string& name) const {

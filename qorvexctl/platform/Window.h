@@ -140,7 +140,7 @@ class Window {
   virtual void OnAccessKeyPress(int /*keyAscii*/) {}
 
   // Top-level windows: the buttons that Enter and Escape press (nullptr for none).
-  void SetDefaultButton(Window* button) { m_defaultButton = button ? button->hWnd() : 0; }
+  void SetDefaultButton(Window* button);
   void SetCancelButton(Window* button) { m_cancelButton = button ? button->hWnd() : 0; }
   HWND DefaultButtonHandle() const { return m_defaultButton; }
   HWND CancelButtonHandle() const { return m_cancelButton; }
@@ -207,6 +207,11 @@ class Window {
   virtual void OnTimer(std::uintptr_t /*id*/) {}
   virtual void OnResize() {}
   virtual void OnVisibleChanged() {}
+  // The window became shown (itself and every ancestor visible) or stopped being shown.
+  virtual void OnShownChanged(bool /*shown*/) {}
+  // A property of the container that its controls see as ambient changed ("BackColor",
+  // "ForeColor", "Font", "DisplayAsDefault").
+  virtual void OnAmbientChanged(std::string_view /*name*/) {}
   virtual void OnEnabledChanged() {}
   // Sets the border and caption around the client area.
   void SetFrameInsets(const Rect& insets);
@@ -214,6 +219,14 @@ class Window {
  private:
   friend class Desktop;
   void RemoveChild(Window* child);
+  void AttachTo(Window* parent);
+
+ protected:
+  // Reports a change of the shown state through OnShownChanged, here and below.
+  void UpdateShown();
+
+ private:
+  void NotifyChildrenAmbient(std::string_view name);
   LRESULT DispatchMouse(const Message& message);
   LRESULT DispatchKey(const Message& message);
 
@@ -235,6 +248,7 @@ class Window {
   int m_tabIndex{0};
   bool m_tabStop{true};
   bool m_needsPaint{false};
+  bool m_shownState{false};  // what OnShownChanged last reported
   HWND m_lastFocus{0};
   HWND m_defaultButton{0};
   HWND m_cancelButton{0};  // top-level windows: the control that had the focus last
