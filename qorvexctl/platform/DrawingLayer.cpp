@@ -12,6 +12,16 @@ int Round(double v) { return static_cast<int>(std::lround(v)); }
 
 }  // namespace
 
+void DrawPictureStretched(Canvas& canvas, const Surface& pixels, const Rect& dest) {
+  if (pixels.BitsPerPixel() == 32) {
+    canvas.AlphaBlend(dest.left, dest.top, dest.Width(), dest.Height(), pixels, 0, 0,
+                      pixels.Width(), pixels.Height(), BlendFunction{});
+  } else {
+    canvas.StretchBlt(dest.left, dest.top, dest.Width(), dest.Height(), pixels, 0, 0,
+                      pixels.Width(), pixels.Height(), SRCCOPY);
+  }
+}
+
 double DrawingLayer::ScaleWidth() const { return FromPixelsX(m_owner.ClientRect().Width()); }
 double DrawingLayer::ScaleHeight() const { return FromPixelsY(m_owner.ClientRect().Height()); }
 
@@ -87,17 +97,14 @@ void DrawingLayer::Line(double x1, double y1, double x2, double y2, Colour colou
   m_currentY = y2;
 }
 
-void DrawingLayer::PaintPicture(const Surface& picture, double x, double y, double width,
+void DrawingLayer::PaintPicture(const Picture& image, double x, double y, double width,
                                 double height) {
+  if (image.IsEmpty()) return;
+  const Surface& picture = image.Pixels();
   Canvas& c = hDC();
   const int w = width > 0 ? Round(ToPixelsX(width)) : picture.Width();
   const int h = height > 0 ? Round(ToPixelsY(height)) : picture.Height();
-  const int px = Round(ToPixelsX(x)), py = Round(ToPixelsY(y));
-  if (picture.BitsPerPixel() == 32) {
-    c.AlphaBlend(px, py, w, h, picture, 0, 0, picture.Width(), picture.Height(), BlendFunction{});
-  } else {
-    c.StretchBlt(px, py, w, h, picture, 0, 0, picture.Width(), picture.Height(), SRCCOPY);
-  }
+  DrawPictureStretched(c, picture, Rect::FromSize(Round(ToPixelsX(x)), Round(ToPixelsY(y)), w, h));
 }
 
 void DrawingLayer::PaintOnto(Canvas& canvas, Point clientOrigin,

@@ -12,12 +12,17 @@
 #include <string_view>
 
 #include "qorvexctl/platform/Canvas.h"
+#include "qorvexctl/platform/Picture.h"
 #include "qorvexctl/platform/ScaleMode.h"
 #include "qorvexctl/platform/Surface.h"
 
 namespace qorvexctl::platform {
 
 class Window;
+
+// Draws a picture's pixels stretched onto `dest`: 32-bit pictures blended with their alpha,
+// the others copied.
+void DrawPictureStretched(Canvas& canvas, const Surface& pixels, const Rect& dest);
 
 class DrawingLayer {
  public:
@@ -52,7 +57,7 @@ class DrawingLayer {
   void Line(double x1, double y1, double x2, double y2, Colour colour, bool box = false,
             bool fill = false);
   // Draws a picture at (x, y), stretched to width x height when they are positive.
-  void PaintPicture(const Surface& picture, double x, double y, double width = -1,
+  void PaintPicture(const Picture& picture, double x, double y, double width = -1,
                     double height = -1);
   // A canvas for direct drawing in client pixels; call the owner's Refresh to show the result.
   Canvas& hDC();

@@ -1,12 +1,13 @@
 #include "qorvexctl/platform/Image.h"
 
 #include "qorvexctl/platform/Canvas.h"
+#include "qorvexctl/platform/DrawingLayer.h"
 
 namespace qorvexctl::platform {
 
 Image::Image(Window& parent) : Control(parent.GetDesktop(), &parent) { TabStop(false); }
 
-void Image::Picture(std::shared_ptr<const Surface> value) {
+void Image::Picture(std::shared_ptr<platform::Picture> value) {
   m_picture = std::move(value);
   FitToPicture();
   Invalidate();
@@ -26,15 +27,10 @@ void Image::FitToPicture() {
 
 void Image::OnPaint(Canvas& canvas) {
   if (!m_picture || m_picture->IsEmpty()) return;
-  const int w = m_stretch ? Bounds().Width() : m_picture->Width();
-  const int h = m_stretch ? Bounds().Height() : m_picture->Height();
-  if (m_picture->BitsPerPixel() == 32) {
-    canvas.AlphaBlend(0, 0, w, h, *m_picture, 0, 0, m_picture->Width(), m_picture->Height(),
-                      BlendFunction{});
-  } else {
-    canvas.StretchBlt(0, 0, w, h, *m_picture, 0, 0, m_picture->Width(), m_picture->Height(),
-                      SRCCOPY);
-  }
+  const Surface& pixels = m_picture->Pixels();
+  const int w = m_stretch ? Bounds().Width() : pixels.Width();
+  const int h = m_stretch ? Bounds().Height() : pixels.Height();
+  DrawPictureStretched(canvas, pixels, {0, 0, w, h});
 }
 
 }  // namespace qorvexctl::platform

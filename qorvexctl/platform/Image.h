@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "qorvexctl/platform/Control.h"
+#include "qorvexctl/platform/Picture.h"
 
 namespace qorvexctl::platform {
 
@@ -14,8 +15,8 @@ class Image : public Control {
   explicit Image(Window& parent);
   std::string TypeName() const override { return "Image"; }
 
-  std::shared_ptr<const Surface> Picture() const { return m_picture; }
-  void Picture(std::shared_ptr<const Surface> value);
+  std::shared_ptr<platform::Picture> Picture() const { return m_picture; }
+  void Picture(std::shared_ptr<platform::Picture> value);
   bool Stretch() const { return m_stretch; }
   void Stretch(bool value);
   bool IsTransparent() const override { return true; }
@@ -25,7 +26,7 @@ class Image : public Control {
 
  private:
   void FitToPicture();
-  std::shared_ptr<const Surface> m_picture;
+  std::shared_ptr<platform::Picture> m_picture;
   bool m_stretch{false};
 };
 

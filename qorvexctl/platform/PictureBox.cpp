@@ -8,7 +8,7 @@ PictureBox::PictureBox(Window& parent) : Control(parent.GetDesktop(), &parent) {
   SetFrameInsets({2, 2, 2, 2});
 }
 
-void PictureBox::Picture(std::shared_ptr<const Surface> value) {
+void PictureBox::Picture(std::shared_ptr<platform::Picture> value) {
   m_picture = std::move(value);
   if (m_picture) m_layer.PaintPicture(*m_picture, 0, 0);
   Invalidate();

@@ -33,8 +33,8 @@ class PictureBox : public Control {
   const Surface& Image() { return m_layer.Image(); }
 
   // The picture drawn under the drawing, at the top-left corner; nullptr for none.
-  std::shared_ptr<const Surface> Picture() const { return m_picture; }
-  void Picture(std::shared_ptr<const Surface> value);
+  std::shared_ptr<platform::Picture> Picture() const { return m_picture; }
+  void Picture(std::shared_ptr<platform::Picture> value);
   // 0 none, 1 the sunken three-dimensional edge.
   int BorderStyle() const { return m_borderStyle; }
   void BorderStyle(int value);
@@ -49,7 +49,7 @@ class PictureBox : public Control {
 
  private:
   DrawingLayer m_layer{*this};
-  std::shared_ptr<const Surface> m_picture;
+  std::shared_ptr<platform::Picture> m_picture;
   int m_borderStyle{1};
 };
 

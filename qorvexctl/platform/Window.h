@@ -127,8 +127,11 @@ class Window {
   // --- Focus.
   // Whether the window itself takes the keyboard focus (text boxes, buttons, ...).
   virtual bool CanTakeFocus() const { return false; }
-  // Whether Tab and Enter reach this window as keys instead of moving the focus.
-  virtual bool WantsKey(int keyCode) const { return keyCode != vbKeyTab; }
+  // Whether Tab, Enter and Escape reach this window as keys instead of moving the focus or
+  // pressing the form's default or cancel button.
+  virtual bool WantsKey(int keyCode) const {
+    return keyCode != vbKeyTab && keyCode != vbKeyReturn && keyCode != vbKeyEscape;
+  }
   bool HasFocus() const;
   // The focus is on this window or one of its descendants.
   bool HasFocusWithin() const;
