@@ -1,0 +1,151 @@
+// Desktop: posting and sending messages, the message loop, Wait and modal loops.
+
+#include <algorithm>
+#include <thread>
+
+#include "qorvexctl/platform/Desktop.h"
+#include "qorvexctl/platform/Presenter.h"
+#include "qorvexctl/platform/SendKeys.h"
+#include "qorvexctl/platform/Window.h"
+
+namespace qorvexctl::platform {
+namespace {
+
+// A safety bound on the items one DoEvents handles, so tasks that keep posting tasks cannot
+// hold the caller forever.
+constexpr int kMaxItemsPerPump = 100000;
+
+}  // namespace
+
+void Desktop::PostMessage(HWND hwnd, std::uint32_t msg, WPARAM wParam, LPARAM lParam) {
+  m_queue.Push(Message{hwnd, msg, wParam, lParam});
+}
+
+LRESULT Desktop::SendMessage(HWND hwnd, std::uint32_t msg, WPARAM wParam, LPARAM lParam) {
+  Window* w = FromHandle(hwnd);
+  return w ? w->WindowProc(Message{hwnd, msg, wParam, lParam}) : 0;
+}
+
+void Desktop::Post(Task task) { m_queue.Push(std::move(task)); }
+
+void Desktop::PostInput(const InputEvent& event) { m_queue.Push(event); }
+
+void Desktop::SendKeys(std::string_view keys) {
+  for (const KeyStroke& stroke : ParseSendKeys(keys)) PostKeyStroke(stroke);
+}
+
+void Desktop::PostKeyStroke(const KeyStroke& stroke) {
+  if (stroke.keyCode == 0) {
+    PostInput(InputEvent{.kind = InputEvent::Kind::Char, .character = stroke.character});
+    return;
+  }
+  constexpr int kModifiers[3][2] = {{vbShiftMask, vbKeyShift}, {vbCtrlMask, vbKeyControl},
+                                    {vbAltMask, vbKeyMenu}};
+  for (const auto& m : kModifiers) {
+    if (stroke.shift & m[0]) PostInput({.kind = InputEvent::Kind::KeyDown, .keyCode = m[1]});
+  }
+  PostInput({.kind = InputEvent::Kind::KeyDown, .keyCode = stroke.keyCode});
+  PostInput({.kind = InputEvent::Kind::KeyUp, .keyCode = stroke.keyCode});
+  for (const auto& m : kModifiers) {
+    if (stroke.shift & m[0]) PostInput({.kind = InputEvent::Kind::KeyUp, .keyCode = m[1]});
+  }
+}
+
+void Desktop::Dispatch(const Message& message) {
+  if (Window* w = FromHandle(message.hwnd)) w->WindowProc(message);
+}
+
+bool Desktop::PumpOne() {
+  if (auto item = m_queue.Take()) {
+    if (auto* m = std::get_if<Message>(&*item)) {
+      Dispatch(*m);
+    } else if (auto* e = std::get_if<InputEvent>(&*item)) {
+      DispatchInput(*e);
+    } else if (auto* t = std::get_if<Task>(&*item)) {
+      if (*t) (*t)();
+    }
+    return true;
+  }
+  return FireOneTimer();
+}
+
+bool Desktop::FireOneTimer() {
+  auto due = m_timers.TakeDue(NowMs());
+  if (!due) return false;
+  if (due->proc) {
+    due->proc(due->hwnd, due->id);
+  } else {
+    SendMessage(due->hwnd, WM_TIMER, due->id);
+  }
+  m_timers.Finished(due->hwnd, due->id);
+  return true;
+}
+
+void Desktop::DoEvents() {
+  m_presenter->PollInput(*this, 0);
+  for (int i = 0; i < kMaxItemsPerPump && PumpOne(); ++i) {
+  }
+  PaintPending();
+  m_presenter->Present(*this);
+}
+
+void Desktop::WaitForSomething(std::int64_t untilMs) {
+  if (m_virtualClock) {
+    m_virtualClock->Advance(untilMs - m_virtualClock->NowMs());
+    return;
+  }
+  const auto timeout = static_cast<int>(std::clamp<std::int64_t>(untilMs - NowMs(), 0, 50));
+  if (Interactive()) {
+    m_presenter->PollInput(*this, timeout);
+  } else {
+    std::this_thread::sleep_for(std::chrono::milliseconds(timeout));
+  }
+}
+
+void Desktop::Wait(std::int64_t ms) {
+  const std::int64_t deadline = NowMs() + std::max<std::int64_t>(ms, 0);
+  for (;;) {
+    DoEvents();
+    if (NowMs() >= deadline) return;
+    const auto next = m_timers.NextDue();
+    WaitForSomething(next ? std::min(*next, deadline) : deadline);
+  }
+}
+
+void Desktop::RunModal(Window& modal, const std::function<bool()>& isOpen,
+                       const std::function<void()>& cancel) {
+  struct State {
+    ModalRecord record;
+    bool answered{false};  // the script (or the automatic cancel) has run
+  };
+  auto state = std::make_shared<State>();
+  const std::vector<std::string> names{modal.WindowText(), modal.Name(), modal.TypeName()};
+  auto script = m_scripts.TakeFormScript(names);
+  state->record.title = modal.WindowText().empty() ? modal.Name() : modal.WindowText();
+  state->record.scripted = static_cast<bool>(script);
+  m_modalStack.push_back(modal.hWnd());
+  const HWND handle = modal.hWnd();
+  if (script || !Interactive()) {
+    Post([this, state, script, isOpen, cancel, handle] {
+      Window* w = FromHandle(handle);
+      if (w && script && isOpen()) script(*w);
+      if (FromHandle(handle) && isOpen()) {
+        state->record.cancelled = true;
+        cancel();
+      }
+      state->answered = true;
+    });
+  }
+  while (FromHandle(handle) && isOpen()) {
+    if (PumpOne()) continue;
+    PaintPending();
+    m_presenter->Present(*this);
+    if (state->answered && !Interactive()) break;  // refused to close: do not hang
+    const auto next = m_timers.NextDue();
+    WaitForSomething(next ? *next : NowMs() + 50);
+  }
+  std::erase(m_modalStack, handle);
+  m_scripts.Record(state->record);
+}
+
+}  // namespace qorvexctl::platform

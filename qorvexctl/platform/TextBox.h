@@ -1,0 +1,76 @@
+#pragma once
+// The one-line text box with the classic behaviour controls rely on:
+// - Change is raised after every change of the text, typed or assigned, and not when the same
+//   text is assigned again;
+// - a key goes KeyDown, KeyPress (for characters, Backspace included), the edit, Change, KeyUp;
+//   a KeyDown handler that sets KeyCode to 0 stops the key's own action (Delete, arrows, Home,
+//   End), a KeyPress handler that sets KeyAscii to 0 stops the character;
+// - assigning Text puts the caret at 0; MaxLength limits typing and pasting, not assignment;
+// - Ctrl+C, Ctrl+X, Ctrl+V, Ctrl+Z and Ctrl+A copy, cut, paste, undo and select all (they
+//   arrive as the characters 3, 24, 22, 26 and 1 and can be swallowed in KeyPress too).
+// Positions (SelStart, SelLength, MaxLength) count characters.
+
+#include <string>
+
+#include "qorvexctl/platform/Control.h"
+#include "qorvexctl/platform/TextEditBuffer.h"
+
+namespace qorvexctl::platform {
+
+class TextBox : public Control {
+ public:
+  explicit TextBox(Window& parent);
+  std::string TypeName() const override { return "TextBox"; }
+  std::string WindowText() const override { return Text(); }
+
+  Event<> Change;
+
+  std::string Text() const;
+  void Text(std::string_view value);
+  int SelStart() const { return static_cast<int>(m_edit.SelStart()); }
+  void SelStart(int value);
+  int SelLength() const { return static_cast<int>(m_edit.SelLength()); }
+  void SelLength(int value);
+  std::string SelText() const;
+  // Replaces the selection (an assignment: MaxLength does not apply).
+  void SelText(std::string_view value);
+  int MaxLength() const { return static_cast<int>(m_edit.MaxLength()); }
+  void MaxLength(int value);
+  bool Locked() const { return m_locked; }
+  void Locked(bool value) { m_locked = value; }
+  // 0 left, 1 right, 2 centre.
+  int Alignment() const { return m_alignment; }
+  void Alignment(int value);
+  // The caret position (the end of the selection the user moves).
+  int Caret() const { return static_cast<int>(m_edit.Caret()); }
+
+  // Clipboard and undo, as the keyboard shortcuts do them.
+  void Copy();
+  void Cut();
+  void Paste();
+  void Undo();
+  void SelectAll();
+
+  bool CanTakeFocus() const override { return true; }
+
+ protected:
+  void OnKeyDown(int& keyCode, int shift) override;
+  void OnKeyPress(int& keyAscii) override;
+  void OnMouseDown(int button, int shift, Point p) override;
+  void OnMouseMove(int buttons, int shift, Point p) override;
+  void OnGotFocus() override;
+  void OnLostFocus() override;
+
+ private:
+  void KeyAction(int keyCode, int shift);
+  void CharacterAction(int keyAscii);
+  // Repaints and raises Change when an edit changed the text.
+  void Edited(bool changed);
+  std::size_t PositionFromPoint(Point p) const;
+
+  TextEditBuffer m_edit;
+  bool m_locked{false};
+  int m_alignment{0};
+};
+
+}  // namespace qorvexctl::platform
