@@ -95,7 +95,8 @@ TooltipLayout LayOutBalloon(const Content& c, Point anchor, bool centred, Size s
   const int height = body.height + kStemHeight;
   const bool below = anchor.y + height <= screen.height;
   const int left = centred ? anchor.x - body.width / 2 : anchor.x - kStemInset - kStemBase / 2;
-  const int top = below ? anchor.y : anchor.y - height;
+  // The stem stops one pixel short of the anchor, so the pointer is never on the tip.
+  const int top = below ? anchor.y + 1 : anchor.y - height;
   layout.window = ShiftInto(Rect::FromSize(left, top, body.width, height), screen);
   const int bodyTop = below ? kStemHeight : 0;
   layout.body = Rect::FromSize(0, bodyTop, body.width, body.height);

@@ -19,8 +19,8 @@ enum TooltipIcon : int { TTI_NONE = 0, TTI_INFO = 1, TTI_WARNING = 2, TTI_ERROR 
 
 // What a tip shows. Colours of 0 take the defaults (info-tip text on the info-tip yellow).
 struct TooltipLook {
-  std::string text;
-  std::string title;
+  std::string text{};
+  std::string title{};
   TooltipIcon icon = TTI_NONE;
   bool balloon = false;
   bool noPrefix = false;
