@@ -89,20 +89,20 @@ std::optional<std::string> SqliteStatement::SingleText() {
 }
 
 SqliteTransaction::SqliteTransaction(SqliteConnection& connection) : m_connection(connection) {
-  m_connection.Execute("BEGIN IMMEDIATE");
+  m_connection.Execute("SAVEPOINT host_write");
 }
 
 SqliteTransaction::~SqliteTransaction() {
   if (m_done) return;
   try {
-    m_connection.Execute("ROLLBACK");
+    m_connection.Execute("ROLLBACK TO host_write; RELEASE host_write");
   } catch (const SqliteError&) {
     // Nothing more to undo: SQLite already rolled the transaction back itself.
   }
 }
 
 void SqliteTransaction::Commit() {
-  m_connection.Execute("COMMIT");
+  m_connection.Execute("RELEASE host_write");
   m_done = true;
 }
 

@@ -71,7 +71,8 @@ class SqliteStatement {
   sqlite3_stmt* m_statement;
 };
 
-// BEGIN IMMEDIATE on construction; ROLLBACK on destruction unless Commit ran.
+// A savepoint: all or nothing, and nestable (the outermost one is the file's transaction).
+// Rolled back on destruction unless Commit ran.
 class SqliteTransaction {
  public:
   explicit SqliteTransaction(SqliteConnection& connection);

@@ -10,21 +10,29 @@ namespace {
 // add the member number.
 std::string KindTitle(char kind) {
   switch (kind) {
-    case 'A': return "Sujeito Passivo A";
-    case 'B': return "Sujeito Passivo B";
-    case 'C': return "Agregado Familiar";
-    case 'D': return "Dependente";
-    case 'S': return "Ascendente";
-    case 'F': return "Falecido";
-    case 'H': return "Herança Indivisa";
-    default: return {};
+    case 'A':
+      return "Sujeito Passivo A";
+    case 'B':
+      return "Sujeito Passivo B";
+    case 'C':
+      return "Agregado Familiar";
+    case 'D':
+      return "Dependente";
+    case 'S':
+      return "Ascendente";
+    case 'F':
+      return "Falecido";
+    case 'H':
+      return "Herança Indivisa";
+    default:
+      return {};
   }
 }
 
 }  // namespace
 
-std::shared_ptr<SqliteDeclaration> SqliteDeclaration::Create(
-    std::shared_ptr<HostDatabase> database, int year) {
+std::shared_ptr<SqliteDeclaration> SqliteDeclaration::Create(std::shared_ptr<HostDatabase> database,
+                                                             int year) {
   SqliteConnection& db = database->Connection();
   db.Prepare("INSERT INTO declaracoes (ano) VALUES (?)").Bind(1, std::int64_t{year}).Run();
   const std::int64_t id = db.LastInsertId();
@@ -50,8 +58,9 @@ void SqliteDeclaration::SetHouseholdItem(const std::string& name, const std::str
 void SqliteDeclaration::AddMember(const std::string& code, const std::string& number,
                                   const std::string& name, const std::string& title) {
   m_database->Connection()
-      .Prepare("INSERT OR REPLACE INTO sujeitos (declaracao, codigo, nif, nome, titulo) "
-               "VALUES (?, ?, ?, ?, ?)")
+      .Prepare(
+          "INSERT OR REPLACE INTO sujeitos (declaracao, codigo, nif, nome, titulo) "
+          "VALUES (?, ?, ?, ?, ?)")
       .Bind(1, m_id)
       .Bind(2, code)
       .Bind(3, number)

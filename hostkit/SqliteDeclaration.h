@@ -46,7 +46,7 @@ class SqliteDeclaration : public IRSDeclaration,
   std::shared_ptr<SujeitoTitles> Data() override { return shared_from_this(); }
 
   std::string Item(const std::string& name) override;  // "" when not stored
-  std::int32_t Count() override;                        // members whose code starts with "D"
+  std::int32_t Count() override;                       // members whose code starts with "D"
   std::string Get(const std::string& key) override;
   void Set(const std::string& key, const std::string& value) override;
   // "A" -> "Sujeito Passivo A", "D2" -> "Dependente 2", "H1" -> "Herança Indivisa 1".

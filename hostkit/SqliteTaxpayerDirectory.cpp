@@ -50,9 +50,10 @@ void SqliteTaxpayerDirectory::Save(const std::string& number,
                                    const std::vector<RecordField>& fields) {
   SqliteConnection& db = m_database->Connection();
   SqliteTransaction transaction(db);
-  db.Prepare("INSERT INTO contribuintes (nif, nome, codigopostal, localidade) VALUES (?, ?, ?, ?) "
-             "ON CONFLICT (nif) DO UPDATE SET nome = excluded.nome, "
-             "codigopostal = excluded.codigopostal, localidade = excluded.localidade")
+  db.Prepare(
+        "INSERT INTO contribuintes (nif, nome, codigopostal, localidade) VALUES (?, ?, ?, ?) "
+        "ON CONFLICT (nif) DO UPDATE SET nome = excluded.nome, "
+        "codigopostal = excluded.codigopostal, localidade = excluded.localidade")
       .Bind(1, number)
       .Bind(2, ValueOf(fields, "nome"))
       .Bind(3, ValueOf(fields, "codigopostal"))

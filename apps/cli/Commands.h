@@ -19,5 +19,6 @@ struct Command {
 // The command groups defined in their own files.
 extern const Command kValidateCommand;  // ValidateCommand.cpp
 extern const Command kNibCommand;       // NibCommand.cpp
+extern const Command kGifCommand;       // GifCommand.cpp
 
 }  // namespace qorvexctl::cli

@@ -15,6 +15,7 @@ const Command kCommands[] = {
      [](const Arguments&) { std::puts("qorvexctl 0.1.0"); return 0; }},
     kValidateCommand,
     kNibCommand,
+    kGifCommand,
 };
 
 void PrintHelp() {

@@ -16,7 +16,7 @@ extern const std::string_view EuCountryCodesPortugalFirst;
 // (cells 207 and 247); lookups find the first. Greece is "GR" here and "EL" is absent.
 extern const std::string_view CountryFlagCodes;
 
-inline constexpr int kFlagCellSize = 16;     // pixels, width and height of one flag cell
+inline constexpr int kFlagCellSize = 16;      // pixels, width and height of one flag cell
 inline constexpr int kFlagStripColumns = 32;  // cells per row of the strip
 inline constexpr int kFlagStripRows = 8;
 

@@ -28,7 +28,7 @@ T& HostObject(const std::shared_ptr<T>& object) {
 
 // Runs a call into host objects for its effect; anything it throws is ignored.
 template <typename Call>
-  requires std::is_void_v<std::invoke_result_t<Call>>
+requires std::is_void_v<std::invoke_result_t<Call>>
 void HostCall(Call&& call) noexcept {
   try {
     std::forward<Call>(call)();
@@ -38,8 +38,8 @@ void HostCall(Call&& call) noexcept {
 
 // Runs a call into host objects and returns its result, or `fallback` when it throws.
 template <typename Call, typename Result = std::invoke_result_t<Call>>
-  requires(!std::is_void_v<Result>)
-Result HostCall(Call&& call, Result fallback = Result{}) noexcept {
+requires(!std::is_void_v<Result>) Result HostCall(Call&& call, Result fallback = Result{})
+noexcept {
   try {
     return std::forward<Call>(call)();
   } catch (...) {

@@ -1,0 +1,16 @@
+// Feeds arbitrary bytes to the GIF decoder and composes every frame of whatever loads.
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "qorvexctl/imaging/GifComposer.h"
+#include "qorvexctl/imaging/GifImage.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  qorvexctl::GifImage image;
+  if (!image.Load(std::span(data, size))) return 0;
+  qorvexctl::GifComposer composer(image);
+  for (int k = 0; k < image.FrameCount(); ++k) composer.Show(k);
+  return 0;
+}
