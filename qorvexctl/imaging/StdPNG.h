@@ -108,7 +108,7 @@ class StdPNG {
   void Reset();
   bool Fail(png::PngFailure reason);
   bool Decode(bool force32, int alphaBlendValue);
-  bool Inflate(std::unique_ptr<std::uint8_t[]>& buffer, std::size_t& size);
+  bool Inflate();
   bool CreateBitmap(int bitCount);
   png::PngRowConverter MakeConverter(int bitCount, bool keepAlpha) const;
 
@@ -125,6 +125,7 @@ class StdPNG {
   std::int32_t m_transparentStyle = 0;
   std::int32_t m_resolvedBackground = -1;
   png::PngFailure m_lastFailure = png::PngFailure::None;
+  std::vector<std::uint8_t> m_inflated;  // the image data inflated, kept between loads
 };
 
 }  // namespace qorvexctl

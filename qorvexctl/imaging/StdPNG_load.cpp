@@ -55,7 +55,11 @@ bool StdPNG::LoadBytes(std::span<const std::uint8_t> bytes, bool ValidateAllData
 
 void StdPNG::Reset() {
   m_bitmap.reset();
+  // The compressed data's buffer is kept (emptied) so repeated loads do not allocate again.
+  std::vector<std::uint8_t> compressed = std::move(m_info.imageData);
+  compressed.clear();
   m_info = png::PngFileInfo{};
+  m_info.imageData = std::move(compressed);
   m_resolvedBackground = -1;
   m_loadState = 0;
   m_lastFailure = png::PngFailure::None;
@@ -70,18 +74,22 @@ bool StdPNG::Fail(png::PngFailure reason) {
 // Inflates all image data in one call into a buffer of the precomputed size. For narrow
 // Adam7 images that size counts filter bytes of empty passes, so the data may end early;
 // the rest of the buffer is zero.
-bool StdPNG::Inflate(std::unique_ptr<std::uint8_t[]>& buffer, std::size_t& size) {
-  size = static_cast<std::size_t>(*png::InflatedSize(m_info.header));
+// The buffer stays with the object for its next load.
+bool StdPNG::Inflate() {
+  const auto size = static_cast<std::size_t>(*png::InflatedSize(m_info.header));
   if (size / kMaximumDeflateRatio > m_info.imageData.size()) {
     return Fail(png::PngFailure::DataCannotFill);
   }
-  buffer.reset(new (std::nothrow) std::uint8_t[size]);
-  if (!buffer) return Fail(png::PngFailure::DataCannotFill);
+  try {
+    m_inflated.resize(size);
+  } catch (const std::bad_alloc&) {
+    return Fail(png::PngFailure::DataCannotFill);
+  }
   uLongf length = static_cast<uLongf>(size);
-  int result = uncompress(buffer.get(), &length, m_info.imageData.data(),
+  int result = uncompress(m_inflated.data(), &length, m_info.imageData.data(),
                           static_cast<uLong>(m_info.imageData.size()));
   if (result != Z_OK) return Fail(png::PngFailure::InflateFailed);
-  std::memset(buffer.get() + length, 0, size - length);
+  std::memset(m_inflated.data() + length, 0, size - length);
   return true;
 }
 
@@ -107,9 +115,7 @@ png::PngRowConverter StdPNG::MakeConverter(int bitCount, bool keepAlpha) const {
 }
 
 bool StdPNG::Decode(bool force32, int /*alphaBlendValue*/) {
-  std::unique_ptr<std::uint8_t[]> inflated;
-  std::size_t inflatedSize = 0;
-  if (!Inflate(inflated, inflatedSize)) return false;
+  if (!Inflate()) return false;
 
   png::TransparencyTreatment treatment =
       png::ResolveTransparency(m_info, m_transparentStyle, [](int) { return 0; });
@@ -128,7 +134,7 @@ bool StdPNG::Decode(bool force32, int /*alphaBlendValue*/) {
   png::ScanlineHooks hooks;
   hooks.progress = [this](int percentage) { Progress(percentage); };
   png::PngFailure failure =
-      png::DecodeScanlines(m_info.header, {inflated.get(), inflatedSize},
+      png::DecodeScanlines(m_info.header, m_inflated,
                            MakeConverter(bitCount, treatment.keepAlpha), out, hooks);
   if (failure != png::PngFailure::None) return Fail(failure);
   return true;
