@@ -48,4 +48,15 @@ struct Rect {
   friend constexpr bool operator==(const Rect&, const Rect&) = default;
 };
 
+// Drawing coordinates are kept within +/-kCoordinateLimit, so sizes and offsets of clamped
+// rectangles never overflow.
+inline constexpr int kCoordinateLimit = 1 << 27;
+constexpr int ClampCoordinate(long long v) {
+  return static_cast<int>(std::clamp<long long>(v, -kCoordinateLimit, kCoordinateLimit));
+}
+constexpr Rect ClampRect(const Rect& r) {
+  return {ClampCoordinate(r.left), ClampCoordinate(r.top), ClampCoordinate(r.right),
+          ClampCoordinate(r.bottom)};
+}
+
 }  // namespace qorvexctl::platform

@@ -1,0 +1,25 @@
+#include "qorvexctl/frame/LibraryState.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace qorvexctl {
+
+LibraryState::LibraryState(platform::SettingsStore& settings,
+                           platform::MessageBoxService& messageBoxes,
+                           CurrentFolderSource currentFolder)
+    : m_settings(settings),
+      m_messageBoxes(messageBoxes),
+      m_currentFolder(std::move(currentFolder)) {}
+
+std::string LibraryState::ProcessCurrentFolder() {
+  std::error_code error;
+  return std::filesystem::current_path(error).string();
+}
+
+void LibraryState::RemoveNifControl() {
+  --m_nifControls;
+  if (m_nifControls < 1) m_flagStrip.reset();
+}
+
+}  // namespace qorvexctl
