@@ -11,6 +11,7 @@
 #include "qorvexctl/imaging/PngChunkWalker.h"
 #include "qorvexctl/imaging/PngScanlines.h"
 #include "qorvexctl/imaging/StdPNG.h"
+#include "qorvexctl/platform/SystemColours.h"
 
 namespace qorvexctl {
 
@@ -114,30 +115,34 @@ png::PngRowConverter StdPNG::MakeConverter(int bitCount, bool keepAlpha) const {
   return png::PngRowConverter(settings);
 }
 
-bool StdPNG::Decode(bool force32, int /*alphaBlendValue*/) {
+bool StdPNG::Decode(bool force32, int alphaBlendValue) {
   if (!Inflate()) return false;
+  const Destination destination = AskForDestination();
 
-  png::TransparencyTreatment treatment =
-      png::ResolveTransparency(m_info, m_transparentStyle, [](int) { return 0; });
+  png::TransparencyTreatment treatment = png::ResolveTransparency(
+      m_info, m_transparentStyle, [](int index) {
+        return static_cast<std::int32_t>(platform::ResolveColour(SystemColour(index)));
+      });
   m_resolvedBackground = treatment.background;
-  m_loadState |= kStateResolved;
+  const std::uint16_t strategy = ChooseStrategy(destination);
+  m_loadState |= kStateResolved | strategy;
   if (!treatment.keepAlpha) m_loadState |= kStateAlphaDropped;
   if (force32) m_loadState |= kStateForce32;
 
-  const int bitCount = png::OutputBitCount(m_info, treatment.keepAlpha, force32);
+  const bool fadeIn = m_info.header.IsInterlaced() && strategy == kStrategyFadeIn;
+  const int bitCount = png::OutputBitCount(m_info, treatment.keepAlpha, force32 || fadeIn);
   if (bitCount == 4 && m_info.header.bitDepth == 2 && m_info.palette.empty()) {
     m_info.palette = png::FourGreys();
   }
   if (!CreateBitmap(bitCount)) return false;
+  PrepareBackground(destination, bitCount);
 
-  png::OutputRows out{m_bitmap->Pixels(), m_bitmap->Stride(), bitCount};
-  png::ScanlineHooks hooks;
-  hooks.progress = [this](int percentage) { Progress(percentage); };
+  png::OutputRows out{m_bitmap->Row(0), m_bitmap->Stride(), bitCount};
   png::PngFailure failure =
-      png::DecodeScanlines(m_info.header, m_inflated,
-                           MakeConverter(bitCount, treatment.keepAlpha), out, hooks);
+      png::DecodeScanlines(m_info.header, m_inflated, MakeConverter(bitCount, treatment.keepAlpha),
+                           out, MakeHooks(destination, alphaBlendValue));
   if (failure != png::PngFailure::None) return Fail(failure);
-  return true;
+  return FinishLoad(destination, alphaBlendValue);
 }
 
 }  // namespace qorvexctl
