@@ -1,8 +1,6 @@
 #include "qorvexctl/base/Variant.h"
 
-#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 #include "qorvexctl/base/RuntimeError.h"
@@ -25,15 +23,10 @@ struct Overloaded : Ts... {
   throw RuntimeError(kErrInvalidUseOfNull, "Variant", "Invalid use of Null");
 }
 
-// A plain number: blanks around it, a sign, digits with one decimal separator, an exponent.
-double ParseNumber(std::string_view text, std::string_view decimalSeparator) {
-  std::string plain = Replace(Trim(text), decimalSeparator, ".");
-  if (!plain.empty() && plain.front() == '+') plain.erase(0, 1);
-  double value = 0;
-  const char* end = plain.data() + plain.size();
-  const auto [ptr, error] = std::from_chars(plain.data(), end, value);
-  if (plain.empty() || error != std::errc() || ptr != end) ThrowTypeMismatch();
-  return value;
+double ParseNumber(std::string_view text, const Locale& locale) {
+  const auto value = locale.ToNumber(text);
+  if (!value) ThrowTypeMismatch();
+  return *value;
 }
 
 // Byte pairs read as little-endian UTF-16 code units; an odd last byte is a unit of its own.
@@ -73,13 +66,6 @@ ByteArray Utf8ToUtf16Le(std::string_view text) {
 
 }  // namespace
 
-std::string DoubleToString(double value, std::string_view decimalSeparator) {
-  if (value == 0) return "0";  // also for -0
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.15G", value);
-  return Replace(buffer, ".", decimalSeparator);
-}
-
 Variant Variant::Null() { return Variant(NullTag{}); }
 
 VarType Variant::Type() const {
@@ -102,35 +88,36 @@ bool Variant::IsNumber() const {
   }
 }
 
-std::string Variant::ToString(std::string_view decimalSeparator) const {
-  return std::visit(Overloaded{
-                        [](std::monostate) { return std::string(); },
-                        [](NullTag) -> std::string { ThrowInvalidUseOfNull(); },
-                        [](bool b) { return std::string(b ? "True" : "False"); },
-                        [&](double d) { return DoubleToString(d, decimalSeparator); },
-                        [&](Currency c) { return c.ToString(decimalSeparator); },
-                        [](const std::string& s) { return s; },
-                        [](const ByteArray& bytes) { return Utf16LeToUtf8(bytes); },
-                        [](auto integer) { return std::to_string(integer); },
-                    },
-                    m_value);
+std::string Variant::ToString(const Locale& locale) const {
+  return std::visit(
+      Overloaded{
+          [](std::monostate) { return std::string(); },
+          [](NullTag) -> std::string { ThrowInvalidUseOfNull(); },
+          [](bool b) { return std::string(b ? "True" : "False"); },
+          [&](double d) { return locale.FormatGeneral(d); },
+          [&](Currency c) { return c.ToString(std::string(1, locale.DecimalSeparator())); },
+          [](const std::string& s) { return s; },
+          [](const ByteArray& bytes) { return Utf16LeToUtf8(bytes); },
+          [](auto integer) { return std::to_string(integer); },
+      },
+      m_value);
 }
 
-double Variant::ToDouble(std::string_view decimalSeparator) const {
+double Variant::ToDouble(const Locale& locale) const {
   return std::visit(Overloaded{
                         [](std::monostate) { return 0.0; },
                         [](NullTag) -> double { ThrowInvalidUseOfNull(); },
                         [](bool b) { return b ? -1.0 : 0.0; },
                         [](Currency c) { return c.ToDouble(); },
-                        [&](const std::string& s) { return ParseNumber(s, decimalSeparator); },
+                        [&](const std::string& s) { return ParseNumber(s, locale); },
                         [](const ByteArray&) -> double { ThrowTypeMismatch(); },
                         [](auto number) { return static_cast<double>(number); },
                     },
                     m_value);
 }
 
-std::int32_t Variant::ToLong(std::string_view decimalSeparator) const {
-  const double rounded = std::nearbyint(ToDouble(decimalSeparator));
+std::int32_t Variant::ToLong(const Locale& locale) const {
+  const double rounded = std::nearbyint(ToDouble(locale));
   if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
         rounded <= std::numeric_limits<std::int32_t>::max())) {
     throw RuntimeError(kErrOverflow, "Variant", "Overflow");
@@ -138,20 +125,20 @@ std::int32_t Variant::ToLong(std::string_view decimalSeparator) const {
   return static_cast<std::int32_t>(rounded);
 }
 
-Currency Variant::ToCurrency(std::string_view decimalSeparator) const {
+Currency Variant::ToCurrency(const Locale& locale) const {
   if (const auto* c = std::get_if<Currency>(&m_value)) return *c;
-  const auto value = Currency::FromDouble(ToDouble(decimalSeparator));
+  const auto value = Currency::FromDouble(ToDouble(locale));
   if (!value) throw RuntimeError(kErrOverflow, "Variant", "Overflow");
   return *value;
 }
 
-bool Variant::ToBoolean(std::string_view decimalSeparator) const {
+bool Variant::ToBoolean(const Locale& locale) const {
   if (const auto* s = std::get_if<std::string>(&m_value)) {
     if (EqualsNoCase(Trim(*s), "True")) return true;
     if (EqualsNoCase(Trim(*s), "False")) return false;
   }
   if (const auto* b = std::get_if<bool>(&m_value)) return *b;
-  return ToDouble(decimalSeparator) != 0;
+  return ToDouble(locale) != 0;
 }
 
 ByteArray Variant::ToBytes() const {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "qorvexctl/base/Currency.h"
+#include "qorvexctl/base/Locale.h"
 
 namespace qorvexctl {
 
@@ -54,17 +55,17 @@ class Variant {
   bool IsNumber() const;
 
   // The text of the value: Empty gives "", Booleans "True"/"False", numbers as CStr writes them
-  // (Doubles with up to 15 significant digits, exponent form "1E+15" for large and small ones),
-  // byte arrays read as UTF-16LE. Null throws 94.
-  std::string ToString(std::string_view decimalSeparator = ",") const;
-  // Numeric value: Empty is 0, True is -1; a String must be a plain number (blanks around it,
-  // a sign, the given decimal separator, an exponent) or 13 is thrown.
-  double ToDouble(std::string_view decimalSeparator = ",") const;
+  // in the locale (Doubles in its general number format), byte arrays read as UTF-16LE. Null
+  // throws 94.
+  std::string ToString(const Locale& locale = DefaultLocale()) const;
+  // Numeric value: Empty is 0, True is -1; a String must pass the locale's lenient numeric
+  // test or 13 is thrown.
+  double ToDouble(const Locale& locale = DefaultLocale()) const;
   // ToDouble rounded ties to even into 32 bits; 6 when out of range.
-  std::int32_t ToLong(std::string_view decimalSeparator = ",") const;
-  Currency ToCurrency(std::string_view decimalSeparator = ",") const;
+  std::int32_t ToLong(const Locale& locale = DefaultLocale()) const;
+  Currency ToCurrency(const Locale& locale = DefaultLocale()) const;
   // Numbers are True when not 0; Strings "True"/"False" in any case, or numbers.
-  bool ToBoolean(std::string_view decimalSeparator = ",") const;
+  bool ToBoolean(const Locale& locale = DefaultLocale()) const;
   // A byte array's bytes; a String's UTF-16LE bytes; Empty gives none.
   ByteArray ToBytes() const;
 
@@ -83,8 +84,5 @@ class Variant {
                Currency, std::string, ByteArray>
       m_value;
 };
-
-// The text CStr gives for a Double (see Variant::ToString).
-std::string DoubleToString(double value, std::string_view decimalSeparator = ",");
 
 }  // namespace qorvexctl

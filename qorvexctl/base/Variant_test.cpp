@@ -26,12 +26,13 @@ TEST(Variant, ConvertsToTextAsTheClassicRuntime) {
   EXPECT_EQ(Variant(true).ToString(), "True");
   EXPECT_EQ(Variant(std::int16_t{-7}).ToString(), "-7");
   EXPECT_EQ(Variant(0.1).ToString(), "0,1");
-  EXPECT_EQ(Variant(1234.5).ToString("."), "1234.5");
+  EXPECT_EQ(Variant(1234.5).ToString(Locale::UnitedStates()), "1234.5");
   EXPECT_EQ(Variant(1e15).ToString(), "1E+15");
   EXPECT_EQ(Variant(999999999999999.0).ToString(), "999999999999999");
   EXPECT_EQ(Variant(0.0001).ToString(), "0,0001");
   EXPECT_EQ(Variant(0.00001).ToString(), "1E-05");
-  EXPECT_EQ(Variant(1.0 / 3).ToString("."), "0.333333333333333");
+  EXPECT_EQ(Variant(1.0 / 3).ToString(Locale::UnitedStates()), "0.333333333333333");
+  EXPECT_EQ(Variant(*Currency::FromDouble(-0.5)).ToString(Locale::UnitedStates()), "-0.5");
   EXPECT_EQ(Variant(-0.0).ToString(), "0");
   EXPECT_EQ(Variant(*Currency::FromDouble(12.3)).ToString(), "12,3");
   EXPECT_EQ(Variant(ByteArray{'O', 0, 0xE1, 0, 0xAC, 0x20}).ToString(), "Oá€");
@@ -40,7 +41,8 @@ TEST(Variant, ConvertsToTextAsTheClassicRuntime) {
 
 TEST(Variant, NumericConversionsParseTextAndRefuseWhatIsNotANumber) {
   EXPECT_EQ(Variant(" -12,5 ").ToDouble(), -12.5);
-  EXPECT_EQ(Variant("1.5e2").ToDouble("."), 150.0);
+  EXPECT_EQ(Variant("1.234,5").ToDouble(), 1234.5);
+  EXPECT_EQ(Variant("1.5e2").ToDouble(Locale::UnitedStates()), 150.0);
   EXPECT_EQ(Variant(true).ToLong(), -1);
   EXPECT_EQ(Variant(2.5).ToLong(), 2);
   EXPECT_EQ(Variant(3.5).ToLong(), 4);
