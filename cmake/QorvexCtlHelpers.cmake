@@ -48,5 +48,9 @@ function(qorvexctl_embed_resource target symbol file)
             -P ${PROJECT_SOURCE_DIR}/cmake/EmbedFile.cmake
     DEPENDS ${file} ${PROJECT_SOURCE_DIR}/cmake/EmbedFile.cmake
     VERBATIM)
+  # The rule lives in this directory; a target made elsewhere (the library is made at the top)
+  # reaches it through a custom target of this directory.
+  add_custom_target(embed_${symbol} DEPENDS ${out})
+  add_dependencies(${target} embed_${symbol})
   target_sources(${target} PRIVATE ${out})
 endfunction()
