@@ -252,8 +252,8 @@ std::string Locale::Format(double value, std::string_view pattern) const {
   if (static_cast<int>(integer.size()) < p.minimumIntegerDigits) {
     integer.insert(0, static_cast<std::size_t>(p.minimumIntegerDigits) - integer.size(), '0');
   }
-  std::string out(p.prefix);
-  if (number.negative) out.push_back('-');
+  std::string out(number.negative ? "-" : "");
+  out += p.prefix;
   out += p.grouped ? GroupDigits(integer, grouping_) : integer;
   if (p.hasDecimalPoint) out.push_back(decimal_);
   out += number.fractionDigits;

@@ -49,7 +49,8 @@ class Locale {
   // places; other characters before and after the placeholders are copied. The output uses
   // the locale's separators: Format(1234.5, "###,##0.00") is "1.234,50" in Portuguese. Values
   // are rounded half away from zero on their 15-digit decimal form (2.675 gives "2,68"); a
-  // value that rounds to zero carries no minus sign.
+  // value that rounds to zero carries no minus sign; the minus sign comes before the copied
+  // characters ("-€ 5").
   std::string Format(double value, std::string_view pattern) const;
 
  private:

@@ -107,6 +107,7 @@ TEST(Locale, PatternsPadGroupAndRoundHalfAwayFromZero) {
   EXPECT_EQ(us.Format(0.5, "#.##"), ".5");
   EXPECT_EQ(us.Format(1, "0.##"), "1.");
   EXPECT_EQ(pt.Format(12.5, "0.00 €"), "12,50 €");
+  EXPECT_EQ(pt.Format(-5, "€ 0"), "-€ 5");
   EXPECT_EQ(us.Format(1e20, "#,##0"), "100,000,000,000,000,000,000");
 }
 
