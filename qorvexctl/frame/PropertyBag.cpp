@@ -1,6 +1,7 @@
 #include "qorvexctl/frame/PropertyBag.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "qorvexctl/base/Base64.h"
 #include "qorvexctl/base/Text.h"
@@ -76,7 +77,11 @@ std::optional<Variant> VariantFromJson(const Json& json) {
   if (json.is_null()) return Variant::Null();
   if (json.is_boolean()) return Variant(json.get<bool>());
   if (json.is_string()) return Variant(json.get<std::string>());
-  if (json.is_number_float()) return Variant(json.get<double>());
+  if (json.is_number_float()) {
+    const double value = json.get<double>();
+    if (!std::isfinite(value)) return std::nullopt;  // JSON has no infinities to write back
+    return Variant(value);
+  }
   if (json.is_number_integer()) {
     if (auto n = WholeNumber(json, INT32_MIN, INT32_MAX))
       return Variant(static_cast<std::int32_t>(*n));

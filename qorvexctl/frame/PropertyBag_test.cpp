@@ -1,5 +1,7 @@
 #include "qorvexctl/frame/PropertyBag.h"
 
+#include <limits>
+
 #include <gtest/gtest.h>
 
 namespace qorvexctl {
@@ -63,6 +65,7 @@ TEST(PropertyBag, RefusesJsonItCannotReadBack) {
       PropertyBag::FromJson(Json{{"A", {{"type", "Bytes"}, {"value", "@@"}}}}).has_value());
   EXPECT_FALSE(PropertyBag::FromJson(Json{{"A", {{"type", "Date"}, {"value", 1}}}}).has_value());
   EXPECT_FALSE(PropertyBag::FromJson(Json::parse(R"({"A": 18446744073709551615})")).has_value());
+  EXPECT_FALSE(PropertyBag::FromJson(Json{{"A", std::numeric_limits<double>::infinity()}}));
 }
 
 }  // namespace qorvexctl

@@ -24,12 +24,11 @@ bool WriteAll(int fd, std::string_view data) {
   return true;
 }
 
-bool SyncFolder(const std::filesystem::path& folder) {
+void SyncFolder(const std::filesystem::path& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return false;
-  const bool synced = ::fsync(fd) == 0;
+  if (fd < 0) return;
+  ::fsync(fd);
   ::close(fd);
-  return synced;
 }
 
 std::filesystem::path FolderOf(const std::filesystem::path& path) {
@@ -57,7 +56,10 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view con
     ::unlink(temporary.c_str());
     return false;
   }
-  return SyncFolder(folder);
+  // The new contents are in place; syncing the folder only makes the rename itself durable,
+  // so a folder that cannot be synced does not make the write fail.
+  SyncFolder(folder);
+  return true;
 }
 
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
