@@ -14,16 +14,14 @@ std::size_t CanvasOffset(const GifFrame& frame, std::int32_t y, std::int32_t can
 }  // namespace
 
 GifComposer::GifComposer(const GifImage& image)
-    : image_(image), width_(image.Width()), height_(image.Height()) {
-  ClearCanvas();
-}
+    : image_(image), width_(image.Width()), height_(image.Height()) {}
 
 void GifComposer::Show(int index) {
   const auto& frames = image_.Frames();
   if (index < 0 || index >= static_cast<int>(frames.size())) return;
-  if (index == 0) {
+  if (index == 0 || current_ < 0) {
     ClearCanvas();
-  } else if (current_ >= 0) {
+  } else {
     Dispose(frames[static_cast<std::size_t>(current_)]);
   }
   const GifFrame& frame = frames[static_cast<std::size_t>(index)];

@@ -24,7 +24,8 @@ class GifComposer {
 
   std::int32_t Width() const { return width_; }
   std::int32_t Height() const { return height_; }
-  // Rows top to bottom, Width() values each: colour values (red in the low byte).
+  // Rows top to bottom, Width() values each: colour values (red in the low byte). Empty
+  // before the first Show.
   std::span<const Colour> Canvas() const { return canvas_; }
   // The same layout: 1 where the pixel is transparent, 0 where it is opaque.
   std::span<const std::uint8_t> Mask() const { return mask_; }

@@ -1,6 +1,7 @@
 #include "qorvexctl/imaging/GifFrameStrip.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "qorvexctl/imaging/GifInterlace.h"
@@ -18,9 +19,10 @@ GifError GifFrameStrip::Layout(std::vector<GifFrame>& frames) {
     if (width > kMaxStripBytes) return GifError::kStripTooLarge;
   }
   if (height != 0 && width > kMaxStripBytes / height) return GifError::kStripTooLarge;
+  pixels_.reset(static_cast<std::uint8_t*>(std::calloc(std::max<std::size_t>(width * height, 1), 1)));
+  if (!pixels_) return GifError::kStripTooLarge;
   width_ = static_cast<std::int32_t>(width);
   height_ = static_cast<std::int32_t>(height);
-  pixels_.assign(width * height, 0);
   return GifError::kNone;
 }
 
@@ -30,7 +32,7 @@ void GifFrameStrip::Place(const GifFrame& frame, std::span<const std::uint8_t> i
   if (frame.interlaced) displayRows = InterlacedDisplayRows(frame.height);
   for (std::int32_t stored = 0; stored < frame.height; ++stored) {
     const std::int32_t y = frame.interlaced ? displayRows[stored] : stored;
-    std::uint8_t* target = pixels_.data() + static_cast<std::size_t>(y) * width_ + frame.offset;
+    std::uint8_t* target = pixels_.get() + static_cast<std::size_t>(y) * width_ + frame.offset;
     std::memcpy(target, indices.data() + static_cast<std::size_t>(stored) * rowBytes, rowBytes);
   }
 }
@@ -38,8 +40,7 @@ void GifFrameStrip::Place(const GifFrame& frame, std::span<const std::uint8_t> i
 void GifFrameStrip::Clear() {
   width_ = 0;
   height_ = 0;
-  pixels_.clear();
-  pixels_.shrink_to_fit();
+  pixels_.reset();
 }
 
 }  // namespace qorvexctl

@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -19,6 +21,8 @@ class GifFrameStrip {
 
   // Gives every frame its horizontal offset and allocates the strip (index 0 everywhere):
   // the sum of the frame widths by the tallest frame. kStripTooLarge past kMaxStripBytes.
+  // The strip comes zeroed from the allocator, so the space below frames shorter than the
+  // tallest one costs no memory until something writes there.
   [[nodiscard]] GifError Layout(std::vector<GifFrame>& frames);
 
   // Copies a frame's decoded indices (width x height, rows in stored order) to its place,
@@ -30,13 +34,17 @@ class GifFrameStrip {
   std::int32_t Width() const { return width_; }
   std::int32_t Height() const { return height_; }
   const std::uint8_t* Row(std::int32_t y) const {
-    return pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
+    return pixels_.get() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
   }
 
  private:
+  struct Free {
+    void operator()(std::uint8_t* p) const { std::free(p); }
+  };
+
   std::int32_t width_ = 0;
   std::int32_t height_ = 0;
-  std::vector<std::uint8_t> pixels_;
+  std::unique_ptr<std::uint8_t[], Free> pixels_;
 };
 
 }  // namespace qorvexctl

@@ -14,8 +14,9 @@ namespace qorvexctl {
 
 class GifImage {
  public:
-  // The largest overall size accepted, in pixels.
-  static constexpr std::size_t kMaxCanvasPixels = std::size_t{1} << 25;
+  // The largest overall size accepted, in pixels (4096 x 4096): the canvas takes 5 bytes per
+  // pixel, and a few bytes of file can place a frame that far.
+  static constexpr std::size_t kMaxCanvasPixels = std::size_t{1} << 24;
 
   // Parses and decodes every frame of `bytes`. False, with nothing kept and Error() telling
   // why, when the file has no usable frame or any frame cannot be decoded.

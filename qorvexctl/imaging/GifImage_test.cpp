@@ -92,11 +92,11 @@ TEST(GifImage, RefusesZeroSizedFrames) {
   EXPECT_EQ(image.Error(), GifError::kZeroSizeFrame);
 }
 
-// Sizes are checked before anything is allocated: a 5000 x 5000 frame claimed by a few
+// Sizes are checked before anything is allocated: a 4000 x 4000 frame claimed by a few
 // bytes of data, or frames spread over a huge canvas, fail at once.
 TEST(GifImage, RefusesFramesLargerThanTheirDataOrTheLimits) {
   GifImage image;
-  EXPECT_FALSE(image.Load(GifBuilder().Image(0, 0, 5000, 5000, {0, 1}).Build()));
+  EXPECT_FALSE(image.Load(GifBuilder().Image(0, 0, 4000, 4000, {0, 1}).Build()));
   EXPECT_EQ(image.Error(), GifError::kLzwDataShort);
   EXPECT_FALSE(image.Load(
       GifBuilder().Image(0, 0, 1, 1, {0}).Image(65535, 65535, 1, 1, {0}).Build()));
@@ -104,11 +104,12 @@ TEST(GifImage, RefusesFramesLargerThanTheirDataOrTheLimits) {
 }
 
 TEST(GifImage, RefusesAStripLargerThanItsLimit) {
-  // 200 frames of 5000 x 1 next to one of 1 x 5000: a small canvas, a strip of 1e6 x 5000.
+  // 200 frames of 4000 x 1 next to one of 1 x 4000: the canvas is 4000 x 4000, the strip
+  // 800001 x 4000.
   GifBuilder builder;
-  const Bytes row(5000, 1);
-  for (int k = 0; k < 200; ++k) builder.Image(0, 0, 5000, 1, row);
-  builder.Image(0, 0, 1, 5000, row);
+  const Bytes row(4000, 1);
+  for (int k = 0; k < 200; ++k) builder.Image(0, 0, 4000, 1, row);
+  builder.Image(0, 0, 1, 4000, row);
   GifImage image;
   EXPECT_FALSE(image.Load(builder.Build()));
   EXPECT_EQ(image.Error(), GifError::kStripTooLarge);

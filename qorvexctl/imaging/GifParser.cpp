@@ -68,10 +68,7 @@ Step GifBlockParser::Fail(GifError error) {
 Step GifBlockParser::ReadSignature() {
   auto signature = reader_.Bytes(6);
   if (!signature) return Step::kStop;
-  std::string text(signature->begin(), signature->end());
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  if (text != "gif89a" && text != "gif87a") return Fail(GifError::kBadSignature);
+  if (!HasGifSignature(*signature)) return Fail(GifError::kBadSignature);
   return Step::kContinue;
 }
 
@@ -230,6 +227,14 @@ Step GifBlockParser::SkipSubBlocks(std::size_t* payload) {
 }
 
 }  // namespace
+
+bool HasGifSignature(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() < 6) return false;
+  std::string text(bytes.begin(), bytes.begin() + 6);
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text == "gif89a" || text == "gif87a";
+}
 
 GifParseResult ParseGif(std::span<const std::uint8_t> bytes) {
   return GifBlockParser(bytes).Run();

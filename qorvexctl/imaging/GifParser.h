@@ -20,6 +20,9 @@ struct GifParseResult {
   GifError error = GifError::kNone;
 };
 
+// True when the bytes start with "gif87a" or "gif89a", compared without regard to case.
+[[nodiscard]] bool HasGifSignature(std::span<const std::uint8_t> bytes);
+
 // Walks the blocks of `bytes`. A file cut short ends the walk with the frames complete before
 // the cut. On failure (a bad signature, an image without any colour table, no frame at all)
 // the result holds no frames and `error` says why.

@@ -81,6 +81,28 @@ TEST(GifParser, TheLastGraphicControlBeforeAnImageApplies) {
   EXPECT_EQ(result.index[0].start, 13u + 12u + 8u);  // the byte range starts at the last one
 }
 
+// The graphic control's fields are read at fixed offsets and the walk goes on 7 bytes after
+// the extension's start, whatever block size the extension declares. With a declared size of
+// 5 the fifth data byte is taken as the size of a further sub-block, here swallowing the first
+// image; a decoder that follows the declared size would see two frames.
+TEST(GifParser, GraphicControlIsReadAtFixedOffsets) {
+  const auto result = ParseGif(GifBuilder()
+                                   .Raw({0x21, 0xF9,  // graphic control extension
+                                         5,           // declared block size: 5, not 4
+                                         0x04,        // packed: disposal 1
+                                         9, 0,        // delay 9 hundredths
+                                         0,           // transparent index
+                                         1,           // fifth data byte, read as a size
+                                         0})          // terminator
+                                   .Image(0, 0, 1, 1, {1})
+                                   .Raw(Bytes(60, 0))
+                                   .Image(0, 0, 1, 1, {2})
+                                   .Build());
+  ASSERT_EQ(result.frames.size(), 1u);
+  EXPECT_EQ(result.frames[0].delay, 90);
+  EXPECT_EQ(result.index[0].start, 13u + 12u);  // the range starts at the extension
+}
+
 TEST(GifParser, ReadsTheNetscapeLoopCount) {
   auto loops = [](const Bytes& file) { return ParseGif(file).loops; };
   EXPECT_EQ(loops(GifBuilder().Netscape(3).Image(0, 0, 1, 1, {0}).Build()), 3);
@@ -88,6 +110,13 @@ TEST(GifParser, ReadsTheNetscapeLoopCount) {
   EXPECT_EQ(loops(GifBuilder().Netscape(3, "ANIMEXTS1.0").Image(0, 0, 1, 1, {0}).Build()), 0);
   EXPECT_EQ(loops(GifBuilder().Image(0, 0, 1, 1, {0}).Build()), 0);
   EXPECT_EQ(loops(GifBuilder().Netscape(3).Image(0, 0, 1, 1, {0}).Netscape(40).Build()), 40);
+}
+
+// Any first sub-block of 3 bytes carries the loop count; its id byte is not looked at.
+TEST(GifParser, LoopCountSubBlockIdIsNotChecked) {
+  Bytes file = GifBuilder().Netscape(7).Image(0, 0, 1, 1, {0}).Build();
+  file[13 + 12 + 3 + 11 + 1] = 2;  // header, table, extension head, identifier, size: the id
+  EXPECT_EQ(ParseGif(file).loops, 7);
 }
 
 TEST(GifParser, OverallSizeCoversFramesBeyondTheLogicalScreen) {
