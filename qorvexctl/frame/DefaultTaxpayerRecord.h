@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "qorvexctl/base/Event.h"
+#include "qorvexctl/frame/LibraryState.h"
 #include "qorvexctl/frame/TaxpayerDirectory.h"
 #include "qorvexctl/frame/TaxpayerRecord.h"
 
@@ -15,6 +16,9 @@ namespace qorvexctl {
 class DefaultTaxpayerRecord : public TaxpayerRecord {
  public:
   explicit DefaultTaxpayerRecord(std::shared_ptr<TaxpayerDirectory> directory = nullptr);
+  // The record a NIF field creates: on the library's default directory.
+  explicit DefaultTaxpayerRecord(const LibraryState& state)
+      : DefaultTaxpayerRecord(state.DefaultTaxpayerDirectory()) {}
 
   // A new number drops the details of the previous one.
   void Number(const std::string& countryAndNumber) override;

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "qorvexctl/platform/MemorySettingsStore.h"
+#include "qorvexctl/platform/MessageBoxService.h"
+
 namespace qorvexctl {
 namespace {
 
@@ -100,6 +103,21 @@ TEST_F(DefaultTaxpayerRecordTest, ClearForgetsNumberAndDetails) {
   record.MarkChanged();  // no number: nothing to save
   EXPECT_EQ(directory->saves, 0);
   EXPECT_TRUE(record.Fields().empty());
+}
+
+TEST_F(DefaultTaxpayerRecordTest, RecordsOfTheLibraryUseTheDirectoryPluggedIntoIt) {
+  platform::MemorySettingsStore settings;
+  platform::HeadlessMessageBoxService boxes;
+  LibraryState state(settings, boxes);
+  DefaultTaxpayerRecord before(state);
+  state.SetDefaultTaxpayerDirectory(directory);
+  DefaultTaxpayerRecord after(state);
+  for (DefaultTaxpayerRecord* r : {&before, &after}) {
+    r->Number("PT123456789");
+    r->Load();
+  }
+  EXPECT_EQ(before.Name(), "");
+  EXPECT_EQ(after.Name(), "Ana Quelhas");
 }
 
 TEST(DefaultTaxpayerRecord, WithoutDirectoryHoldsWhatItIsTold) {

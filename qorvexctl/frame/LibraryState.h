@@ -17,6 +17,8 @@ class Window;
 
 namespace qorvexctl {
 
+class TaxpayerDirectory;
+
 class LibraryState {
  public:
   // Answers the process's current folder.
@@ -50,6 +52,15 @@ class LibraryState {
   platform::Window* FlagTarget() const { return m_flagTarget; }
   void SetFlagTarget(platform::Window* target) { m_flagTarget = target; }
 
+  // Where the taxpayer records the NIF fields create for themselves look numbers up; a host
+  // plugs its register in here. None by default: records then hold only what they are told.
+  const std::shared_ptr<TaxpayerDirectory>& DefaultTaxpayerDirectory() const {
+    return m_taxpayerDirectory;
+  }
+  void SetDefaultTaxpayerDirectory(std::shared_ptr<TaxpayerDirectory> directory) {
+    m_taxpayerDirectory = std::move(directory);
+  }
+
   // Tooltip windows alive.
   int TooltipCount() const { return m_tooltips; }
   void AddTooltip() { ++m_tooltips; }
@@ -68,6 +79,7 @@ class LibraryState {
   int m_nifControls = 0;
   std::shared_ptr<platform::Picture> m_flagStrip;
   platform::Window* m_flagTarget = nullptr;
+  std::shared_ptr<TaxpayerDirectory> m_taxpayerDirectory;
   int m_tooltips = 0;
   int m_liveObjects = 0;
 };
