@@ -9,7 +9,9 @@ namespace qorvexctl::demo {
 
 using platform::Rect;
 
-IrsForm::IrsForm(platform::Desktop& desktop) : m_form(desktop, "Declaração de Rendimentos - IRS") {
+IrsForm::IrsForm(platform::Desktop& desktop)
+    : m_library(desktop.Settings(), desktop.MessageBoxes()),
+      m_form(desktop, "Declaração de Rendimentos - IRS") {
   m_form.SetBounds(Rect::FromSize(40, 40, 520, 380));
   auto& title = m_form.Add<platform::Label>("lblTitulo");
   title.Caption("Modelo 3 - Rendimentos do ano de 2026");
@@ -23,6 +25,7 @@ IrsForm::IrsForm(platform::Desktop& desktop) : m_form(desktop, "Declaração de 
   m_name = &AddField(who, "&Nome:", "txtNome", 20, 1);
   m_nif = &AddField(who, "N&IF:", "txtNIF", 52, 3);
   m_nif->MaxLength(9);
+  m_nifHelp = &AddHelp(who, "ibNIF", 52, "Indique o NIF do sujeito passivo A||Nove algarismos");
   m_address = &AddField(who, "&Morada:", "txtMorada", 84, 5);
 
   auto& income = m_form.Add<platform::Frame>("fraRendimentos");
@@ -30,6 +33,10 @@ IrsForm::IrsForm(platform::Desktop& desktop) : m_form(desktop, "Declaração de 
   income.SetBounds(Rect::FromSize(12, 164, 488, 88));
   m_income = &AddField(income, "Rendimento &bruto (€):", "txtRendimento", 20, 7);
   m_withheld = &AddField(income, "&Retenções na fonte (€):", "txtRetencoes", 52, 9);
+  AddHelp(income, "ibRendimento", 20,
+          "Rendimento bruto do ano, antes de descontos||Em euros, com duas casas decimais");
+  AddHelp(income, "ibRetencoes", 52,
+          "Soma das retenções na fonte||Consulte a declaração anual da entidade patronal");
 
   m_joint = &m_form.Add<platform::CheckBox>("chkConjunta");
   m_joint->Caption("Tributação &conjunta");
@@ -65,6 +72,15 @@ platform::TextBox& IrsForm::AddField(platform::Window& frame, const char* captio
   box.SetBounds(Rect::FromSize(190, top, 280, 22));
   box.TabIndex(tabIndex);
   return box;
+}
+
+// An information button right of the field at `top`, with its tip text.
+InfoButton& IrsForm::AddHelp(platform::Window& frame, const char* name, int top, const char* tip) {
+  auto& help = m_form.Add<InfoButton>(name, &frame, m_library);
+  help.InitProperties();
+  help.TipText(tip);
+  help.SetBounds(Rect::FromSize(472, top + 3, InfoButton::kSizePixels, InfoButton::kSizePixels));
+  return help;
 }
 
 // The status line says what is missing, or that the declaration is ready.

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "qorvexctl/controls/helpers/InfoButton.h"
+#include "qorvexctl/frame/LibraryState.h"
 #include "qorvexctl/platform/CheckBox.h"
 #include "qorvexctl/platform/CommandButton.h"
 #include "qorvexctl/platform/Form.h"
@@ -24,12 +26,15 @@ class IrsForm {
   platform::TextBox& Withheld() { return *m_withheld; }
   platform::CommandButton& Check() { return *m_check; }
   platform::Label& Status() { return *m_status; }
+  InfoButton& NifHelp() { return *m_nifHelp; }
 
  private:
   platform::TextBox& AddField(platform::Window& frame, const char* caption, const char* name,
                               int top, int tabIndex);
+  InfoButton& AddHelp(platform::Window& frame, const char* name, int top, const char* tip);
   void CheckFields();
 
+  LibraryState m_library;  // before the form: its controls use it until they are gone
   platform::Form m_form;
   platform::TextBox* m_name{nullptr};
   platform::TextBox* m_nif{nullptr};
@@ -40,6 +45,7 @@ class IrsForm {
   platform::CommandButton* m_check{nullptr};
   platform::CommandButton* m_close{nullptr};
   platform::Label* m_status{nullptr};
+  InfoButton* m_nifHelp{nullptr};
 };
 
 }  // namespace qorvexctl::demo

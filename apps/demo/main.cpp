@@ -45,6 +45,10 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   desktop.Input().SendKeys("{ENTER}");
   ok = Save(form.Window(), folder / "irs_form_filled.png") && ok;
   ok = HeadlessPresenter::Screenshot(desktop, folder / "desktop.png") && ok;
+  // The pointer rests on the NIF's information button until its balloon tip pops up.
+  desktop.Input().MoveTo(form.NifHelp(), qorvexctl::platform::Point{8, 12});
+  desktop.Wait(600);
+  ok = HeadlessPresenter::Screenshot(desktop, folder / "irs_form_balloon.png") && ok;
   return ok ? 0 : 1;
 }
 

@@ -186,11 +186,14 @@ void TooltipWindow::Relayout() {
     return;
   }
   const TooltipLook look = Look();
-  const TooltipLayout layout =
-      LayOutTooltip(look, m_anchor, (m_tool->flags & TTF_CENTERTIP) != 0,
-                    GetDesktop().ScreenSize());
-  SetBounds(layout.window);
-  Invalidate();
+  m_layout = LayOutTooltip(look, m_anchor, (m_tool->flags & TTF_CENTERTIP) != 0,
+                           GetDesktop().ScreenSize());
+  SetBounds(m_layout.window);
+  // Only the tip's shape shows: a balloon's rounded corners and the sides of its stem stay
+  // see-through on the screen.
+  SetWindowRgn(TooltipShape(look, m_layout));
 }
+
+void TooltipWindow::OnPaint(Canvas& canvas) { PaintTooltip(canvas, Look(), m_layout); }
 
 }  // namespace qorvexctl::platform

@@ -98,6 +98,9 @@ class TooltipWindow final : public Window {
 
   LRESULT WindowProc(const Message& message) override;
 
+ protected:
+  void OnPaint(Canvas& canvas) override;
+
  private:
   void FollowPointer(const InputEvent& event);
   bool PointerOverTool(Point screen) const;
@@ -120,6 +123,7 @@ class TooltipWindow final : public Window {
   int m_displayTimeMs{kDefaultDisplayTimeMs};
   bool m_waitForLeave{false};  // after the display time, until the pointer leaves the tool
   Point m_anchor{};
+  TooltipLayout m_layout{};  // where the parts of the shown tip go
   ScopedConnection m_pointerWatch;
 };
 

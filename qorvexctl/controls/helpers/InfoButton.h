@@ -55,6 +55,7 @@ class InfoButton final : public platform::Control, public Component {
   void TipText(std::string text);
   bool Transparent() const { return m_transparent; }
   void Transparent(bool value);
+  bool IsTransparent() const override { return m_transparent; }
   clsBalloonTip& GetTooltipClass() { return m_tip; }
   platform::HWND hwnd() const { return hWnd(); }
 
@@ -64,6 +65,7 @@ class InfoButton final : public platform::Control, public Component {
  protected:
   std::span<const PersistedProperty> PersistedProperties() const override { return m_table; }
   void OnTerminate() override { m_tip.DestroyTip(); }
+  void OnPaint(platform::Canvas& canvas) override;
   void OnMouseDown(int button, int shift, platform::Point p) override;
   void OnMouseUp(int button, int shift, platform::Point p) override;
   void OnMouseMove(int buttons, int shift, platform::Point p) override;

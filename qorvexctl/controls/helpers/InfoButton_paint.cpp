@@ -38,4 +38,12 @@ platform::Surface InfoButtonPicture(std::string_view resourceName) {
   return {};
 }
 
+// The picture over BackColor, or over whatever lies beneath when the button is transparent.
+void InfoButton::OnPaint(platform::Canvas& canvas) {
+  const platform::Surface picture = InfoButtonPicture(PictureName());
+  if (!m_transparent) canvas.FillRect(canvas.Target().Bounds(), BackColor());
+  canvas.AlphaBlend(0, 0, kSizePixels, kSizePixels, picture, 0, 0, kSizePixels, kSizePixels,
+                    platform::BlendFunction{});
+}
+
 }  // namespace qorvexctl

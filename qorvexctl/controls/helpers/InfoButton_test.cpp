@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "qorvexctl/frame/FormFile.h"
+#include "qorvexctl/platform/Compositor.h"
 #include "qorvexctl/platform/Desktop.h"
 #include "qorvexctl/platform/Form.h"
 #include "qorvexctl/platform/TooltipWindow.h"
@@ -171,6 +172,29 @@ TEST_F(InfoButtonFixture, PropertiesRoundTripThroughAFormFile) {
   EXPECT_EQ(copy.TipText(), "Dica antiga");
   EXPECT_EQ(copy.ToolTipTitle(), "Informação");
   EXPECT_TRUE(copy.Enabled());
+}
+
+TEST_F(InfoButtonFixture, RestingPointerShowsTheYellowBalloonOnTheDesktop) {
+  button.TipText("Indique o NIF do sujeito passivo A||Nove algarismos");
+  const platform::Surface before = platform::ComposeDesktop(desktop);
+  desktop.Input().MoveTo(button, platform::Point{8, 12});
+  desktop.Wait(600);
+  ASSERT_TRUE(Tip() && Tip()->IsTipShown());
+  const platform::Surface screen = platform::ComposeDesktop(desktop);
+  const Rect tip = Tip()->ScreenBounds();
+  const Colour yellow = desktop.Colours().Resolve(SystemColour(platform::COLOR_INFOBK));
+  int yellowPixels = 0;
+  for (int y = tip.top; y < tip.bottom; ++y) {
+    for (int x = tip.left; x < tip.right; ++x) yellowPixels += screen.PixelColour(x, y) == yellow;
+  }
+  EXPECT_GT(yellowPixels, tip.Width() * tip.Height() / 2);
+  // The rounded corner away from the stem shows what lies beneath the balloon.
+  const platform::Point corner{tip.right - 1, tip.bottom - 1};
+  EXPECT_EQ(screen.PixelColour(corner.x, corner.y), before.PixelColour(corner.x, corner.y));
+  // The button itself shows its picture.
+  const Rect at = button.ScreenBounds();
+  EXPECT_NE(screen.PixelColour(at.left + 8, at.top + 8),
+            before.PixelColour(at.left - 1, at.top - 1));
 }
 
 TEST_F(InfoButtonFixture, TerminateRemovesTheTip) {
