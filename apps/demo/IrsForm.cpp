@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "PngShowcase.h"
 #include "qorvexctl/base/Text.h"
 #include "qorvexctl/platform/Desktop.h"
 
@@ -53,6 +54,7 @@ IrsForm::IrsForm(platform::Desktop& desktop) : m_form(desktop, "Declaração de 
   m_status->BorderStyle(1);
   m_status->SetBounds(Rect::FromSize(12, 328, 488, 20));
   m_status->Caption("Preencha os campos e carregue em Validar.");
+  AddPngShowcase(m_form);
 }
 
 platform::TextBox& IrsForm::AddField(platform::Window& frame, const char* caption,
