@@ -30,6 +30,7 @@
 #include "qorvexctl/platform/SendKeys.h"
 #include "qorvexctl/platform/SettingsStore.h"
 #include "qorvexctl/platform/ShellOpener.h"
+#include "qorvexctl/platform/SystemColours.h"
 #include "qorvexctl/platform/TimerQueue.h"
 
 namespace qorvexctl::platform {
@@ -81,6 +82,8 @@ class Desktop {
   void SetCursorPos(Point screen) { m_cursor = screen; }
 
   KeyboardState& Keyboard() { return m_keyboard; }
+  // The system colour table the windows paint with (GetSysColor).
+  SystemColours& Colours() { return m_colours; }
   Clipboard& GetClipboard() { return m_clipboard; }
 
   // --- Messages and time.
@@ -136,6 +139,10 @@ class Desktop {
   void ScheduleRepaint(Window& window);
   // Paints every window that needs it.
   void PaintPending();
+  // Counts changes of what the desktop shows (painting, moves, z-order, visibility), so a
+  // presenter composes again only when something changed.
+  std::uint64_t SceneVersion() const { return m_sceneVersion; }
+  void SceneChanged() { ++m_sceneVersion; }
 
  private:
   friend class Window;
@@ -180,12 +187,14 @@ class Desktop {
   std::uint64_t m_focusGeneration{0};
   Point m_cursor{};
   KeyboardState m_keyboard;
+  SystemColours m_colours;
   Clipboard m_clipboard;
   MessageQueue m_queue;
   TimerQueue m_timers;
   std::vector<HWND> m_modalStack;
   ModalScripts m_scripts;
   std::vector<HWND> m_needsPaint;
+  std::uint64_t m_sceneVersion{0};
   std::unique_ptr<UserInput> m_input;
   std::unique_ptr<Presenter> m_presenter;
 };
