@@ -19,6 +19,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "qorvexctl/base/Event.h"
 #include "qorvexctl/platform/Clipboard.h"
 #include "qorvexctl/platform/Clock.h"
 #include "qorvexctl/platform/Geometry.h"
@@ -80,6 +81,9 @@ class Desktop {
   Window* Capture() const { return FromHandle(m_capture); }
   Point GetCursorPos() const { return m_cursor; }
   void SetCursorPos(Point screen) { m_cursor = screen; }
+  // Raised after each mouse input has been routed to its window (moves, presses and releases,
+  // screen pixels), so a window can follow the pointer over windows it does not own.
+  Event<const InputEvent&> MouseInputRouted;
 
   KeyboardState& Keyboard() { return m_keyboard; }
   // The system colour table the windows paint with (GetSysColor).
