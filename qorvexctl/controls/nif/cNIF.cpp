@@ -5,6 +5,7 @@
 
 #include "qorvexctl/base/Locale.h"
 #include "qorvexctl/base/Text.h"
+#include "qorvexctl/controls/helpers/clsBalloonTip.h"
 #include "qorvexctl/frame/CountryFile.h"
 #include "qorvexctl/frame/CountryTables.h"
 #include "qorvexctl/frame/DefaultTaxpayerRecord.h"
@@ -48,7 +49,7 @@ void cNIF::OnTerminate() {
   Library().RemoveNifControl();
   m_irs.reset();
   Ficha(nullptr);
-  m_tipText.clear();
+  m_tip.reset();
 }
 
 void cNIF::Ficha(std::shared_ptr<TaxpayerRecord> record) {
@@ -300,9 +301,22 @@ std::string cNIF::BalloonTipLines() {
   return lines;
 }
 
-// Hands the tip text to the balloon tip of the text box. Until the balloon-tip helper is part
-// of the library, the text is only kept (BalloonTipText) and shown as the box's tooltip.
-void cNIF::ApplyBalloonTip() { m_nif.ToolTipText(m_tipText); }
+// Hands the tip text to the text box's balloon tip, made on first use.
+void cNIF::ApplyBalloonTip() {
+  if (!m_tip) m_tip = CreateBalloonTip();
+  m_tip->TipText(m_tipText);
+}
+
+std::unique_ptr<clsBalloonTip> cNIF::CreateBalloonTip() {
+  auto tip = std::make_unique<clsBalloonTip>(Library(), GetDesktop());
+  tip->Style(TTBalloon);
+  tip->Icon(TTIconInfo);
+  tip->PopupOnDemand(true);
+  tip->Title("Identificação Fiscal");
+  tip->ParentControl(&m_nif);
+  tip->Create();
+  return tip;
+}
 
 void cNIF::OnResize() {
   const int height = Bounds().Height();

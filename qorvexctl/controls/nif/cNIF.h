@@ -28,6 +28,7 @@
 namespace qorvexctl {
 
 class Registry;
+class clsBalloonTip;
 
 // Which countries the country list offers.
 enum GSEL_CountryFilterList : std::int32_t {
@@ -131,6 +132,7 @@ class cNIF : public UserControl {
   void RebuildBalloonTip();
   std::string BalloonTipLines();
   void ApplyBalloonTip();
+  std::unique_ptr<clsBalloonTip> CreateBalloonTip();
 
   platform::TextBox m_nif{*this};
   platform::PictureBox m_flag{*this};
@@ -146,6 +148,7 @@ class cNIF : public UserControl {
   std::string m_tipText;
   std::shared_ptr<TaxpayerRecord> m_ficha;
   std::shared_ptr<IRSDeclaration> m_irs;
+  std::unique_ptr<clsBalloonTip> m_tip;
   ScopedConnection m_loadedConnection;
   ScopedConnection m_fieldConnection;
 };

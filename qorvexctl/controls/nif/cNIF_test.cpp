@@ -71,6 +71,7 @@ TEST_F(NifFieldTest, StartsPortugueseAndCountsItselfInTheLibrary) {
     EXPECT_FALSE(field->IsOK());
   }
   EXPECT_EQ(library.NifControlCount(), 0);
+  EXPECT_EQ(library.TooltipCount(), 0);
   EXPECT_EQ(library.FlagStrip(), nullptr);
 }
 
@@ -205,6 +206,7 @@ TEST_F(KnownTaxpayerTest, TypingAKnownNumberShowsTheNameAndGreenFrame) {
   EXPECT_EQ(field->BalloonTipText().substr(0, name.size()), name);
   EXPECT_NE(field->BalloonTipText().find("\nNIF: " + known.substr(2)), std::string::npos);
   EXPECT_NE(field->BalloonTipText().find("\nPaís: "), std::string::npos);
+  EXPECT_EQ(library.TooltipCount(), 1);
 
   log.clear();
   input.SendKeys("{BS}");
