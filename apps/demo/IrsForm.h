@@ -1,11 +1,13 @@
 #pragma once
-// The demo's IRS form: taxpayer identification, income and withholding fields in frames, a
-// joint-declaration check box, and buttons that check the fields and report in a status line.
+// The demo's IRS form: taxpayer identification (with NIF fields for taxpayers A and B), income
+// and withholding fields in frames, a joint-declaration check box, and buttons that check the
+// fields and report in a status line. The NIF fields look taxpayers up through the library's
+// taxpayer directory, so the host plugs that in before making the form.
 
 #include <memory>
 
 #include "qorvexctl/controls/helpers/InfoButton.h"
-#include "qorvexctl/frame/LibraryState.h"
+#include "qorvexctl/controls/nif/cNIF.h"
 #include "qorvexctl/platform/CheckBox.h"
 #include "qorvexctl/platform/CommandButton.h"
 #include "qorvexctl/platform/Form.h"
@@ -17,11 +19,12 @@ namespace qorvexctl::demo {
 
 class IrsForm {
  public:
-  explicit IrsForm(platform::Desktop& desktop);
+  IrsForm(platform::Desktop& desktop, LibraryState& library);
 
   platform::Form& Window() { return m_form; }
   platform::TextBox& Name() { return *m_name; }
-  platform::TextBox& Nif() { return *m_nif; }
+  cNIF& Nif() { return *m_nif; }
+  cNIF& NifB() { return *m_nifB; }
   platform::TextBox& Income() { return *m_income; }
   platform::TextBox& Withheld() { return *m_withheld; }
   platform::CommandButton& Check() { return *m_check; }
@@ -31,13 +34,15 @@ class IrsForm {
  private:
   platform::TextBox& AddField(platform::Window& frame, const char* caption, const char* name,
                               int top, int tabIndex);
+  platform::Label& AddCaption(platform::Window& frame, const char* caption, const char* name,
+                              platform::Rect bounds, int tabIndex);
+  std::unique_ptr<cNIF> MakeNifField(platform::Window& frame, const char* name,
+                                     platform::Rect bounds, int tabIndex);
   InfoButton& AddHelp(platform::Window& frame, const char* name, int top, const char* tip);
   void CheckFields();
 
-  LibraryState m_library;  // before the form: its controls use it until they are gone
   platform::Form m_form;
   platform::TextBox* m_name{nullptr};
-  platform::TextBox* m_nif{nullptr};
   platform::TextBox* m_address{nullptr};
   platform::TextBox* m_income{nullptr};
   platform::TextBox* m_withheld{nullptr};
@@ -46,6 +51,10 @@ class IrsForm {
   platform::CommandButton* m_close{nullptr};
   platform::Label* m_status{nullptr};
   InfoButton* m_nifHelp{nullptr};
+  platform::Desktop& m_desktop;
+  LibraryState& m_library;
+  std::unique_ptr<cNIF> m_nif;
+  std::unique_ptr<cNIF> m_nifB;
 };
 
 }  // namespace qorvexctl::demo
