@@ -37,7 +37,7 @@ test-sanitize: deps
 	cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQORVEXCTL_SANITIZE=ON \
 	      -DQORVEXCTL_BENCH=OFF -DQORVEXCTL_SDL=OFF
 	cmake --build $(BUILD_ASAN) -j $(JOBS)
-	cd $(BUILD_ASAN) && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD_ASAN) && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp ctest --output-on-failure -j $(JOBS)
 
 # Builds every fuzz target with clang and libFuzzer and runs each for FUZZ_SECONDS.
 fuzz-short: deps
@@ -50,7 +50,7 @@ fuzz-short: deps
 	  mkdir -p $(BUILD_FUZZ)/corpus/$$name; \
 	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
 	  seeds=""; [ -d fuzz/corpus/$$name ] && seeds=fuzz/corpus/$$name; \
-	  $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 \
 	      $(BUILD_FUZZ)/corpus/$$name $$seeds > $(BUILD_FUZZ)/$$name.log 2>&1 \
 	      || { tail -n 40 $(BUILD_FUZZ)/$$name.log; exit 1; }; \
 	  tail -n 3 $(BUILD_FUZZ)/$$name.log; \

@@ -97,9 +97,9 @@ std::vector<BenchFile> GifBenchFiles() {
       {"anim-800x600-disposal2", EncodeAnimation(800, 600, LargeAnimation(false))},
       {"anim-800x600-disposal23", EncodeAnimation(800, 600, LargeAnimation(true)), true},
   };
-  for (const char* name : {"muybridge.gif", "star.gif", "dispose_bgnd.gif", "iss634.gif",
-                           "hibiscus.regular.gif", "interlaced.gif", "test.colors.gif",
-                           "test.gif"}) {
+  for (const char* name :
+       {"muybridge.gif", "star.gif", "dispose_bgnd.gif", "iss634.gif", "hibiscus.regular.gif",
+        "interlaced.gif", "test.colors.gif", "test.gif"}) {
     files.push_back({name, ReadCorpusFile(name)});
   }
   return files;

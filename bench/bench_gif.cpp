@@ -153,8 +153,9 @@ void DecodeWithStb(benchmark::State& state, const BenchFile& file) {
   for (auto _ : state) {
     int* delays = nullptr;
     int width = 0, height = 0, frames = 0, channels = 0;
-    stbi_uc* pixels = stbi_load_gif_from_memory(file.bytes.data(), static_cast<int>(file.bytes.size()),
-                                                &delays, &width, &height, &frames, &channels, 4);
+    stbi_uc* pixels =
+        stbi_load_gif_from_memory(file.bytes.data(), static_cast<int>(file.bytes.size()), &delays,
+                                  &width, &height, &frames, &channels, 4);
     if (pixels == nullptr) return state.SkipWithError("stb_image failed");
     benchmark::DoNotOptimize(pixels);
     stbi_image_free(pixels);

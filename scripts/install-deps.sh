@@ -12,7 +12,7 @@ packages=(
   # fonts standing in for Tahoma and Arial
   fonts-dejavu-core fonts-liberation2
   # tests and benchmarks (reference decoders and validators)
-  libgtest-dev libgmock-dev libbenchmark-dev libpng-dev libgif-dev libstb-dev python3-stdnum
+  libgtest-dev libgmock-dev libbenchmark-dev libpng-dev libgif-dev libstb-dev libspng-dev python3-stdnum
   # data the resource scripts read
   iso-codes famfamfam-flag-png
   # a real X server for the windowed demo on a machine without a display

@@ -20,5 +20,6 @@ struct Command {
 extern const Command kValidateCommand;  // ValidateCommand.cpp
 extern const Command kNibCommand;       // NibCommand.cpp
 extern const Command kGifCommand;       // GifCommand.cpp
+extern const Command kPngCommand;       // PngCommand.cpp
 
 }  // namespace qorvexctl::cli

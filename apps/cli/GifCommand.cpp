@@ -58,7 +58,8 @@ int WriteFrames(const std::string& path, const std::filesystem::path& folder) {
     std::snprintf(name, sizeof name, "frame-%03d.rgba", k + 1);
     const std::vector<std::uint8_t> rgba = composer.ToRgba();
     std::ofstream out(folder / name, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(rgba.data()), static_cast<std::streamsize>(rgba.size()));
+    out.write(reinterpret_cast<const char*>(rgba.data()),
+              static_cast<std::streamsize>(rgba.size()));
     if (!out) {
       std::fprintf(stderr, "qorvexctl gif: cannot write %s\n", (folder / name).c_str());
       return 1;
@@ -87,7 +88,7 @@ int RunGif(const Arguments& args) {
 
 }  // namespace
 
-const Command kGifCommand = {"gif", "GIF files: frame information and composed frames",
-                             kGifUsage, RunGif};
+const Command kGifCommand = {"gif", "GIF files: frame information and composed frames", kGifUsage,
+                             RunGif};
 
 }  // namespace qorvexctl::cli

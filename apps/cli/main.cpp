@@ -16,6 +16,7 @@ const Command kCommands[] = {
     kValidateCommand,
     kNibCommand,
     kGifCommand,
+    kPngCommand,
 };
 
 void PrintHelp() {

@@ -79,11 +79,8 @@ TEST(GifComposer, Disposal3RestoresWhatLayUnderTheFrame) {
 
 // The first frame's restore counts as none: after it the next frame still sees it.
 TEST(GifComposer, FirstFrameDisposal3KeepsTheFrame) {
-  const GifImage image = Loaded(GifBuilder()
-                                    .GraphicControl(3, 0)
-                                    .Image(0, 0, 2, 1, {1, 1})
-                                    .Image(1, 0, 1, 1, {2})
-                                    .Build());
+  const GifImage image = Loaded(
+      GifBuilder().GraphicControl(3, 0).Image(0, 0, 2, 1, {1, 1}).Image(1, 0, 1, 1, {2}).Build());
   GifComposer composer(image);
   composer.Show(0);
   composer.Show(1);
@@ -92,10 +89,8 @@ TEST(GifComposer, FirstFrameDisposal3KeepsTheFrame) {
 }
 
 TEST(GifComposer, StartingOverClearsTheCanvas) {
-  const GifImage image = Loaded(GifBuilder(4, 2, 1)
-                                    .Image(0, 0, 1, 1, {1})
-                                    .Image(1, 0, 1, 1, {2})
-                                    .Build());
+  const GifImage image =
+      Loaded(GifBuilder(4, 2, 1).Image(0, 0, 1, 1, {1}).Image(1, 0, 1, 1, {2}).Build());
   GifComposer composer(image);
   composer.Show(0);
   composer.Show(1);

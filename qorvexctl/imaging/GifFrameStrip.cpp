@@ -19,7 +19,8 @@ GifError GifFrameStrip::Layout(std::vector<GifFrame>& frames) {
     if (width > kMaxStripBytes) return GifError::kStripTooLarge;
   }
   if (height != 0 && width > kMaxStripBytes / height) return GifError::kStripTooLarge;
-  pixels_.reset(static_cast<std::uint8_t*>(std::calloc(std::max<std::size_t>(width * height, 1), 1)));
+  pixels_.reset(
+      static_cast<std::uint8_t*>(std::calloc(std::max<std::size_t>(width * height, 1), 1)));
   if (!pixels_) return GifError::kStripTooLarge;
   width_ = static_cast<std::int32_t>(width);
   height_ = static_cast<std::int32_t>(height);

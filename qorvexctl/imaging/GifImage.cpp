@@ -46,7 +46,8 @@ GifError GifImage::CheckSizes(std::span<const std::uint8_t> bytes) const {
     if (frame.width == 0 || frame.height == 0) return GifError::kZeroSizeFrame;
     const int codeSize = bytes[frame.lzwPosition];
     if (codeSize < 1 || codeSize > 8) return GifError::kBadCodeSize;
-    const auto pixels = static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height);
+    const auto pixels =
+        static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height);
     if (pixels > MaxLzwOutput(codeSize, frame.lzwDataSize)) return GifError::kLzwDataShort;
   }
   return GifError::kNone;

@@ -79,7 +79,8 @@ TEST(GifImage, AFrameThatCannotBeDecodedFailsTheLoad) {
 TEST(GifImage, RefusesCodeSizesAboveEight) {
   GifImage image;
   for (int size : {9, 11, 12, 13, 200}) {
-    EXPECT_FALSE(image.Load(GifBuilder().ImageWithData(0, 0, 1, 1, ImageData(size, {0, 0})).Build()));
+    EXPECT_FALSE(
+        image.Load(GifBuilder().ImageWithData(0, 0, 1, 1, ImageData(size, {0, 0})).Build()));
     EXPECT_EQ(image.Error(), GifError::kBadCodeSize) << size;
   }
 }
@@ -98,8 +99,8 @@ TEST(GifImage, RefusesFramesLargerThanTheirDataOrTheLimits) {
   GifImage image;
   EXPECT_FALSE(image.Load(GifBuilder().Image(0, 0, 4000, 4000, {0, 1}).Build()));
   EXPECT_EQ(image.Error(), GifError::kLzwDataShort);
-  EXPECT_FALSE(image.Load(
-      GifBuilder().Image(0, 0, 1, 1, {0}).Image(65535, 65535, 1, 1, {0}).Build()));
+  EXPECT_FALSE(
+      image.Load(GifBuilder().Image(0, 0, 1, 1, {0}).Image(65535, 65535, 1, 1, {0}).Build()));
   EXPECT_EQ(image.Error(), GifError::kCanvasTooLarge);
 }
 

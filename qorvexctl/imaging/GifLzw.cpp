@@ -1,7 +1,7 @@
 #include "qorvexctl/imaging/GifLzw.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 
 namespace qorvexctl {
 namespace {
@@ -12,8 +12,10 @@ constexpr int kMaxCodeBits = 12;
 class LzwDecoder {
  public:
   LzwDecoder(int minimumCodeSize, std::span<const std::uint8_t> data)
-      : next_(data.data()), end_(data.data() + data.size()),
-        clearCode_(1 << minimumCodeSize), endCode_(clearCode_ + 1),
+      : next_(data.data()),
+        end_(data.data() + data.size()),
+        clearCode_(1 << minimumCodeSize),
+        endCode_(clearCode_ + 1),
         minimumCodeSize_(minimumCodeSize) {
     for (int code = 0; code < clearCode_; ++code) {
       suffix_[code] = first_[code] = static_cast<std::uint8_t>(code);

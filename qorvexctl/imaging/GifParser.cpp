@@ -42,9 +42,9 @@ class GifBlockParser {
 
   ByteReader reader_;
   GifParseResult result_;
-  GifFrame template_;                       // the graphic control waiting for its image
+  GifFrame template_;  // the graphic control waiting for its image
   std::optional<std::size_t> templateStart_;
-  int frameNumber_ = 0;                     // image descriptors seen, kept or not
+  int frameNumber_ = 0;  // image descriptors seen, kept or not
 };
 
 GifParseResult GifBlockParser::Run() {
@@ -236,8 +236,6 @@ bool HasGifSignature(std::span<const std::uint8_t> bytes) {
   return text == "gif89a" || text == "gif87a";
 }
 
-GifParseResult ParseGif(std::span<const std::uint8_t> bytes) {
-  return GifBlockParser(bytes).Run();
-}
+GifParseResult ParseGif(std::span<const std::uint8_t> bytes) { return GifBlockParser(bytes).Run(); }
 
 }  // namespace qorvexctl

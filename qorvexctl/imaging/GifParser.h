@@ -12,11 +12,11 @@ namespace qorvexctl {
 
 struct GifParseResult {
   std::vector<GifFrame> frames;
-  std::vector<GifByteRange> index;            // one byte range per frame
-  std::vector<GifColourTable> colourTables;   // [0] the global table (0 entries when absent)
-  std::int32_t width = 0;                     // largest left + width over the frames
-  std::int32_t height = 0;                    // largest top + height over the frames
-  std::int32_t loops = 0;                     // NETSCAPE2.0 loop count, 0 when absent
+  std::vector<GifByteRange> index;           // one byte range per frame
+  std::vector<GifColourTable> colourTables;  // [0] the global table (0 entries when absent)
+  std::int32_t width = 0;                    // largest left + width over the frames
+  std::int32_t height = 0;                   // largest top + height over the frames
+  std::int32_t loops = 0;                    // NETSCAPE2.0 loop count, 0 when absent
   GifError error = GifError::kNone;
 };
 

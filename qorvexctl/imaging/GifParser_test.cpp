@@ -130,10 +130,8 @@ TEST(GifParser, OverallSizeCoversFramesBeyondTheLogicalScreen) {
 }
 
 TEST(GifParser, NumbersLocalTablesInFileOrder) {
-  const auto result = ParseGif(GifBuilder(0)
-                                   .Image(0, 0, 1, 1, {0}, 2)
-                                   .Image(0, 0, 1, 1, {0}, 8)
-                                   .Build());
+  const auto result =
+      ParseGif(GifBuilder(0).Image(0, 0, 1, 1, {0}, 2).Image(0, 0, 1, 1, {0}, 8).Build());
   ASSERT_EQ(result.frames.size(), 2u);
   ASSERT_EQ(result.colourTables.size(), 3u);
   EXPECT_EQ(result.colourTables[0].count, 0);  // no global table

@@ -5,9 +5,7 @@
 
 namespace qorvexctl {
 
-bool LooksLikeGif(std::span<const std::uint8_t> bytes) {
-  return HasGifSignature(bytes);
-}
+bool LooksLikeGif(std::span<const std::uint8_t> bytes) { return HasGifSignature(bytes); }
 
 bool DecodeGifPicture(std::span<const std::uint8_t> bytes, platform::Picture& out) {
   GifImage image;

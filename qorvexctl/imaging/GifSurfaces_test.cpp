@@ -14,8 +14,7 @@ Colour Entry(int i) { return RGB(i * 10, i * 20 + 1, 255 - i); }
 
 TEST(GifSurfaces, FrameIsAnIndexedSurfaceWithItsOwnTable) {
   GifImage image;
-  ASSERT_TRUE(image.Load(
-      GifBuilder().Image(0, 0, 1, 1, {3}).Image(1, 1, 2, 1, {1, 0}, 2).Build()));
+  ASSERT_TRUE(image.Load(GifBuilder().Image(0, 0, 1, 1, {3}).Image(1, 1, 2, 1, {1, 0}, 2).Build()));
   const platform::Surface frame = GifFrameSurface(image, 1);
   ASSERT_EQ(frame.BitsPerPixel(), 8);
   ASSERT_EQ(frame.Width(), 2);

@@ -59,8 +59,8 @@ Bytes PackCodes(const std::vector<Code>& codes) {
 GifBuilder::GifBuilder(int globalColours, int screenWidth, int screenHeight,
                        const std::string& signature) {
   bytes_.assign(signature.begin(), signature.end());  // "GIF89a"
-  U16(screenWidth);                                     // logical screen width
-  U16(screenHeight);                                    // logical screen height
+  U16(screenWidth);                                   // logical screen width
+  U16(screenHeight);                                  // logical screen height
   int sizeBits = 0;
   while ((2 << sizeBits) < globalColours) ++sizeBits;
   // packed: global table flag, colour resolution 8 bits, table size 2^(bits+1)
@@ -74,7 +74,8 @@ GifBuilder& GifBuilder::GraphicControl(int disposal, int delayHundredths, int tr
   const int packed = (disposal << 2) | (transparentIndex >= 0 ? 1 : 0);
   RawGraphicControlPacked(static_cast<std::uint8_t>(packed), delayHundredths);
   // the transparent colour index, second to last byte of the extension
-  bytes_[bytes_.size() - 2] = static_cast<std::uint8_t>(transparentIndex >= 0 ? transparentIndex : 0);
+  bytes_[bytes_.size() - 2] =
+      static_cast<std::uint8_t>(transparentIndex >= 0 ? transparentIndex : 0);
   return *this;
 }
 
@@ -83,21 +84,21 @@ GifBuilder& GifBuilder::RawGraphicControlPacked(std::uint8_t packed, int delayHu
   bytes_.push_back(0xF9);  // graphic control label
   bytes_.push_back(4);     // block size
   bytes_.push_back(packed);
-  U16(delayHundredths);    // delay in hundredths of a second
-  bytes_.push_back(0);     // transparent colour index
-  bytes_.push_back(0);     // block terminator
+  U16(delayHundredths);  // delay in hundredths of a second
+  bytes_.push_back(0);   // transparent colour index
+  bytes_.push_back(0);   // block terminator
   return *this;
 }
 
 GifBuilder& GifBuilder::Netscape(int loops, const std::string& identifier) {
-  bytes_.push_back(0x21);  // extension introducer
-  bytes_.push_back(0xFF);  // application extension label
+  bytes_.push_back(0x21);                                          // extension introducer
+  bytes_.push_back(0xFF);                                          // application extension label
   bytes_.push_back(static_cast<std::uint8_t>(identifier.size()));  // normally 11
   bytes_.insert(bytes_.end(), identifier.begin(), identifier.end());
-  bytes_.push_back(3);     // sub-block size
-  bytes_.push_back(1);     // sub-block id: loop count
+  bytes_.push_back(3);  // sub-block size
+  bytes_.push_back(1);  // sub-block id: loop count
   U16(loops);
-  bytes_.push_back(0);     // block terminator
+  bytes_.push_back(0);  // block terminator
   return *this;
 }
 
@@ -121,19 +122,18 @@ GifBuilder& GifBuilder::Image(int left, int top, int width, int height, const By
   bytes_.push_back(static_cast<std::uint8_t>((localColours > 0 ? 0x80 | sizeBits : 0) |
                                              (interlaced ? 0x40 : 0)));
   if (localColours > 0) ColourTable(localColours);
-  bytes_.push_back(2);     // LZW minimum code size
+  bytes_.push_back(2);  // LZW minimum code size
   SubBlocks(LiteralLzw(2, indices));
   return *this;
 }
 
-GifBuilder& GifBuilder::ImageWithData(int left, int top, int width, int height,
-                                      const Bytes& data) {
+GifBuilder& GifBuilder::ImageWithData(int left, int top, int width, int height, const Bytes& data) {
   bytes_.push_back(0x2C);  // image separator
   U16(left);
   U16(top);
   U16(width);
   U16(height);
-  bytes_.push_back(0);     // packed: no local table, not interlaced
+  bytes_.push_back(0);  // packed: no local table, not interlaced
   bytes_.insert(bytes_.end(), data.begin(), data.end());
   return *this;
 }

@@ -15,15 +15,15 @@ namespace qorvexctl {
 // read the reason.
 enum class GifError {
   kNone,
-  kBadSignature,     // the first six bytes are not "gif87a" or "gif89a" in any case
-  kNoColourTable,    // an image with neither a local nor a global colour table
-  kNoFrames,         // no image with data before the end
-  kCanvasTooLarge,   // the frames cover more than the decoder accepts (kMaxCanvasPixels)
-  kStripTooLarge,    // the frames side by side need more than kMaxStripBytes
-  kZeroSizeFrame,    // a frame of width or height 0
-  kBadCodeSize,      // an LZW minimum code size outside 1..8
-  kLzwDataShort,     // the LZW data ends before the frame is complete
-  kLzwBadCode,       // a code that is not yet in the dictionary
+  kBadSignature,    // the first six bytes are not "gif87a" or "gif89a" in any case
+  kNoColourTable,   // an image with neither a local nor a global colour table
+  kNoFrames,        // no image with data before the end
+  kCanvasTooLarge,  // the frames cover more than the decoder accepts (kMaxCanvasPixels)
+  kStripTooLarge,   // the frames side by side need more than kMaxStripBytes
+  kZeroSizeFrame,   // a frame of width or height 0
+  kBadCodeSize,     // an LZW minimum code size outside 1..8
+  kLzwDataShort,    // the LZW data ends before the frame is complete
+  kLzwBadCode,      // a code that is not yet in the dictionary
 };
 
 std::string_view GifErrorText(GifError error);
@@ -46,10 +46,10 @@ struct GifFrame {
   std::int32_t offset = 0;       // horizontal position of the frame in the frame strip
   std::uint8_t transparentIndex = 0;
   bool transparent = false;
-  std::uint8_t disposal = 0;     // 0..3: none, keep, fill background, restore previous
+  std::uint8_t disposal = 0;  // 0..3: none, keep, fill background, restore previous
   bool interlaced = false;
-  std::size_t lzwPosition = 0;   // position of the LZW minimum code size byte in the file
-  std::size_t lzwDataSize = 0;   // bytes of LZW data in the frame's sub-blocks
+  std::size_t lzwPosition = 0;  // position of the LZW minimum code size byte in the file
+  std::size_t lzwDataSize = 0;  // bytes of LZW data in the frame's sub-blocks
 };
 
 // Where a frame's bytes lie in the file: from its graphic control extension (or its image

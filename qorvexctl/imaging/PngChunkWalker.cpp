@@ -106,10 +106,14 @@ PngFailure WalkChunks(ByteReader& reader, bool validateAllData, PngFileInfo& inf
 
 }  // namespace
 
+bool HasPngSignature(std::span<const std::uint8_t> file) {
+  return file.size() >= kSignature.size() &&
+         std::equal(kSignature.begin(), kSignature.end(), file.begin());
+}
+
 PngFailure ReadPngFile(std::span<const std::uint8_t> file, bool validateAllData,
                        PngFileInfo& info) {
-  if (file.size() < kMinimumFileSize ||
-      !std::equal(kSignature.begin(), kSignature.end(), file.begin())) {
+  if (file.size() < kMinimumFileSize || !HasPngSignature(file)) {
     return PngFailure::NotPng;
   }
   ByteReader reader(file);

@@ -14,6 +14,9 @@ namespace qorvexctl::png {
 // before any chunk is read.
 inline constexpr std::size_t kMinimumFileSize = 57;
 
+// True when the bytes start with the eight-byte PNG signature (PNG 5.2).
+bool HasPngSignature(std::span<const std::uint8_t> file);
+
 // Walks the file. `validateAllData` also checks the CRCs of the ancillary chunks that carry
 // properties (the critical chunks and tRNS are always checked). Returns the first failure;
 // on success `info` holds the header, the ancillary values and the compressed image data.

@@ -55,8 +55,8 @@ int OutputBitCount(const PngFileInfo& info, bool keepAlpha, bool force32) {
   }
 }
 
-std::vector<stdPNGdata::TableEntry> ColourTable(const PngFileInfo& info, int bitCount) {
-  std::vector<stdPNGdata::TableEntry> table;
+std::vector<platform::ColourTableEntry> ColourTable(const PngFileInfo& info, int bitCount) {
+  std::vector<platform::ColourTableEntry> table;
   if (bitCount > 8) return table;
   const std::size_t size = std::size_t{1} << bitCount;
   const std::size_t fromPalette = std::min(size, info.palette.size() / 3);

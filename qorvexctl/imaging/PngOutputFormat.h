@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "qorvexctl/imaging/PngFileInfo.h"
-#include "qorvexctl/imaging/stdPNGdata.h"
+#include "qorvexctl/platform/Surface.h"
 
 namespace qorvexctl::png {
 
@@ -31,7 +31,7 @@ TransparencyTreatment ResolveTransparency(const PngFileInfo& info, std::int32_t 
 int OutputBitCount(const PngFileInfo& info, bool keepAlpha, bool force32);
 
 // The colour table of a 1-, 4- or 8-bit bitmap: palette entries, or greys.
-std::vector<stdPNGdata::TableEntry> ColourTable(const PngFileInfo& info, int bitCount);
+std::vector<platform::ColourTableEntry> ColourTable(const PngFileInfo& info, int bitCount);
 
 // The palette of four greys a 2-bit grey image gets when it is stored with 4 bits per pixel.
 std::vector<std::uint8_t> FourGreys();

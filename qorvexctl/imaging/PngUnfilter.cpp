@@ -37,8 +37,33 @@ void UnfilterAverage(std::uint8_t* row, const std::uint8_t* previous, std::size_
   }
 }
 
+// Paeth with the pixel size known at compile time, so the channels of a pixel are worked
+// on together: pa = |above - upperLeft|, pb = |left - upperLeft|,
+// pc = |left + above - 2 upperLeft| are the distances of PNG 9.4 written out.
+template <std::size_t Stride>
+void UnfilterPaethFixed(std::uint8_t* row, const std::uint8_t* previous, std::size_t rowBytes) {
+  for (std::size_t i = 0; i < Stride && i < rowBytes; ++i) row[i] = static_cast<std::uint8_t>(row[i] + previous[i]);
+  for (std::size_t i = Stride; i + Stride <= rowBytes; i += Stride) {
+    for (std::size_t k = 0; k < Stride; ++k) {
+      const int left = row[i + k - Stride], above = previous[i + k];
+      const int upperLeft = previous[i + k - Stride];
+      const int pa = std::abs(above - upperLeft), pb = std::abs(left - upperLeft);
+      const int pc = std::abs(left + above - 2 * upperLeft);
+      const int predictor = (pa <= pb && pa <= pc) ? left : (pb <= pc ? above : upperLeft);
+      row[i + k] = static_cast<std::uint8_t>(row[i + k] + predictor);
+    }
+  }
+}
+
 void UnfilterPaeth(std::uint8_t* row, const std::uint8_t* previous, std::size_t rowBytes,
                    std::size_t stride) {
+  switch (stride) {
+    case 3: return UnfilterPaethFixed<3>(row, previous, rowBytes);
+    case 4: return UnfilterPaethFixed<4>(row, previous, rowBytes);
+    case 6: return UnfilterPaethFixed<6>(row, previous, rowBytes);
+    case 8: return UnfilterPaethFixed<8>(row, previous, rowBytes);
+    default: break;
+  }
   std::size_t i = 0;
   for (; i < stride && i < rowBytes; ++i) row[i] = static_cast<std::uint8_t>(row[i] + previous[i]);
   for (; i < rowBytes; ++i) {

@@ -51,7 +51,7 @@ int GreyRampEntries(int bitDepth) { return bitDepth >= 8 ? 256 : 1 << bitDepth; 
 
 }  // namespace
 
-StdPNG::StdPNG() = default;
+StdPNG::StdPNG(platform::Desktop* desktop) : m_desktop(desktop) {}
 StdPNG::~StdPNG() { Reset(); }
 
 std::int32_t StdPNG::Width() const { return Answering() ? m_info.header.width : 0; }
@@ -141,7 +141,7 @@ void StdPNG::ProgressiveDisplay(std::uint8_t mode) {
   if (Answering() && mode < 7) m_progressiveDisplay = mode;
 }
 
-const stdPNGdata* StdPNG::Bitmap() const { return m_bitmap.get(); }
+const stdPNGdata* StdPNG::Bitmap() const { return Answering() ? m_bitmap.get() : nullptr; }
 int StdPNG::BitCount_BMP() const { return Answering() && m_bitmap ? m_bitmap->BitCount() : 0; }
 std::int32_t StdPNG::ScanLineWidth() const {
   return Answering() && m_bitmap ? m_bitmap->ImageSize() / m_bitmap->Height() : 0;

@@ -21,9 +21,15 @@
 #include "qorvexctl/imaging/PngFileInfo.h"
 #include "qorvexctl/imaging/PngOutputFormat.h"
 #include "qorvexctl/imaging/PngRowConverter.h"
+#include "qorvexctl/imaging/PngScanlines.h"
 #include "qorvexctl/imaging/stdPNGdata.h"
+#include "qorvexctl/platform/Messages.h"
 
 namespace qorvexctl {
+
+namespace platform {
+class Desktop;
+}
 
 // ProgressiveDisplay values.
 enum enumPgDsply : std::uint8_t {
@@ -51,9 +57,20 @@ enum PictureTypes : std::int32_t {
   IMAGE_ENHMETAFILE = 3,
 };
 
+// The optional arguments of Paint, by reference: zero extents are replaced by the image's.
+struct PngPaintArea {
+  std::int32_t destCx = 0, destCy = 0;  // 0: the image's width or height
+  platform::Canvas* PngDC = nullptr;    // the source device context; nullptr: the object's own
+  std::int32_t pngX = 0, pngY = 0;
+  std::int32_t pngCx = 0, pngCy = 0;    // below 1: the image's width or height
+  int AlphaBlend = 255;
+};
+
 class StdPNG {
  public:
-  StdPNG();
+  // `desktop` (optional) gives the screen size and the windows that progressive display
+  // redraws.
+  explicit StdPNG(platform::Desktop* desktop = nullptr);
   ~StdPNG();
   StdPNG(const StdPNG&) = delete;
   StdPNG& operator=(const StdPNG&) = delete;
@@ -91,12 +108,28 @@ class StdPNG {
   std::uint8_t ProgressiveDisplay() const;
   void ProgressiveDisplay(std::uint8_t mode);
 
-  // The bitmap (nullptr before a successful load) and its layout.
+  // The bitmap (nullptr before a successful load), its layout and its memory device context.
   const stdPNGdata* Bitmap() const;
+  const platform::Surface* Handle() const;
+  platform::Canvas* hDC() const;
+  bool HasOwnDC() const;
+  void HasOwnDC(bool value);
   int BitCount_BMP() const;
   std::int32_t ScanLineWidth() const;
   StdPNG& ToObject() { return *this; }
 
+  // Draws the image at (destX, destY) of `hDC`; see PngPaintArea for the rest.
+  void Paint(platform::Canvas* hDC, std::int32_t destX, std::int32_t destY, PngPaintArea& area);
+  void Paint(platform::Canvas* hDC, std::int32_t destX, std::int32_t destY);
+
+  // Raised once per load after inflation, before the bitmap is made, unless ProgressiveDisplay
+  // is 4 or more. A handler that sets destinationDC and destinationHwnd (and x, y) has the
+  // image drawn there while it decodes.
+  Event<std::int32_t /*Width*/, std::int32_t /*Height*/, platform::Canvas*& /*destinationDC*/,
+        platform::HWND& /*destinationHwnd*/, std::int32_t /*WinBkgColor*/, bool /*AlphaPng*/,
+        std::int32_t& /*x*/, std::int32_t& /*y*/, bool /*IsInterlaced*/,
+        bool /*useProgression*/>
+      ProgessiveDisplay;
   // Raised with 0 when decoding starts, then per band or pass, 100 at the end.
   Event<std::int32_t> Progress;
 
@@ -107,16 +140,36 @@ class StdPNG {
   bool Answering() const { return m_loadState < kStateResolved; }
   void Reset();
   bool Fail(png::PngFailure reason);
+  struct Destination {
+    platform::Canvas* canvas = nullptr;
+    platform::HWND hwnd = 0;
+    std::int32_t x = 0, y = 0;
+    bool IsSet() const { return canvas != nullptr && hwnd != 0; }
+  };
   bool Decode(bool force32, int alphaBlendValue);
-  bool Inflate(std::unique_ptr<std::uint8_t[]>& buffer, std::size_t& size);
+  Destination AskForDestination();
+  bool SuggestProgression() const;
+  std::uint16_t ChooseStrategy(const Destination& destination) const;
+  void PrepareBackground(const Destination& destination, int bitCount);
+  png::ScanlineHooks MakeHooks(const Destination& destination, int alphaBlendValue);
+  void ShowProgress(const Destination& destination, const platform::Rect& area, int alphaBlendValue);
+  void RedrawDestination(const Destination& destination, const platform::Rect& area) const;
+  bool FinishLoad(const Destination& destination, int alphaBlendValue);
+  bool Inflate();
   bool CreateBitmap(int bitCount);
   png::PngRowConverter MakeConverter(int bitCount, bool keepAlpha) const;
 
+  static constexpr std::uint16_t kStrategyMask = 0x0F;
+  static constexpr std::uint16_t kStrategyNone = 1;  // also "capture failed, paint at the end"
+  static constexpr std::uint16_t kStrategyFadeIn = 2;
+  static constexpr std::uint16_t kStrategyPixelated = 4;
+  static constexpr std::uint16_t kStrategyScanner = 8;
   static constexpr std::uint16_t kStateAlphaDropped = 0x10;
   static constexpr std::uint16_t kStateForce32 = 0x20;
   static constexpr std::uint16_t kStateDecoding = 0x800;
   static constexpr std::uint16_t kStateResolved = 0x1000;
 
+  platform::Desktop* m_desktop = nullptr;
   png::PngFileInfo m_info;
   std::unique_ptr<stdPNGdata> m_bitmap;
   std::uint16_t m_loadState = 0;
@@ -125,6 +178,7 @@ class StdPNG {
   std::int32_t m_transparentStyle = 0;
   std::int32_t m_resolvedBackground = -1;
   png::PngFailure m_lastFailure = png::PngFailure::None;
+  std::vector<std::uint8_t> m_inflated;  // the image data inflated, kept between loads
 };
 
 }  // namespace qorvexctl

@@ -11,6 +11,7 @@
 #include "qorvexctl/imaging/PngChunkWalker.h"
 #include "qorvexctl/imaging/PngScanlines.h"
 #include "qorvexctl/imaging/StdPNG.h"
+#include "qorvexctl/platform/SystemColours.h"
 
 namespace qorvexctl {
 
@@ -55,7 +56,11 @@ bool StdPNG::LoadBytes(std::span<const std::uint8_t> bytes, bool ValidateAllData
 
 void StdPNG::Reset() {
   m_bitmap.reset();
+  // The compressed data's buffer is kept (emptied) so repeated loads do not allocate again.
+  std::vector<std::uint8_t> compressed = std::move(m_info.imageData);
+  compressed.clear();
   m_info = png::PngFileInfo{};
+  m_info.imageData = std::move(compressed);
   m_resolvedBackground = -1;
   m_loadState = 0;
   m_lastFailure = png::PngFailure::None;
@@ -70,18 +75,22 @@ bool StdPNG::Fail(png::PngFailure reason) {
 // Inflates all image data in one call into a buffer of the precomputed size. For narrow
 // Adam7 images that size counts filter bytes of empty passes, so the data may end early;
 // the rest of the buffer is zero.
-bool StdPNG::Inflate(std::unique_ptr<std::uint8_t[]>& buffer, std::size_t& size) {
-  size = static_cast<std::size_t>(*png::InflatedSize(m_info.header));
+// The buffer stays with the object for its next load.
+bool StdPNG::Inflate() {
+  const auto size = static_cast<std::size_t>(*png::InflatedSize(m_info.header));
   if (size / kMaximumDeflateRatio > m_info.imageData.size()) {
     return Fail(png::PngFailure::DataCannotFill);
   }
-  buffer.reset(new (std::nothrow) std::uint8_t[size]);
-  if (!buffer) return Fail(png::PngFailure::DataCannotFill);
+  try {
+    m_inflated.resize(size);
+  } catch (const std::bad_alloc&) {
+    return Fail(png::PngFailure::DataCannotFill);
+  }
   uLongf length = static_cast<uLongf>(size);
-  int result = uncompress(buffer.get(), &length, m_info.imageData.data(),
+  int result = uncompress(m_inflated.data(), &length, m_info.imageData.data(),
                           static_cast<uLong>(m_info.imageData.size()));
   if (result != Z_OK) return Fail(png::PngFailure::InflateFailed);
-  std::memset(buffer.get() + length, 0, size - length);
+  std::memset(m_inflated.data() + length, 0, size - length);
   return true;
 }
 
@@ -106,32 +115,34 @@ png::PngRowConverter StdPNG::MakeConverter(int bitCount, bool keepAlpha) const {
   return png::PngRowConverter(settings);
 }
 
-bool StdPNG::Decode(bool force32, int /*alphaBlendValue*/) {
-  std::unique_ptr<std::uint8_t[]> inflated;
-  std::size_t inflatedSize = 0;
-  if (!Inflate(inflated, inflatedSize)) return false;
+bool StdPNG::Decode(bool force32, int alphaBlendValue) {
+  if (!Inflate()) return false;
+  const Destination destination = AskForDestination();
 
-  png::TransparencyTreatment treatment =
-      png::ResolveTransparency(m_info, m_transparentStyle, [](int) { return 0; });
+  png::TransparencyTreatment treatment = png::ResolveTransparency(
+      m_info, m_transparentStyle, [](int index) {
+        return static_cast<std::int32_t>(platform::ResolveColour(SystemColour(index)));
+      });
   m_resolvedBackground = treatment.background;
-  m_loadState |= kStateResolved;
+  const std::uint16_t strategy = ChooseStrategy(destination);
+  m_loadState |= kStateResolved | strategy;
   if (!treatment.keepAlpha) m_loadState |= kStateAlphaDropped;
   if (force32) m_loadState |= kStateForce32;
 
-  const int bitCount = png::OutputBitCount(m_info, treatment.keepAlpha, force32);
+  const bool fadeIn = m_info.header.IsInterlaced() && strategy == kStrategyFadeIn;
+  const int bitCount = png::OutputBitCount(m_info, treatment.keepAlpha, force32 || fadeIn);
   if (bitCount == 4 && m_info.header.bitDepth == 2 && m_info.palette.empty()) {
     m_info.palette = png::FourGreys();
   }
   if (!CreateBitmap(bitCount)) return false;
+  PrepareBackground(destination, bitCount);
 
-  png::OutputRows out{m_bitmap->Pixels(), m_bitmap->Stride(), bitCount};
-  png::ScanlineHooks hooks;
-  hooks.progress = [this](int percentage) { Progress(percentage); };
+  png::OutputRows out{m_bitmap->Row(0), m_bitmap->Stride(), bitCount};
   png::PngFailure failure =
-      png::DecodeScanlines(m_info.header, {inflated.get(), inflatedSize},
-                           MakeConverter(bitCount, treatment.keepAlpha), out, hooks);
+      png::DecodeScanlines(m_info.header, m_inflated, MakeConverter(bitCount, treatment.keepAlpha),
+                           out, MakeHooks(destination, alphaBlendValue));
   if (failure != png::PngFailure::None) return Fail(failure);
-  return true;
+  return FinishLoad(destination, alphaBlendValue);
 }
 
 }  // namespace qorvexctl

@@ -48,7 +48,7 @@ TEST(StdPNG, GreyImagesGiveIndexedBitmapsWithGreyTables) {
   EXPECT_EQ(png.BitCount_BMP(), 8);
   EXPECT_EQ(png.ScanLineWidth(), 4);
   ASSERT_EQ(png.Bitmap()->ColourTable().size(), 256u);
-  EXPECT_EQ(png.Bitmap()->ColourTable()[200], (stdPNGdata::TableEntry{200, 200, 200, 0}));
+  EXPECT_EQ(png.Bitmap()->ColourTable()[200], (platform::ColourTableEntry{200, 200, 200, 0}));
   EXPECT_EQ(png.Bitmap()->Row(1)[3], 255);
 
   ASSERT_TRUE(png.LoadBytes(Image(4, 1, 2, png::kGrey, Rows({0b00011011}, 1))));
@@ -97,7 +97,7 @@ TEST(StdPNG, PaletteTransparencyIsKeptOrDroppedByStyle) {
   png.TransparentStyle(alphaNoBkgNoAlpha);
   ASSERT_TRUE(png.LoadBytes(file));
   EXPECT_EQ(png.BitCount_BMP(), 4);
-  EXPECT_EQ(png.Bitmap()->ColourTable()[2], (stdPNGdata::TableEntry{255, 0, 0, 0}));
+  EXPECT_EQ(png.Bitmap()->ColourTable()[2], (platform::ColourTableEntry{255, 0, 0, 0}));
 }
 
 // A 16-bit grey pixel is transparent only when all 16 bits match; the property still holds

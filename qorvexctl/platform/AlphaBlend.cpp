@@ -34,10 +34,9 @@ std::uint32_t AddSaturated(std::uint32_t a, std::uint32_t b) {
   return out;
 }
 
-void BlendScalar(std::uint32_t* d, const std::uint32_t* s, int n, std::uint32_t constantAlpha,
-                 std::uint32_t opaqueBits) {
+void BlendScalar(std::uint32_t* d, const std::uint32_t* s, int n, std::uint32_t constantAlpha) {
   for (int i = 0; i < n; ++i) {
-    std::uint32_t src = s[i] | opaqueBits;
+    std::uint32_t src = s[i];
     if (constantAlpha != 255) src = ScaleWord(src, constantAlpha);
     const std::uint32_t alpha = src >> 24;
     if (alpha == 255) {
@@ -48,10 +47,22 @@ void BlendScalar(std::uint32_t* d, const std::uint32_t* s, int n, std::uint32_t 
   }
 }
 
+// (s * a + d * (255 - a)) / 255 on every channel: an opaque source faded in by a.
+void CrossFadeScalar(std::uint32_t* d, const std::uint32_t* s, int n, std::uint32_t a) {
+  for (int i = 0; i < n; ++i) {
+    std::uint32_t out = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+      const std::uint32_t src = shift == 24 ? 255 : (s[i] >> shift) & 0xFF;
+      out |= Div255(src * a + ((d[i] >> shift) & 0xFF) * (255 - a)) << shift;
+    }
+    d[i] = out;
+  }
+}
+
 #ifdef __SSE2__
+// Rounded x / 255 in each 16-bit lane: (x + 128) * 257 >> 16.
 __m128i Div255Lanes(__m128i x) {
-  x = _mm_add_epi16(x, _mm_set1_epi16(128));
-  return _mm_srli_epi16(_mm_add_epi16(x, _mm_srli_epi16(x, 8)), 8);
+  return _mm_mulhi_epu16(_mm_add_epi16(x, _mm_set1_epi16(128)), _mm_set1_epi16(0x0101));
 }
 
 __m128i AlphaLanes(__m128i pixels16) {
@@ -59,34 +70,66 @@ __m128i AlphaLanes(__m128i pixels16) {
   return _mm_shufflehi_epi16(pixels16, _MM_SHUFFLE(3, 3, 3, 3));
 }
 
-// Four pixels at a time; blocks that are wholly opaque or wholly empty skip the arithmetic.
-int BlendSse2(std::uint32_t* d, const std::uint32_t* s, int n, std::uint32_t constantAlpha,
-              std::uint32_t opaqueBits) {
+// s + d * (255 - alpha(s)) / 255 for two pixels in 16-bit lanes.
+__m128i OverLanes(__m128i src16, __m128i dst16) {
+  const __m128i inverse = _mm_sub_epi16(_mm_set1_epi16(255), AlphaLanes(src16));
+  return _mm_add_epi16(src16, Div255Lanes(_mm_mullo_epi16(dst16, inverse)));
+}
+
+// Four pixels of source over destination, the source already scaled by the constant alpha
+// when that is not 255.
+template <bool Scale>
+[[gnu::always_inline]] inline __m128i OverFour(__m128i src, __m128i dst, __m128i constant) {
   const __m128i zero = _mm_setzero_si128();
-  const __m128i opaque = _mm_set1_epi32(static_cast<int>(opaqueBits));
+  __m128i srcLo = _mm_unpacklo_epi8(src, zero), srcHi = _mm_unpackhi_epi8(src, zero);
+  if constexpr (Scale) {
+    srcLo = Div255Lanes(_mm_mullo_epi16(srcLo, constant));
+    srcHi = Div255Lanes(_mm_mullo_epi16(srcHi, constant));
+  }
+  return _mm_packus_epi16(OverLanes(srcLo, _mm_unpacklo_epi8(dst, zero)),
+                          OverLanes(srcHi, _mm_unpackhi_epi8(dst, zero)));
+}
+
+// Eight pixels at a time; blocks that are wholly opaque or wholly empty skip the arithmetic.
+template <bool Scale>
+int BlendSse2(std::uint32_t* d, const std::uint32_t* s, int n, std::uint32_t constantAlpha) {
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i ones = _mm_set1_epi8(-1);
   const __m128i constant = _mm_set1_epi16(static_cast<short>(constantAlpha));
-  const __m128i full = _mm_set1_epi16(255);
-  const __m128i alphaFull = _mm_set1_epi32(255);
   int i = 0;
-  for (; i + 4 <= n; i += 4) {
-    __m128i src = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i)), opaque);
-    __m128i srcLo = _mm_unpacklo_epi8(src, zero), srcHi = _mm_unpackhi_epi8(src, zero);
-    if (constantAlpha != 255) {
-      srcLo = Div255Lanes(_mm_mullo_epi16(srcLo, constant));
-      srcHi = Div255Lanes(_mm_mullo_epi16(srcHi, constant));
-      src = _mm_packus_epi16(srcLo, srcHi);
-    }
-    __m128i* out = reinterpret_cast<__m128i*>(d + i);
-    if (_mm_movemask_epi8(_mm_cmpeq_epi32(_mm_srli_epi32(src, 24), alphaFull)) == 0xFFFF) {
-      _mm_storeu_si128(out, src);
+  for (; i + 8 <= n; i += 8) {
+    const __m128i src0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+    const __m128i src1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i + 4));
+    __m128i* out0 = reinterpret_cast<__m128i*>(d + i);
+    __m128i* out1 = reinterpret_cast<__m128i*>(d + i + 4);
+    if (_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(src0, src1), zero)) == 0xFFFF) continue;
+    if (!Scale &&
+        (_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(src0, src1), ones)) & 0x8888) == 0x8888) {
+      _mm_storeu_si128(out0, src0);
+      _mm_storeu_si128(out1, src1);
       continue;
     }
-    if (_mm_movemask_epi8(_mm_cmpeq_epi32(src, zero)) == 0xFFFF) continue;
+    _mm_storeu_si128(out0, OverFour<Scale>(src0, _mm_loadu_si128(out0), constant));
+    _mm_storeu_si128(out1, OverFour<Scale>(src1, _mm_loadu_si128(out1), constant));
+  }
+  return i;
+}
+
+int CrossFadeSse2(std::uint32_t* d, const std::uint32_t* s, int n, std::uint32_t a) {
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+  const __m128i weight = _mm_set1_epi16(static_cast<short>(a));
+  const __m128i inverse = _mm_set1_epi16(static_cast<short>(255 - a));
+  const auto mix = [&](__m128i src16, __m128i dst16) {
+    return Div255Lanes(_mm_add_epi16(_mm_mullo_epi16(src16, weight), _mm_mullo_epi16(dst16, inverse)));
+  };
+  int i = 0;
+  for (; i + 4 <= n; i += 4) {
+    const __m128i src = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i)), opaque);
+    __m128i* out = reinterpret_cast<__m128i*>(d + i);
     const __m128i dst = _mm_loadu_si128(out);
-    __m128i dstLo = _mm_unpacklo_epi8(dst, zero), dstHi = _mm_unpackhi_epi8(dst, zero);
-    dstLo = Div255Lanes(_mm_mullo_epi16(dstLo, _mm_sub_epi16(full, AlphaLanes(srcLo))));
-    dstHi = Div255Lanes(_mm_mullo_epi16(dstHi, _mm_sub_epi16(full, AlphaLanes(srcHi))));
-    _mm_storeu_si128(out, _mm_adds_epu8(src, _mm_packus_epi16(dstLo, dstHi)));
+    _mm_storeu_si128(out, _mm_packus_epi16(mix(_mm_unpacklo_epi8(src, zero), _mm_unpacklo_epi8(dst, zero)),
+                                           mix(_mm_unpackhi_epi8(src, zero), _mm_unpackhi_epi8(dst, zero))));
   }
   return i;
 }
@@ -108,13 +151,19 @@ bool SourceRectInside(const Surface& s, int x, int y, int width, int height) {
 
 void BlendRow(std::uint32_t* dest, const std::uint32_t* source, int n, BlendFunction blend) {
   const auto constantAlpha = static_cast<std::uint32_t>(std::clamp(blend.constantAlpha, 0, 255));
-  const std::uint32_t opaqueBits = blend.perPixelAlpha ? 0 : 0xFF000000u;
   if (constantAlpha == 0) return;
   int done = 0;
+  if (!blend.perPixelAlpha) {
 #ifdef __SSE2__
-  done = BlendSse2(dest, source, n, constantAlpha, opaqueBits);
+    done = CrossFadeSse2(dest, source, n, constantAlpha);
 #endif
-  BlendScalar(dest + done, source + done, n - done, constantAlpha, opaqueBits);
+    return CrossFadeScalar(dest + done, source + done, n - done, constantAlpha);
+  }
+#ifdef __SSE2__
+  done = constantAlpha == 255 ? BlendSse2<false>(dest, source, n, constantAlpha)
+                              : BlendSse2<true>(dest, source, n, constantAlpha);
+#endif
+  BlendScalar(dest + done, source + done, n - done, constantAlpha);
 }
 
 bool AlphaBlend(const BlitTarget& target, int x, int y, int width, int height,

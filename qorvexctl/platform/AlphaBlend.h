@@ -1,11 +1,13 @@
 #pragma once
-// Source-over blending of premultiplied pixels with a constant alpha, the classic AlphaBlend:
+// Source-over blending of premultiplied pixels with a constant alpha, the classic AlphaBlend.
+// With per-pixel alpha:
 //   s' = s * constantAlpha / 255 (all four channels)
 //   d  = s' + d * (255 - alpha(s')) / 255
-// With per-pixel alpha the source's own alpha is used; without it the source counts as opaque,
-// so the blend is a plain cross-fade by the constant alpha. Sources that are not 32-bit are
-// opaque (indexed ones go through their colour table). Destinations of any depth are blended
-// as colours; only 32-bit destinations keep an alpha.
+// Without it the source counts as opaque and the blend is a cross-fade by the constant alpha:
+//   d  = (s * constantAlpha + d * (255 - constantAlpha)) / 255
+// Divisions round to nearest. Sources that are not 32-bit are opaque (indexed ones go through
+// their colour table). Destinations of any depth are blended as colours; only 32-bit
+// destinations keep an alpha.
 
 #include <cstdint>
 

@@ -102,5 +102,25 @@ TEST(AlphaBlend, RowBlendMatchesTheFormulaForRandomPixels) {
   }
 }
 
+TEST(AlphaBlend, CrossFadeMatchesTheFormulaForRandomPixels) {
+  std::mt19937 random(11);
+  for (int constant : {255, 170, 128, 3}) {
+    std::vector<std::uint32_t> src(23), dst(23), expected(23);
+    for (std::size_t i = 0; i < src.size(); ++i) {
+      src[i] = static_cast<std::uint32_t>(random());  // alpha bits are ignored
+      dst[i] = static_cast<std::uint32_t>(random());
+      std::uint32_t out = 0;
+      for (int shift = 0; shift < 32; shift += 8) {
+        const std::uint32_t s = shift == 24 ? 255 : (src[i] >> shift) & 0xFF;
+        const std::uint32_t d = (dst[i] >> shift) & 0xFF;
+        out |= Div255(s * static_cast<std::uint32_t>(constant) + d * static_cast<std::uint32_t>(255 - constant)) << shift;
+      }
+      expected[i] = out;
+    }
+    BlendRow(dst.data(), src.data(), 23, {constant, false});
+    EXPECT_EQ(dst, expected) << constant;
+  }
+}
+
 }  // namespace
 }  // namespace qorvexctl::platform

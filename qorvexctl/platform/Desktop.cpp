@@ -5,6 +5,7 @@
 #include "qorvexctl/platform/IniSettingsStore.h"
 #include "qorvexctl/platform/MemorySettingsStore.h"
 #include "qorvexctl/platform/Presenter.h"
+#include "qorvexctl/platform/headless/HeadlessPresenter.h"
 #include "qorvexctl/platform/TabOrder.h"
 #include "qorvexctl/platform/UserInput.h"
 #include "qorvexctl/platform/Window.h"
@@ -30,7 +31,7 @@ Desktop::Desktop() : Desktop(Options{}) {}
 Desktop::Desktop(Options options)
     : m_options(options),
       m_input(std::make_unique<UserInput>(*this)),
-      m_presenter(std::make_unique<Presenter>()) {
+      m_presenter(std::make_unique<HeadlessPresenter>()) {
   if (options.virtualClock) {
     auto clock = std::make_unique<VirtualClock>();
     m_virtualClock = clock.get();
@@ -81,9 +82,13 @@ void Desktop::AddTopLevel(Window& window) {
   RestackTopLevel(window, true);
 }
 
-void Desktop::RemoveTopLevel(Window& window) { std::erase(m_topLevels, &window); }
+void Desktop::RemoveTopLevel(Window& window) {
+  std::erase(m_topLevels, &window);
+  SceneChanged();
+}
 
 void Desktop::RestackTopLevel(Window& window, bool toFront) {
+  SceneChanged();
   std::erase(m_topLevels, &window);
   // Topmost windows stay above the others: find the end of the window's own layer.
   auto firstTopMost = std::find_if(m_topLevels.begin(), m_topLevels.end(),
@@ -119,7 +124,9 @@ bool Desktop::AcceptsInput(const Window& window) const {
 
 void Desktop::Activate(Window* topLevel) {
   if (!topLevel || topLevel->hWnd() == m_active) return;
+  if (Window* previous = ActiveWindow()) previous->Invalidate();
   m_active = topLevel->hWnd();
+  topLevel->Invalidate();
   RestackTopLevel(*topLevel, true);
 }
 
@@ -189,12 +196,15 @@ std::uintptr_t Desktop::SetTimer(HWND hwnd, std::uintptr_t id, unsigned interval
 bool Desktop::KillTimer(HWND hwnd, std::uintptr_t id) { return m_timers.Kill(hwnd, id); }
 
 void Desktop::SetPresenter(std::unique_ptr<Presenter> presenter) {
-  m_presenter = presenter ? std::move(presenter) : std::make_unique<Presenter>();
+  m_presenter = presenter ? std::move(presenter) : std::make_unique<HeadlessPresenter>();
 }
 
 bool Desktop::Interactive() const { return m_presenter->Interactive(); }
 
-void Desktop::ScheduleRepaint(Window& window) { m_needsPaint.push_back(window.hWnd()); }
+void Desktop::ScheduleRepaint(Window& window) {
+  m_needsPaint.push_back(window.hWnd());
+  SceneChanged();
+}
 
 void Desktop::PaintPending() {
   while (!m_needsPaint.empty()) {

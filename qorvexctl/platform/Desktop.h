@@ -19,6 +19,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "qorvexctl/base/Event.h"
 #include "qorvexctl/platform/Clipboard.h"
 #include "qorvexctl/platform/Clock.h"
 #include "qorvexctl/platform/Geometry.h"
@@ -30,6 +31,7 @@
 #include "qorvexctl/platform/SendKeys.h"
 #include "qorvexctl/platform/SettingsStore.h"
 #include "qorvexctl/platform/ShellOpener.h"
+#include "qorvexctl/platform/SystemColours.h"
 #include "qorvexctl/platform/TimerQueue.h"
 
 namespace qorvexctl::platform {
@@ -79,8 +81,13 @@ class Desktop {
   Window* Capture() const { return FromHandle(m_capture); }
   Point GetCursorPos() const { return m_cursor; }
   void SetCursorPos(Point screen) { m_cursor = screen; }
+  // Raised after each mouse input has been routed to its window (moves, presses and releases,
+  // screen pixels), so a window can follow the pointer over windows it does not own.
+  Event<const InputEvent&> MouseInputRouted;
 
   KeyboardState& Keyboard() { return m_keyboard; }
+  // The system colour table the windows paint with (GetSysColor).
+  SystemColours& Colours() { return m_colours; }
   Clipboard& GetClipboard() { return m_clipboard; }
 
   // --- Messages and time.
@@ -136,6 +143,10 @@ class Desktop {
   void ScheduleRepaint(Window& window);
   // Paints every window that needs it.
   void PaintPending();
+  // Counts changes of what the desktop shows (painting, moves, z-order, visibility), so a
+  // presenter composes again only when something changed.
+  std::uint64_t SceneVersion() const { return m_sceneVersion; }
+  void SceneChanged() { ++m_sceneVersion; }
 
  private:
   friend class Window;
@@ -180,12 +191,14 @@ class Desktop {
   std::uint64_t m_focusGeneration{0};
   Point m_cursor{};
   KeyboardState m_keyboard;
+  SystemColours m_colours;
   Clipboard m_clipboard;
   MessageQueue m_queue;
   TimerQueue m_timers;
   std::vector<HWND> m_modalStack;
   ModalScripts m_scripts;
   std::vector<HWND> m_needsPaint;
+  std::uint64_t m_sceneVersion{0};
   std::unique_ptr<UserInput> m_input;
   std::unique_ptr<Presenter> m_presenter;
 };

@@ -33,7 +33,10 @@ void Desktop::DispatchInput(const InputEvent& event) {
     case InputEvent::Kind::KeyDown: RouteKeyDown(event.keyCode); break;
     case InputEvent::Kind::KeyUp: RouteKeyUp(event.keyCode); break;
     case InputEvent::Kind::Char: RouteCharacter(event.character); break;
-    default: RouteMouse(event); break;
+    default:
+      RouteMouse(event);
+      MouseInputRouted(event);
+      break;
   }
 }
 

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "qorvexctl/platform/CommandButton.h"
 #include "qorvexctl/platform/Form.h"
+#include "qorvexctl/platform/Label.h"
 #include "qorvexctl/platform/SendKeys.h"
 #include "qorvexctl/platform/TextBox.h"
 #include "qorvexctl/platform/UserInput.h"
@@ -162,6 +164,32 @@ TEST_F(FocusFixture, KeyPreviewLetsTheFormSeeAndCancelKeysFirst) {
   });
   desktop.Input().Type("axb");
   EXPECT_EQ(b.Text(), "ab");
+}
+
+TEST_F(FocusFixture, EnterAndEscapePressTheDefaultAndCancelButtonsAndAltPressesAccessKeys) {
+  CommandButton& ok = form.Add<CommandButton>("ok", nullptr, "&OK");
+  CommandButton& cancel = form.Add<CommandButton>("cancel", nullptr, "Cancelar");
+  Label& label = form.Add<Label>("lbl", nullptr, "&Nome");
+  label.TabIndex(1);  // before c (TabIndex 1 too, created earlier) ... and a (2)
+  ok.TabStop(false);
+  cancel.TabStop(false);
+  Log clicks;
+  ok.Click.connect([&] { clicks.push_back("ok"); });
+  cancel.Click.connect([&] { clicks.push_back("cancel"); });
+  int entersInBox = 0;
+  b.KeyPress.connect([&](int& ascii) { entersInBox += ascii == 13; });
+  desktop.Input().SendKeys("~");
+  EXPECT_EQ(entersInBox, 1);  // no default button yet: the text box gets Enter
+  ok.Default(true);
+  cancel.Cancel(true);
+  desktop.Input().SendKeys("~{ESC}");
+  EXPECT_EQ(clicks, (Log{"ok", "cancel"}));
+  EXPECT_EQ(entersInBox, 1);
+  desktop.Input().PressKey('O', vbAltMask);
+  EXPECT_EQ(clicks.back(), "ok");
+  EXPECT_EQ(desktop.Focus(), &ok);
+  desktop.Input().PressKey('N', vbAltMask);
+  EXPECT_EQ(desktop.Focus(), &a);  // the first tab stop after the label's TabIndex
 }
 
 TEST(DesktopModal, ModalFormWithoutScriptClosesAsCancelled) {

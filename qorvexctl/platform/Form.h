@@ -74,6 +74,7 @@ class Form : public Control {
 
  protected:
   void OnResize() override { Resize(); }
+  void OnPaint(Canvas& canvas) override;
   bool PreviewsKeys() const override { return m_keyPreview; }
   void OnPreviewKeyDown(int& keyCode, int shift) override { KeyDown(keyCode, shift); }
   void OnPreviewKeyPress(int& keyAscii) override { KeyPress(keyAscii); }

@@ -38,6 +38,12 @@ void TextBox::Alignment(int value) {
   Invalidate();
 }
 
+void TextBox::BorderStyle(int value) {
+  if (value == m_borderStyle || value < 0 || value > 1) return;
+  m_borderStyle = value;
+  Invalidate();
+}
+
 void TextBox::Edited(bool changed) {
   Invalidate();
   if (changed) Change();

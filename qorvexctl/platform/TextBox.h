@@ -41,6 +41,9 @@ class TextBox : public Control {
   // 0 left, 1 right, 2 centre.
   int Alignment() const { return m_alignment; }
   void Alignment(int value);
+  // 1: the sunken three-dimensional edge; 0: no border.
+  int BorderStyle() const { return m_borderStyle; }
+  void BorderStyle(int value);
   // The caret position (the end of the selection the user moves).
   int Caret() const { return static_cast<int>(m_edit.Caret()); }
 
@@ -59,6 +62,7 @@ class TextBox : public Control {
   void OnMouseDown(int button, int shift, Point p) override;
   void OnMouseMove(int buttons, int shift, Point p) override;
   void OnGotFocus() override;
+  void OnPaint(Canvas& canvas) override;
   void OnLostFocus() override;
 
  private:
@@ -66,11 +70,16 @@ class TextBox : public Control {
   void CharacterAction(int keyAscii);
   // Repaints and raises Change when an edit changed the text.
   void Edited(bool changed);
-  std::size_t PositionFromPoint(Point p) const;
+  std::size_t PositionFromPoint(Point p);
+  Rect TextArea() const;
+  int WidthOfFirst(std::size_t count) const;
+  int TextOriginX();
 
   TextEditBuffer m_edit;
   bool m_locked{false};
   int m_alignment{0};
+  int m_borderStyle{1};
+  int m_scrollX{0};  // pixels of text scrolled out on the left
 };
 
 }  // namespace qorvexctl::platform

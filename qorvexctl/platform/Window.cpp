@@ -8,7 +8,7 @@ namespace qorvexctl::platform {
 
 Window::Window(Desktop& desktop, Window* parent) : m_desktop(desktop) {
   m_handle = m_desktop.Register(*this);
-  SetParent(parent);
+  AttachTo(parent);
 }
 
 Window::~Window() {
@@ -23,7 +23,12 @@ Window::~Window() {
 }
 
 void Window::SetParent(Window* parent) {
-  if (parent == m_parent && (parent || m_handle == 0)) return;
+  if (parent == m_parent) return;
+  AttachTo(parent);
+  UpdateShown();
+}
+
+void Window::AttachTo(Window* parent) {
   if (m_parent) {
     m_parent->RemoveChild(this);
   } else {
@@ -32,19 +37,45 @@ void Window::SetParent(Window* parent) {
   m_parent = parent;
   if (m_parent) {
     m_parent->m_children.push_back(this);
-    m_parent->Invalidate();
+    m_desktop.SceneChanged();
   } else {
     m_desktop.AddTopLevel(*this);
   }
 }
 
+void Window::UpdateShown() {
+  const bool shown = IsShown();
+  if (shown != m_shownState) {
+    m_shownState = shown;
+    OnShownChanged(shown);
+  }
+  for (Window* child : std::vector<Window*>(m_children)) child->UpdateShown();
+}
+
+void Window::NotifyChildrenAmbient(std::string_view name) {
+  for (Window* child : std::vector<Window*>(m_children)) child->OnAmbientChanged(name);
+}
+
+void Window::SetDefaultButton(Window* button) {
+  Window* old = m_desktop.FromHandle(m_defaultButton);
+  m_defaultButton = button ? button->hWnd() : 0;
+  if (old && old != button) old->OnAmbientChanged("DisplayAsDefault");
+  if (button && button != old) button->OnAmbientChanged("DisplayAsDefault");
+}
+
 void Window::RemoveChild(Window* child) {
   std::erase(m_children, child);
-  Invalidate();
+  m_desktop.SceneChanged();
 }
 
 Window* Window::TopLevel() {
   Window* w = this;
+  while (w->m_parent) w = w->m_parent;
+  return w;
+}
+
+const Window* Window::TopLevel() const {
+  const Window* w = this;
   while (w->m_parent) w = w->m_parent;
   return w;
 }
@@ -68,7 +99,7 @@ void Window::ZOrder(int position) {
   } else {
     siblings.insert(siblings.begin(), this);
   }
-  m_parent->Invalidate();
+  m_desktop.SceneChanged();
 }
 
 void Window::TopMost(bool value) {
@@ -79,7 +110,7 @@ void Window::TopMost(bool value) {
 void Window::SetBounds(const Rect& bounds) {
   if (bounds == m_bounds) return;
   const bool resized = bounds.Width() != m_bounds.Width() || bounds.Height() != m_bounds.Height();
-  if (m_parent) m_parent->Invalidate();
+  m_desktop.SceneChanged();
   m_bounds = bounds;
   Invalidate();
   if (resized) OnResize();
@@ -133,10 +164,11 @@ void Window::SetFrameInsets(const Rect& insets) {
 void Window::Visible(bool value) {
   if (value == m_visible) return;
   m_visible = value;
-  if (m_parent) m_parent->Invalidate();
+  m_desktop.SceneChanged();
   Invalidate();
   if (!value && HasFocusWithin()) m_desktop.LoseFocusFrom(*this);
   OnVisibleChanged();
+  UpdateShown();
 }
 
 bool Window::IsShown() const {
@@ -165,12 +197,21 @@ void Window::BackColor(Colour value) {
   if (value == m_backColor) return;
   m_backColor = value;
   Invalidate();
+  NotifyChildrenAmbient("BackColor");
 }
 
 void Window::ForeColor(Colour value) {
   if (value == m_foreColor) return;
   m_foreColor = value;
   Invalidate();
+  NotifyChildrenAmbient("ForeColor");
+}
+
+void Window::Font(const platform::Font& value) {
+  if (value == m_font) return;
+  m_font = value;
+  Invalidate();
+  NotifyChildrenAmbient("Font");
 }
 
 std::intptr_t Window::GetProp(const std::string& name) const {
@@ -205,7 +246,11 @@ void Window::Invalidate() {
 }
 
 Window* Window::ChildFromScreenPoint(Point screen) {
-  if (!m_visible || !ScreenBounds().Contains(screen.x, screen.y)) return nullptr;
+  const Rect bounds = ScreenBounds();
+  if (!m_visible || !TakesMouse() || !bounds.Contains(screen.x, screen.y)) return nullptr;
+  if (m_region && !m_region->Contains(screen.x - bounds.left, screen.y - bounds.top)) {
+    return nullptr;
+  }
   const Point client = ScreenToClient(screen);
   if (ClientRect().Contains(client.x, client.y)) {
     for (auto it = m_children.rbegin(); it != m_children.rend(); ++it) {

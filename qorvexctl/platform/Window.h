@@ -17,18 +17,18 @@
 #include <vector>
 
 #include "qorvexctl/base/Colour.h"
+#include "qorvexctl/platform/Font.h"
 #include "qorvexctl/platform/Geometry.h"
 #include "qorvexctl/platform/Twips.h"
 #include "qorvexctl/platform/Messages.h"
+#include "qorvexctl/platform/Region.h"
+#include "qorvexctl/platform/Surface.h"
 
 namespace qorvexctl::platform {
 
 class Canvas;
 class Desktop;
-class Font;
 class Picture;
-class Region;
-class Surface;
 
 class Window {
  public:
@@ -54,6 +54,7 @@ class Window {
   void SetParent(Window* parent);
   const std::vector<Window*>& Children() const { return m_children; }
   Window* TopLevel();
+  const Window* TopLevel() const;
   bool IsAncestorOf(const Window* other) const;
   // 0 brings the window to the front of its siblings, 1 sends it to the back.
   void ZOrder(int position = 0);
@@ -96,6 +97,8 @@ class Window {
   void BackColor(Colour value);
   Colour ForeColor() const { return m_foreColor; }
   void ForeColor(Colour value);
+  const platform::Font& Font() const { return m_font; }
+  void Font(const platform::Font& value);
   const std::string& ToolTipText() const { return m_toolTipText; }
   void ToolTipText(std::string value) { m_toolTipText = std::move(value); }
   const std::string& Tag() const { return m_tag; }
@@ -124,8 +127,11 @@ class Window {
   // --- Focus.
   // Whether the window itself takes the keyboard focus (text boxes, buttons, ...).
   virtual bool CanTakeFocus() const { return false; }
-  // Whether Tab and Enter reach this window as keys instead of moving the focus.
-  virtual bool WantsKey(int keyCode) const { return keyCode != vbKeyTab; }
+  // Whether Tab, Enter and Escape reach this window as keys instead of moving the focus or
+  // pressing the form's default or cancel button.
+  virtual bool WantsKey(int keyCode) const {
+    return keyCode != vbKeyTab && keyCode != vbKeyReturn && keyCode != vbKeyEscape;
+  }
   bool HasFocus() const;
   // The focus is on this window or one of its descendants.
   bool HasFocusWithin() const;
@@ -137,7 +143,7 @@ class Window {
   virtual void OnAccessKeyPress(int /*keyAscii*/) {}
 
   // Top-level windows: the buttons that Enter and Escape press (nullptr for none).
-  void SetDefaultButton(Window* button) { m_defaultButton = button ? button->hWnd() : 0; }
+  void SetDefaultButton(Window* button);
   void SetCancelButton(Window* button) { m_cancelButton = button ? button->hWnd() : 0; }
   HWND DefaultButtonHandle() const { return m_defaultButton; }
   HWND CancelButtonHandle() const { return m_cancelButton; }
@@ -152,13 +158,26 @@ class Window {
     return nullptr;
   }
 
+  // --- Region: drawing and hit testing are limited to it (window coordinates); nullopt
+  // gives the whole rectangle back.
+  void SetWindowRgn(std::optional<Region> region);
+  const Region* WindowRegion() const { return m_region ? &*m_region : nullptr; }
+
   // --- Painting.
   // Asks for a repaint at the next idle moment.
   void Invalidate();
   bool NeedsPaint() const { return m_needsPaint; }
-  // Paints the window now if it needs it.
+  // Paints the window now (and clears the repaint request).
   void Paint();
+  // Invalidates and paints at once (the classic Refresh).
+  void Refresh();
+  // The window's pixels as last painted: 32-bit premultiplied, the window's outer size.
+  const Surface& BackingSurface() const { return m_surface; }
+  // Whether the surface has see-through pixels (composed with alpha instead of copied).
+  virtual bool IsTransparent() const { return false; }
 
+  // Whether mouse input can land on this window (shapes and lines let it through).
+  virtual bool TakesMouse() const { return true; }
   // The deepest shown window at a screen point: this one, a child, or nullptr.
   Window* ChildFromScreenPoint(Point screen);
 
@@ -167,6 +186,9 @@ class Window {
   virtual LRESULT WindowProc(const Message& message);
 
  protected:
+  // Paints the window on its surface. The default fills it with BackColor; the canvas starts
+  // with the window's font, ForeColor as text colour and a transparent text background.
+  virtual void OnPaint(Canvas& canvas);
   // Input hooks. Coordinates are client pixels; keys may be cancelled by setting them to 0.
   virtual void OnMouseDown(int /*button*/, int /*shift*/, Point /*p*/) {}
   virtual void OnMouseUp(int /*button*/, int /*shift*/, Point /*p*/) {}
@@ -188,6 +210,11 @@ class Window {
   virtual void OnTimer(std::uintptr_t /*id*/) {}
   virtual void OnResize() {}
   virtual void OnVisibleChanged() {}
+  // The window became shown (itself and every ancestor visible) or stopped being shown.
+  virtual void OnShownChanged(bool /*shown*/) {}
+  // A property of the container that its controls see as ambient changed ("BackColor",
+  // "ForeColor", "Font", "DisplayAsDefault").
+  virtual void OnAmbientChanged(std::string_view /*name*/) {}
   virtual void OnEnabledChanged() {}
   // Sets the border and caption around the client area.
   void SetFrameInsets(const Rect& insets);
@@ -195,6 +222,14 @@ class Window {
  private:
   friend class Desktop;
   void RemoveChild(Window* child);
+  void AttachTo(Window* parent);
+
+ protected:
+  // Reports a change of the shown state through OnShownChanged, here and below.
+  void UpdateShown();
+
+ private:
+  void NotifyChildrenAmbient(std::string_view name);
   LRESULT DispatchMouse(const Message& message);
   LRESULT DispatchKey(const Message& message);
 
@@ -216,12 +251,16 @@ class Window {
   int m_tabIndex{0};
   bool m_tabStop{true};
   bool m_needsPaint{false};
+  bool m_shownState{false};  // what OnShownChanged last reported
   HWND m_lastFocus{0};
   HWND m_defaultButton{0};
   HWND m_cancelButton{0};  // top-level windows: the control that had the focus last
   int m_mousePointer{0};
   std::shared_ptr<Picture> m_mouseIcon;
   std::map<std::string, std::intptr_t> m_props;
+  platform::Font m_font;
+  std::optional<Region> m_region;
+  Surface m_surface;
 };
 
 }  // namespace qorvexctl::platform

@@ -1,0 +1,79 @@
+#include "IrsForm.h"
+
+#include <string>
+
+#include "qorvexctl/base/Text.h"
+#include "qorvexctl/platform/Desktop.h"
+
+namespace qorvexctl::demo {
+
+using platform::Rect;
+
+IrsForm::IrsForm(platform::Desktop& desktop) : m_form(desktop, "Declaração de Rendimentos - IRS") {
+  m_form.SetBounds(Rect::FromSize(40, 40, 520, 380));
+  auto& title = m_form.Add<platform::Label>("lblTitulo");
+  title.Caption("Modelo 3 - Rendimentos do ano de 2026");
+  platform::Font big("Arial", 12, true);
+  title.Font(big);
+  title.SetBounds(Rect::FromSize(12, 8, 480, 24));
+
+  auto& who = m_form.Add<platform::Frame>("fraSujeito");
+  who.Caption("Identificação do sujeito passivo");
+  who.SetBounds(Rect::FromSize(12, 38, 488, 118));
+  m_name = &AddField(who, "&Nome:", "txtNome", 20, 1);
+  m_nif = &AddField(who, "N&IF:", "txtNIF", 52, 3);
+  m_nif->MaxLength(9);
+  m_address = &AddField(who, "&Morada:", "txtMorada", 84, 5);
+
+  auto& income = m_form.Add<platform::Frame>("fraRendimentos");
+  income.Caption("Rendimentos do trabalho dependente (Anexo A)");
+  income.SetBounds(Rect::FromSize(12, 164, 488, 88));
+  m_income = &AddField(income, "Rendimento &bruto (€):", "txtRendimento", 20, 7);
+  m_withheld = &AddField(income, "&Retenções na fonte (€):", "txtRetencoes", 52, 9);
+
+  m_joint = &m_form.Add<platform::CheckBox>("chkConjunta");
+  m_joint->Caption("Tributação &conjunta");
+  m_joint->SetBounds(Rect::FromSize(16, 262, 200, 20));
+  m_joint->TabIndex(11);
+
+  m_check = &m_form.Add<platform::CommandButton>("cmdValidar");
+  m_check->Caption("&Validar");
+  m_check->SetBounds(Rect::FromSize(316, 292, 88, 26));
+  m_check->TabIndex(12);
+  m_check->Default(true);
+  m_check->Click.connect([this] { CheckFields(); });
+  m_close = &m_form.Add<platform::CommandButton>("cmdFechar");
+  m_close->Caption("&Fechar");
+  m_close->SetBounds(Rect::FromSize(412, 292, 88, 26));
+  m_close->TabIndex(13);
+  m_close->Cancel(true);
+  m_close->Click.connect([this] { m_form.UnloadForm(); });
+
+  m_status = &m_form.Add<platform::Label>("lblEstado");
+  m_status->BorderStyle(1);
+  m_status->SetBounds(Rect::FromSize(12, 328, 488, 20));
+  m_status->Caption("Preencha os campos e carregue em Validar.");
+}
+
+platform::TextBox& IrsForm::AddField(platform::Window& frame, const char* caption,
+                                     const char* name, int top, int tabIndex) {
+  auto& label = m_form.Add<platform::Label>(std::string("lbl") + (name + 3), &frame);
+  label.Caption(caption);
+  label.SetBounds(Rect::FromSize(12, top + 3, 170, 18));
+  label.TabIndex(tabIndex - 1);
+  auto& box = m_form.Add<platform::TextBox>(name, &frame);
+  box.SetBounds(Rect::FromSize(190, top, 280, 22));
+  box.TabIndex(tabIndex);
+  return box;
+}
+
+// The status line says what is missing, or that the declaration is ready.
+void IrsForm::CheckFields() {
+  std::string problem;
+  if (Trim(m_name->Text()).empty()) problem = "Falta o nome do sujeito passivo.";
+  else if (Len(m_nif->Text()) != 9) problem = "O NIF deve ter 9 algarismos.";
+  else if (m_income->Text().empty()) problem = "Indique o rendimento bruto.";
+  m_status->Caption(problem.empty() ? "Declaração pronta a submeter." : problem);
+}
+
+}  // namespace qorvexctl::demo

@@ -1,0 +1,187 @@
+// PNG decoding speed, in one run, for each benchmark image: this library (StdPNG to a
+// premultiplied 32-bit bitmap), libpng (to the same premultiplied BGRA), libspng and
+// stb_image (to their own RGBA), and the floor every zlib-based decoder shares: one
+// uncompress of the image data alone. After the run a table gives each decoder's time as a
+// multiple of the floor and of this library's time (CPU time, so other load on the machine
+// counts less). Each decoder makes a new output image per iteration, as a caller would.
+
+#include <benchmark/benchmark.h>
+#include <png.h>
+#include <spng.h>
+#include <stb_image.h>
+#include <zlib.h>
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "bench/PngBenchImages.h"
+#include "qorvexctl/imaging/StdPNG.h"
+
+namespace qorvexctl::bench {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+void DecodeWithQorvexctl(benchmark::State& state, const PngBenchImage& image) {
+  StdPNG png;
+  png.TransparentStyle(alphaTransparent);
+  png.ProgressiveDisplay(pngNeverProgressive);
+  for (auto _ : state) {
+    if (!png.LoadBytes(image.bytes, true, true)) return state.SkipWithError("load failed");
+    benchmark::DoNotOptimize(png.Bitmap()->Row(0));
+  }
+}
+
+struct MemoryReader {
+  const Bytes* bytes;
+  std::size_t position;
+};
+
+void ReadFromMemory(png_structp png, png_bytep out, png_size_t length) {
+  auto* reader = static_cast<MemoryReader*>(png_get_io_ptr(png));
+  if (reader->position + length > reader->bytes->size()) png_error(png, "read past end");
+  std::memcpy(out, reader->bytes->data() + reader->position, length);
+  reader->position += length;
+}
+
+void Premultiply(Bytes& bgra) {
+  for (std::size_t i = 0; i < bgra.size(); i += 4) {
+    const int a = bgra[i + 3];
+    if (a == 255) continue;
+    for (int c = 0; c < 3; ++c) bgra[i + c] = static_cast<std::uint8_t>(bgra[i + c] * a / 255);
+  }
+}
+
+// libpng's fastest route to BGRA: expand palettes, low depths and tRNS, strip 16 bits, grey
+// to RGB, BGR order, opaque filler; premultiplied afterwards.
+bool DecodeLibpng(const Bytes& file, Bytes& out) {
+  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  std::vector<png_bytep> rows;
+  if (setjmp(png_jmpbuf(png))) {
+    png_destroy_read_struct(&png, &info, nullptr);
+    return false;
+  }
+  MemoryReader reader{&file, 0};
+  png_set_read_fn(png, &reader, ReadFromMemory);
+  png_read_info(png, info);
+  png_set_expand(png);
+  png_set_strip_16(png);
+  png_set_gray_to_rgb(png);
+  png_set_bgr(png);
+  png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+  png_set_interlace_handling(png);
+  png_read_update_info(png, info);
+  const png_uint_32 width = png_get_image_width(png, info), height = png_get_image_height(png, info);
+  out.resize(std::size_t{width} * height * 4);
+  rows.resize(height);
+  for (png_uint_32 y = 0; y < height; ++y) rows[y] = out.data() + std::size_t{width} * 4 * y;
+  png_read_image(png, rows.data());
+  png_read_end(png, nullptr);
+  const bool hasAlpha = png_get_valid(png, info, PNG_INFO_tRNS) ||
+                        (png_get_color_type(png, info) & PNG_COLOR_MASK_ALPHA);
+  png_destroy_read_struct(&png, &info, nullptr);
+  if (hasAlpha) Premultiply(out);
+  return true;
+}
+
+void DecodeWithLibpng(benchmark::State& state, const PngBenchImage& image) {
+  for (auto _ : state) {
+    Bytes out;
+    if (!DecodeLibpng(image.bytes, out)) return state.SkipWithError("libpng failed");
+    benchmark::DoNotOptimize(out.data());
+  }
+}
+
+void DecodeWithSpng(benchmark::State& state, const PngBenchImage& image) {
+  for (auto _ : state) {
+    Bytes out;
+    spng_ctx* ctx = spng_ctx_new(0);
+    spng_set_png_buffer(ctx, image.bytes.data(), image.bytes.size());
+    std::size_t size = 0;
+    spng_decoded_image_size(ctx, SPNG_FMT_RGBA8, &size);
+    out.resize(size);
+    int result = spng_decode_image(ctx, out.data(), size, SPNG_FMT_RGBA8, SPNG_DECODE_TRNS);
+    spng_ctx_free(ctx);
+    if (result != 0) return state.SkipWithError("libspng failed");
+    benchmark::DoNotOptimize(out.data());
+  }
+}
+
+void DecodeWithStb(benchmark::State& state, const PngBenchImage& image) {
+  for (auto _ : state) {
+    int w, h, n;
+    stbi_uc* pixels = stbi_load_from_memory(image.bytes.data(), static_cast<int>(image.bytes.size()),
+                                            &w, &h, &n, 4);
+    if (pixels == nullptr) return state.SkipWithError("stb_image failed");
+    benchmark::DoNotOptimize(pixels);
+    stbi_image_free(pixels);
+  }
+}
+
+void InflateOnly(benchmark::State& state, const PngBenchImage& image) {
+  Bytes out(image.inflatedSize);
+  for (auto _ : state) {
+    uLongf size = out.size();
+    if (uncompress(out.data(), &size, image.imageData.data(), image.imageData.size()) != Z_OK) {
+      return state.SkipWithError("uncompress failed");
+    }
+    benchmark::DoNotOptimize(out.data());
+  }
+}
+
+const std::pair<const char*, void (*)(benchmark::State&, const PngBenchImage&)> kDecoders[] = {
+    {"zlib_floor", InflateOnly},      {"qorvexctl", DecodeWithQorvexctl},
+    {"libpng", DecodeWithLibpng},     {"libspng", DecodeWithSpng},
+    {"stb_image", DecodeWithStb},
+};
+
+// Keeps every run's time per iteration, by image and decoder, for the table at the end.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+      std::string name = run.benchmark_name();
+      auto slash = name.find('/');
+      m_times[name.substr(slash + 1)][name.substr(0, slash)] = run.GetAdjustedCPUTime();
+    }
+  }
+
+  void PrintRatios() const {
+    std::printf("\n%-28s %9s", "image (time / zlib floor)", "ms ours");
+    for (const auto& [decoder, _] : kDecoders) std::printf(" %10s", decoder);
+    std::printf("  libpng/ours\n");
+    for (const auto& [image, byDecoder] : m_times) {
+      if (byDecoder.size() != std::size(kDecoders)) continue;  // filtered out
+      const double floor = byDecoder.at("zlib_floor"), ours = byDecoder.at("qorvexctl");
+      std::printf("%-28s %9.3f", image.c_str(), ours);
+      for (const auto& [decoder, _] : kDecoders) std::printf(" %10.2f", byDecoder.at(decoder) / floor);
+      std::printf("  %10.2f\n", byDecoder.at("libpng") / ours);
+    }
+  }
+
+ private:
+  std::map<std::string, std::map<std::string, double>> m_times;
+};
+
+}  // namespace
+}  // namespace qorvexctl::bench
+
+int main(int argc, char** argv) {
+  using namespace qorvexctl::bench;
+  for (const PngBenchImage& image : PngBenchImages()) {
+    for (const auto& [decoder, run] : kDecoders) {
+      benchmark::RegisterBenchmark((std::string(decoder) + "/" + image.name).c_str(), run, image)
+          ->Unit(benchmark::kMillisecond);
+    }
+  }
+  benchmark::Initialize(&argc, argv);
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintRatios();
+  return 0;
+}

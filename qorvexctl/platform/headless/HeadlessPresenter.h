@@ -1,0 +1,29 @@
+#pragma once
+// The headless presenter: nobody watches, so nothing is shown and modal windows are answered
+// by scripts or cancelled. It composes the desktop on request and writes PNG screenshots.
+
+#include <cstdint>
+#include <filesystem>
+
+#include "qorvexctl/platform/Presenter.h"
+#include "qorvexctl/platform/Surface.h"
+
+namespace qorvexctl::platform {
+
+class Window;
+
+class HeadlessPresenter final : public Presenter {
+ public:
+  // The composed desktop; composed again only when something changed since the last frame.
+  const Surface& Frame(Desktop& desktop);
+
+  // Writes the whole desktop, or one window with its children, as a PNG file.
+  static bool Screenshot(Desktop& desktop, const std::filesystem::path& file);
+  static bool Screenshot(Window& window, const std::filesystem::path& file);
+
+ private:
+  Surface m_frame;
+  std::uint64_t m_frameVersion{~0ull};
+};
+
+}  // namespace qorvexctl::platform
