@@ -72,6 +72,7 @@ TEST_F(FlagPictureTest, FlagIsDrawnOntoTheTargetPictureBox) {
   platform::Desktop desktop;
   platform::Form form(desktop);
   platform::PictureBox box(form);
+  box.BorderStyle(0);
   box.SetBounds({0, 0, 16, 16});
   box.BackColor(RGB(0, 0, 255));
   box.ScaleMode(platform::vbTwips);
