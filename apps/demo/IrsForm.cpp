@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "PngShowcase.h"
 #include "qorvexctl/base/Text.h"
 #include "qorvexctl/platform/Desktop.h"
 
@@ -9,7 +10,8 @@ namespace qorvexctl::demo {
 
 using platform::Rect;
 
-IrsForm::IrsForm(platform::Desktop& desktop) : m_form(desktop, "Declaração de Rendimentos - IRS") {
+IrsForm::IrsForm(platform::Desktop& desktop, LibraryState& library)
+    : m_form(desktop, "Declaração de Rendimentos - IRS"), m_desktop(desktop), m_library(library) {
   m_form.SetBounds(Rect::FromSize(40, 40, 520, 380));
   auto& title = m_form.Add<platform::Label>("lblTitulo");
   title.Caption("Modelo 3 - Rendimentos do ano de 2026");
@@ -21,8 +23,14 @@ IrsForm::IrsForm(platform::Desktop& desktop) : m_form(desktop, "Declaração de 
   who.Caption("Identificação do sujeito passivo");
   who.SetBounds(Rect::FromSize(12, 38, 488, 118));
   m_name = &AddField(who, "&Nome:", "txtNome", 20, 1);
-  m_nif = &AddField(who, "N&IF:", "txtNIF", 52, 3);
-  m_nif->MaxLength(9);
+  AddCaption(who, "N&IF (sujeito A):", "lblNIF", Rect::FromSize(12, 55, 170, 18), 2);
+  m_nif = MakeNifField(who, "nifSujeitoA", Rect::FromSize(190, 52, 112, 22), 3);
+  m_nif->NameUpdated.connect([this](const std::string& name) { m_name->Text(name); });
+  AddCaption(who, "NIF (&B):", "lblNIFB", Rect::FromSize(310, 55, 50, 18), 4);
+  m_nifB = MakeNifField(who, "nifSujeitoB", Rect::FromSize(358, 52, 112, 22), 4);
+  m_nifB->NameUpdated.connect([this](const std::string& name) {
+    if (!name.empty()) m_status->Caption("Sujeito passivo B: " + name);
+  });
   m_address = &AddField(who, "&Morada:", "txtMorada", 84, 5);
 
   auto& income = m_form.Add<platform::Frame>("fraRendimentos");
@@ -53,25 +61,45 @@ IrsForm::IrsForm(platform::Desktop& desktop) : m_form(desktop, "Declaração de 
   m_status->BorderStyle(1);
   m_status->SetBounds(Rect::FromSize(12, 328, 488, 20));
   m_status->Caption("Preencha os campos e carregue em Validar.");
+  AddPngShowcase(m_form);
 }
 
 platform::TextBox& IrsForm::AddField(platform::Window& frame, const char* caption,
                                      const char* name, int top, int tabIndex) {
-  auto& label = m_form.Add<platform::Label>(std::string("lbl") + (name + 3), &frame);
-  label.Caption(caption);
-  label.SetBounds(Rect::FromSize(12, top + 3, 170, 18));
-  label.TabIndex(tabIndex - 1);
+  AddCaption(frame, caption, (std::string("lbl") + (name + 3)).c_str(),
+             Rect::FromSize(12, top + 3, 170, 18), tabIndex - 1);
   auto& box = m_form.Add<platform::TextBox>(name, &frame);
   box.SetBounds(Rect::FromSize(190, top, 280, 22));
   box.TabIndex(tabIndex);
   return box;
 }
 
+platform::Label& IrsForm::AddCaption(platform::Window& frame, const char* caption,
+                                     const char* name, Rect bounds, int tabIndex) {
+  auto& label = m_form.Add<platform::Label>(name, &frame);
+  label.Caption(caption);
+  label.SetBounds(bounds);
+  label.TabIndex(tabIndex);
+  return label;
+}
+
+std::unique_ptr<cNIF> IrsForm::MakeNifField(platform::Window& frame, const char* name,
+                                            Rect bounds, int tabIndex) {
+  auto field = std::make_unique<cNIF>(m_library, m_desktop, &frame);
+  field->Name(name);
+  field->SetBounds(bounds);
+  field->InitProperties();
+  field->TabIndex(tabIndex);
+  return field;
+}
+
 // The status line says what is missing, or that the declaration is ready.
 void IrsForm::CheckFields() {
   std::string problem;
   if (Trim(m_name->Text()).empty()) problem = "Falta o nome do sujeito passivo.";
-  else if (Len(m_nif->Text()) != 9) problem = "O NIF deve ter 9 algarismos.";
+  else if (!m_nif->IsValid()) problem = "O NIF do sujeito passivo A não é válido.";
+  else if (!m_nifB->IsEmpty() && !m_nifB->IsValid())
+    problem = "O NIF do sujeito passivo B não é válido.";
   else if (m_income->Text().empty()) problem = "Indique o rendimento bruto.";
   m_status->Caption(problem.empty() ? "Declaração pronta a submeter." : problem);
 }

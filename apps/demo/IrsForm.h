@@ -1,9 +1,12 @@
 #pragma once
-// The demo's IRS form: taxpayer identification, income and withholding fields in frames, a
-// joint-declaration check box, and buttons that check the fields and report in a status line.
+// The demo's IRS form: taxpayer identification (with NIF fields for taxpayers A and B), income
+// and withholding fields in frames, a joint-declaration check box, and buttons that check the
+// fields and report in a status line. The NIF fields look taxpayers up through the library's
+// taxpayer directory, so the host plugs that in before making the form.
 
 #include <memory>
 
+#include "qorvexctl/controls/nif/cNIF.h"
 #include "qorvexctl/platform/CheckBox.h"
 #include "qorvexctl/platform/CommandButton.h"
 #include "qorvexctl/platform/Form.h"
@@ -15,11 +18,12 @@ namespace qorvexctl::demo {
 
 class IrsForm {
  public:
-  explicit IrsForm(platform::Desktop& desktop);
+  IrsForm(platform::Desktop& desktop, LibraryState& library);
 
   platform::Form& Window() { return m_form; }
   platform::TextBox& Name() { return *m_name; }
-  platform::TextBox& Nif() { return *m_nif; }
+  cNIF& Nif() { return *m_nif; }
+  cNIF& NifB() { return *m_nifB; }
   platform::TextBox& Income() { return *m_income; }
   platform::TextBox& Withheld() { return *m_withheld; }
   platform::CommandButton& Check() { return *m_check; }
@@ -28,11 +32,14 @@ class IrsForm {
  private:
   platform::TextBox& AddField(platform::Window& frame, const char* caption, const char* name,
                               int top, int tabIndex);
+  platform::Label& AddCaption(platform::Window& frame, const char* caption, const char* name,
+                              platform::Rect bounds, int tabIndex);
+  std::unique_ptr<cNIF> MakeNifField(platform::Window& frame, const char* name,
+                                     platform::Rect bounds, int tabIndex);
   void CheckFields();
 
   platform::Form m_form;
   platform::TextBox* m_name{nullptr};
-  platform::TextBox* m_nif{nullptr};
   platform::TextBox* m_address{nullptr};
   platform::TextBox* m_income{nullptr};
   platform::TextBox* m_withheld{nullptr};
@@ -40,6 +47,10 @@ class IrsForm {
   platform::CommandButton* m_check{nullptr};
   platform::CommandButton* m_close{nullptr};
   platform::Label* m_status{nullptr};
+  platform::Desktop& m_desktop;
+  LibraryState& m_library;
+  std::unique_ptr<cNIF> m_nif;
+  std::unique_ptr<cNIF> m_nifB;
 };
 
 }  // namespace qorvexctl::demo

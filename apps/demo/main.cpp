@@ -4,10 +4,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "IrsForm.h"
+#include "hostkit/DemoSeed.h"
+#include "hostkit/SqliteTaxpayerDirectory.h"
+#include "qorvexctl/frame/LibraryState.h"
 #include "qorvexctl/platform/Desktop.h"
 #include "qorvexctl/platform/UserInput.h"
 #include "qorvexctl/platform/headless/HeadlessPresenter.h"
@@ -17,7 +22,9 @@
 
 namespace {
 
+using qorvexctl::LibraryState;
 using qorvexctl::demo::IrsForm;
+namespace hostkit = qorvexctl::hostkit;
 using qorvexctl::platform::Desktop;
 using qorvexctl::platform::HeadlessPresenter;
 
@@ -27,17 +34,39 @@ bool Save(qorvexctl::platform::Window& window, const std::filesystem::path& file
   return ok;
 }
 
+// The taxpayer register the NIF fields look numbers up in: the demo population in a database
+// under the user's data folder (XDG_DATA_HOME, else the temporary folder), seeded on first use.
+std::filesystem::path DemoDatabaseFile() {
+  const char* data = std::getenv("XDG_DATA_HOME");
+  const std::filesystem::path base =
+      data && *data ? std::filesystem::path(data) : std::filesystem::temp_directory_path();
+  std::error_code ec;
+  std::filesystem::create_directories(base / "qorvexctl", ec);
+  return base / "qorvexctl" / "demo-host.sqlite";
+}
+
+// Plugs the seeded register into the library and returns the seeded numbers.
+std::vector<std::string> ConnectDemoRegister(LibraryState& library) {
+  auto database = hostkit::HostDatabase::Open(DemoDatabaseFile());
+  auto population = hostkit::SeedDemoDatabase(database);
+  library.SetDefaultTaxpayerDirectory(std::make_shared<hostkit::SqliteTaxpayerDirectory>(database));
+  return population.taxpayers;
+}
+
 // Fills the form the way a user would and saves a screenshot after each step.
 int WriteScreenshots(const std::filesystem::path& folder) {
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
   Desktop desktop;
-  IrsForm form(desktop);
+  LibraryState library(desktop.Settings(), desktop.MessageBoxes());
+  const std::string known = ConnectDemoRegister(library).at(0);
+  IrsForm form(desktop, library);
   form.Window().Show();
   bool ok = Save(form.Window(), folder / "irs_form_empty.png");
-  desktop.Input().Type("Maria da Conceição Antunes");
-  desktop.Input().SendKeys("{TAB}");
-  desktop.Input().Type("123456789");
+  desktop.Input().Click(form.Nif().NumberBox());
+  desktop.Input().Type(known.substr(2));  // a seeded taxpayer: the name box fills in
+  desktop.Input().Click(form.NifB().NumberBox());
+  desktop.Input().Type("123456780");  // a wrong check digit
   desktop.Input().Click(form.Income());
   desktop.Input().Type("23.456,78");
   desktop.Input().SendKeys("{TAB}");
@@ -54,7 +83,9 @@ int RunInWindow() {
   auto presenter = qorvexctl::platform::SdlPresenter::Open(desktop, "QORVEXCTL - demo");
   if (!presenter) return -1;
   desktop.SetPresenter(std::move(presenter));
-  IrsForm form(desktop);
+  LibraryState library(desktop.Settings(), desktop.MessageBoxes());
+  ConnectDemoRegister(library);
+  IrsForm form(desktop, library);
   form.Window().Show(qorvexctl::platform::vbModal);
   return 0;
 #else
