@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "qorvexctl/frame/CountryTables.h"
+#include "qorvexctl/platform/Desktop.h"
+#include "qorvexctl/platform/Form.h"
 #include "qorvexctl/platform/MemorySettingsStore.h"
 #include "qorvexctl/platform/MessageBoxService.h"
+#include "qorvexctl/platform/PictureBox.h"
+#include "qorvexctl/platform/ScaleMode.h"
 
 namespace qorvexctl {
 namespace {
@@ -62,6 +66,29 @@ TEST_F(FlagPictureTest, EmbeddedStripHoldsTheFlagsCentredOnWhite) {
   const Colour fly = portugal.PixelColour(13, 8);             // red part
   EXPECT_GT(GreenOf(hoist), RedOf(hoist));
   EXPECT_GT(RedOf(fly), GreenOf(fly));
+}
+
+TEST_F(FlagPictureTest, FlagIsDrawnOntoTheTargetPictureBox) {
+  platform::Desktop desktop;
+  platform::Form form(desktop);
+  platform::PictureBox box(form);
+  box.BorderStyle(0);
+  box.SetBounds({0, 0, 16, 16});
+  box.BackColor(RGB(0, 0, 255));
+  box.ScaleMode(platform::vbTwips);
+  m_state.SetFlagStrip(NumberedStrip());
+  m_state.SetFlagTarget(&box);
+  const auto picture = FlagPicture(m_state, "PT");
+  ASSERT_NE(picture, nullptr);
+  EXPECT_EQ(picture->Pixels().PixelColour(0, 0), CellColour(179));
+  EXPECT_EQ(picture->Pixels().PixelColour(15, 15), CellColour(179));
+  EXPECT_EQ(box.ScaleMode(), platform::vbPixels);
+  EXPECT_EQ(box.BackColor(), RGB(255, 255, 255));
+  EXPECT_TRUE(box.AutoRedraw());
+  EXPECT_EQ(FlagPicture(m_state, "SD")->Pixels().PixelColour(8, 8), CellColour(207));
+  EXPECT_EQ(FlagPicture(m_state, "EL"), nullptr);
+  m_state.SetFlagTarget(nullptr);
+  EXPECT_EQ(FlagPicture(m_state, "PT"), nullptr);
 }
 
 TEST_F(FlagPictureTest, StripIsReleasedWithTheLastNifField) {
