@@ -1,6 +1,6 @@
 #pragma once
 // The image header of a PNG file and the sizes that follow from it: bytes per row, the
-// Adam7 passes (PNG specification, section 8.2) and the size of the inflated image data.
+// Adam7 passes (PNG, ISO/IEC 15948 section 8.2) and the size of the inflated image data.
 
 #include <array>
 #include <cstdint>
