@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "IrsForm.h"
+#include "PlatformShowcase.h"
 #include "hostkit/DemoSeed.h"
 #include "hostkit/SqliteTaxpayerDirectory.h"
 #include "qorvexctl/frame/LibraryState.h"
@@ -78,6 +79,7 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   desktop.Input().MoveTo(form.NifHelp(), qorvexctl::platform::Point{8, 12});
   desktop.Wait(600);
   ok = HeadlessPresenter::Screenshot(desktop, folder / "irs_form_balloon.png") && ok;
+  ok = qorvexctl::demo::WritePlatformShowcaseScreenshots(folder) && ok;
   return ok ? 0 : 1;
 }
 
@@ -89,6 +91,8 @@ int RunInWindow() {
   desktop.SetPresenter(std::move(presenter));
   LibraryState library(desktop.Settings(), desktop.MessageBoxes());
   ConnectDemoRegister(library);
+  qorvexctl::demo::PlatformShowcase showcase(desktop);
+  showcase.Window().Show();
   IrsForm form(desktop, library);
   form.Window().Show(qorvexctl::platform::vbModal);
   return 0;

@@ -22,6 +22,7 @@ Json ControlToJson(const FormControl& control) {
   json["width"] = control.width;
   json["height"] = control.height;
   json["properties"] = control.properties.ToJson();
+  if (!control.container.empty()) json["container"] = control.container;
   return json;
 }
 
@@ -43,6 +44,12 @@ std::optional<std::string> ReadString(const Json& json, const char* member) {
   return found->get<std::string>();
 }
 
+// The "properties" member of a control or form (absent: none), or nothing when it is damaged.
+std::optional<PropertyBag> PropertiesFromJson(const Json& json) {
+  const auto stored = json.find("properties");
+  return PropertyBag::FromJson(stored == json.end() ? Json::object() : *stored);
+}
+
 std::optional<FormControl> ControlFromJson(const Json& json) {
   if (!json.is_object()) return std::nullopt;
   auto typeName = ReadString(json, "type");
@@ -60,10 +67,12 @@ std::optional<FormControl> ControlFromJson(const Json& json) {
       !ReadInt(json, "width", control.width) || !ReadInt(json, "height", control.height)) {
     return std::nullopt;
   }
-  const auto stored = json.find("properties");
-  auto properties = PropertyBag::FromJson(stored == json.end() ? Json::object() : *stored);
-  if (!properties) return std::nullopt;
+  auto properties = PropertiesFromJson(json);
+  if (!properties || (json.contains("container") && !json["container"].is_string())) {
+    return std::nullopt;
+  }
   control.properties = std::move(*properties);
+  control.container = ReadString(json, "container").value_or("");
   return control;
 }
 
@@ -80,6 +89,7 @@ std::string FormFile::ToText() const {
   Json json = {{"format", kFormat}, {"version", kVersion}, {"name", name}};
   json["controls"] = Json::array();
   for (const FormControl& control : controls) json["controls"].push_back(ControlToJson(control));
+  if (properties.Count() > 0) json["properties"] = properties.ToJson();
   // Texts that are not UTF-8 are written with U+FFFD rather than refused.
   return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
@@ -93,8 +103,11 @@ std::optional<FormFile> FormFile::FromText(std::string_view text) {
       !controls->is_array()) {
     return std::nullopt;
   }
+  auto properties = PropertiesFromJson(json);
+  if (!properties) return std::nullopt;
   FormFile form;
   form.name = ReadString(json, "name").value_or("");
+  form.properties = std::move(*properties);
   for (const Json& item : *controls) {
     auto control = ControlFromJson(item);
     if (!control) return std::nullopt;

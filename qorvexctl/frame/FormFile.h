@@ -7,8 +7,11 @@
 //   {"format": "qorvexctl-form", "version": 1, "name": "frmIRS",
 //    "controls": [{"type": "cNIF", "name": "txtNIF", "index": 0,
 //                  "left": 120, "top": 240, "width": 2400, "height": 315,
-//                  "properties": {"CountryID": "ES"}}]}
-// "index" is absent for a control that is not part of an array. Saving replaces the file
+//                  "properties": {"CountryID": "ES"}}],
+//    "properties": {"Caption": "Anexo H"}}
+// "index" is absent for a control that is not part of an array; "container" names the frame or
+// picture box a control sits in (absent for the form itself). The form's own properties are
+// optional. Saving replaces the file
 // atomically, so a crash leaves the old form or the new one.
 
 #include <filesystem>
@@ -30,12 +33,14 @@ struct FormControl {
   int width = 0;
   int height = 0;
   PropertyBag properties;
+  std::string container{};  // the containing control's name; "" for the form
 };
 
 class FormFile {
  public:
   std::string name;
   std::vector<FormControl> controls;
+  PropertyBag properties;  // the form's own (caption, colours, size)
 
   // The control of that name (without regard to case) and index, or nullptr.
   FormControl* Find(std::string_view controlName, std::optional<int> index = std::nullopt);

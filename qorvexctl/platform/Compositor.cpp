@@ -41,13 +41,17 @@ Surface ComposeDesktop(Desktop& desktop) {
   desktop.PaintPending();
   const Size size = desktop.ScreenSize();
   Surface screen(size.width, size.height, 32);
-  Canvas canvas(screen, &desktop.Colours());
-  canvas.FillRect(screen.Bounds(), SystemColour(COLOR_BACKGROUND));
-  const Region all = Region::FromRect(screen.Bounds());
-  for (const Window* w : desktop.TopLevelWindows()) {
-    ComposeTree(canvas, *w, {w->Bounds().left, w->Bounds().top}, all);
-  }
+  ComposeDesktopArea(desktop, screen, Region::FromRect(screen.Bounds()));
   return screen;
+}
+
+void ComposeDesktopArea(Desktop& desktop, Surface& screen, const Region& area) {
+  Canvas canvas(screen, &desktop.Colours());
+  canvas.SetClipRegion(area);
+  canvas.FillRect(screen.Bounds(), SystemColour(COLOR_BACKGROUND));
+  for (const Window* w : desktop.TopLevelWindows()) {
+    ComposeTree(canvas, *w, {w->Bounds().left, w->Bounds().top}, area);
+  }
 }
 
 Surface ComposeWindow(Window& window) {

@@ -3,6 +3,7 @@
 // are drawn over their parent, clipped to the parent's client area and to every window region
 // on the way; transparent windows are blended with their alpha, the others copied.
 
+#include "qorvexctl/platform/Region.h"
 #include "qorvexctl/platform/Surface.h"
 
 namespace qorvexctl::platform {
@@ -13,6 +14,8 @@ class Window;
 // The whole screen: the desktop background and every shown top-level window, bottom to top.
 // Pending paints are done first.
 Surface ComposeDesktop(Desktop& desktop);
+// Composes `area` of the screen again into `screen` (the size of the screen), leaving the rest.
+void ComposeDesktopArea(Desktop& desktop, Surface& screen, const Region& area);
 // One window and its descendants, at the window's own origin and size.
 Surface ComposeWindow(Window& window);
 

@@ -1,5 +1,7 @@
 #include "qorvexctl/platform/Desktop.h"
 
+#include <utility>
+
 #include <algorithm>
 
 #include "qorvexctl/platform/IniSettingsStore.h"
@@ -203,7 +205,23 @@ bool Desktop::Interactive() const { return m_presenter->Interactive(); }
 
 void Desktop::ScheduleRepaint(Window& window) {
   m_needsPaint.push_back(window.hWnd());
-  SceneChanged();
+  SceneChanged(window.ScreenBounds());
+}
+
+void Desktop::SceneChanged(const Rect& screenArea) {
+  // Past this many rectangles composing everything again is as cheap.
+  constexpr std::size_t kMostAreas = 64;
+  ++m_sceneVersion;
+  if (m_wholeSceneChanged) return;
+  m_changedAreas.push_back(screenArea);
+  if (m_changedAreas.size() > kMostAreas) m_wholeSceneChanged = true;
+}
+
+std::optional<std::vector<Rect>> Desktop::TakeChangedAreas() {
+  std::vector<Rect> areas;
+  areas.swap(m_changedAreas);
+  if (std::exchange(m_wholeSceneChanged, false)) return std::nullopt;
+  return areas;
 }
 
 void Desktop::PaintPending() {

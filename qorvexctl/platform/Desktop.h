@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -146,7 +147,16 @@ class Desktop {
   // Counts changes of what the desktop shows (painting, moves, z-order, visibility), so a
   // presenter composes again only when something changed.
   std::uint64_t SceneVersion() const { return m_sceneVersion; }
-  void SceneChanged() { ++m_sceneVersion; }
+  // A change anywhere on the screen (a window moved, appeared or changed z-order).
+  void SceneChanged() {
+    ++m_sceneVersion;
+    m_wholeSceneChanged = true;
+  }
+  // A change confined to a rectangle of the screen (a window repainted where it is).
+  void SceneChanged(const Rect& screenArea);
+  // The screen rectangles changed since the last call, or nothing when the change may be
+  // anywhere; each call starts afresh. The presenter composes only these again.
+  std::optional<std::vector<Rect>> TakeChangedAreas();
 
  private:
   friend class Window;
@@ -199,6 +209,8 @@ class Desktop {
   ModalScripts m_scripts;
   std::vector<HWND> m_needsPaint;
   std::uint64_t m_sceneVersion{0};
+  std::vector<Rect> m_changedAreas;
+  bool m_wholeSceneChanged{true};
   std::unique_ptr<UserInput> m_input;
   std::unique_ptr<Presenter> m_presenter;
 };

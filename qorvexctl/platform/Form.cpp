@@ -69,6 +69,13 @@ bool Form::UnloadForm() { return RunUnload(vbFormCode); }
 
 bool Form::CloseByUser() { return RunUnload(vbFormControlMenu); }
 
+Window& Form::Adopt(std::shared_ptr<Window> control, std::string name) {
+  Window& ref = *control;
+  ref.Name(std::move(name));
+  m_owned.push_back(std::move(control));
+  return ref;
+}
+
 std::vector<Window*> Form::Controls() const {
   std::vector<Window*> out;
   CollectControls(*this, out);

@@ -53,10 +53,12 @@ class Form : public Control {
   T& Add(std::string name, Window* container = nullptr, Args&&... args) {
     auto control = std::make_unique<T>(container ? *container : *this, std::forward<Args>(args)...);
     T& ref = *control;
-    ref.Name(std::move(name));
-    m_owned.push_back(std::move(control));
+    Adopt(std::move(control), std::move(name));
     return ref;
   }
+  // Takes a control made elsewhere (already placed on the form or one of its containers) into
+  // the form's keeping, under `name`.
+  Window& Adopt(std::shared_ptr<Window> control, std::string name);
   // The controls of the form, depth first (not the inner parts of user controls).
   std::vector<Window*> Controls() const;
   // The control with this name (and index, for control arrays), or nullptr.
@@ -88,7 +90,7 @@ class Form : public Control {
   bool m_keyPreview{false};
   int m_borderStyle{2};
   int m_scaleMode{vbTwips};
-  std::vector<std::unique_ptr<Window>> m_owned;
+  std::vector<std::shared_ptr<Window>> m_owned;
 };
 
 }  // namespace qorvexctl::platform

@@ -2,6 +2,7 @@
 
 #include "qorvexctl/base/Text.h"
 #include "qorvexctl/platform/Desktop.h"
+#include "qorvexctl/platform/TextBoxLayout.h"
 
 namespace qorvexctl::platform {
 
@@ -16,6 +17,8 @@ void TextBox::Text(std::string_view value) { Edited(m_edit.SetText(DecodeUtf8(va
 
 void TextBox::SelStart(int value) {
   m_edit.SetSelStart(static_cast<std::size_t>(std::max(value, 0)));
+  m_caretColumn.reset();
+  ScrollToCaret();
   Invalidate();
 }
 
@@ -44,7 +47,26 @@ void TextBox::BorderStyle(int value) {
   Invalidate();
 }
 
+void TextBox::MultiLine(bool value) {
+  if (value == m_multiLine) return;
+  m_multiLine = value;
+  m_topLine = 0;
+  Invalidate();
+}
+
+void TextBox::ScrollBars(int value) {
+  if (value == m_scrollBars || value < vbSBNone || value > vbBoth) return;
+  m_scrollBars = value;
+  Invalidate();
+}
+
+bool TextBox::WantsKey(int keyCode) const {
+  return (m_multiLine && keyCode == vbKeyReturn) || Control::WantsKey(keyCode);
+}
+
 void TextBox::Edited(bool changed) {
+  m_caretColumn.reset();
+  ScrollToCaret();
   Invalidate();
   if (changed) Change();
 }
@@ -62,8 +84,12 @@ void TextBox::Cut() {
 void TextBox::Paste() {
   if (m_locked) return;
   std::u32string chars = DecodeUtf8(GetDesktop().GetClipboard().GetText());
-  // A one-line box takes the clipboard text up to its first line break.
-  chars = chars.substr(0, chars.find_first_of(U"\r\n"));
+  if (m_multiLine) {
+    chars = WithCrLfBreaks(chars);
+  } else {
+    // A one-line box takes the clipboard text up to its first line break.
+    chars = chars.substr(0, chars.find_first_of(U"\r\n"));
+  }
   Edited(m_edit.ReplaceSelection(chars, true));
 }
 
@@ -86,27 +112,74 @@ void TextBox::KeyAction(int keyCode, int shift) {
   const bool extend = (shift & vbShiftMask) != 0;
   const bool ctrl = (shift & vbCtrlMask) != 0;
   switch (keyCode) {
-    case vbKeyLeft:
-      m_edit.MoveCaret(ctrl ? m_edit.WordLeft() : (m_edit.Caret() > 0 ? m_edit.Caret() - 1 : 0),
-                       extend);
-      break;
-    case vbKeyRight: m_edit.MoveCaret(ctrl ? m_edit.WordRight() : m_edit.Caret() + 1, extend); break;
-    case vbKeyHome: m_edit.MoveCaret(0, extend); break;
-    case vbKeyEnd: m_edit.MoveCaret(m_edit.Length(), extend); break;
     case vbKeyDelete:
       if (extend) {
         Cut();
-      } else if (!m_locked) {
-        Edited(m_edit.DeleteForward());
+      } else {
+        DeleteAction(false);
       }
       return;
     case vbKeyInsert:
       if (ctrl) Copy();
       if (extend) Paste();
       return;
-    default: return;
+    default: break;
   }
+  if (!MoveAction(keyCode, extend, ctrl)) return;
+  ScrollToCaret();
   Invalidate();
+}
+
+// The caret keys; false for any other key.
+bool TextBox::MoveAction(int keyCode, bool extend, bool ctrl) {
+  const std::u32string& text = m_edit.Text();
+  const std::size_t caret = m_edit.Caret();
+  if (m_multiLine && (keyCode == vbKeyUp || keyCode == vbKeyDown || keyCode == vbKeyPageUp ||
+                      keyCode == vbKeyPageDown)) {
+    const int step = (keyCode == vbKeyPageUp || keyCode == vbKeyPageDown) ? VisibleLines() : 1;
+    MoveByLines((keyCode == vbKeyUp || keyCode == vbKeyPageUp) ? -step : step, extend);
+    return true;
+  }
+  std::size_t target = caret;
+  switch (keyCode) {
+    case vbKeyLeft: target = ctrl ? m_edit.WordLeft() : PreviousCaretStop(text, caret); break;
+    case vbKeyRight: target = ctrl ? m_edit.WordRight() : NextCaretStop(text, caret); break;
+    case vbKeyHome: target = ctrl ? 0 : LineBoundary(caret, false); break;
+    case vbKeyEnd: target = ctrl ? text.size() : LineBoundary(caret, true); break;
+    default: return false;
+  }
+  m_edit.MoveCaret(target, extend);
+  m_caretColumn.reset();
+  return true;
+}
+
+std::size_t TextBox::LineBoundary(std::size_t position, bool end) const {
+  const TextBoxLayout layout = Layout();
+  const std::size_t line = layout.LineOf(position);
+  return end ? layout.LineEndForCaret(line) : layout.Lines()[line].start;
+}
+
+void TextBox::MoveByLines(int lines, bool extend) {
+  const TextBoxLayout layout = Layout();
+  const std::size_t caret = m_edit.Caret();
+  if (!m_caretColumn) m_caretColumn = layout.XOf(caret);
+  const long last = static_cast<long>(layout.LineCount()) - 1;
+  const long line = std::clamp(static_cast<long>(layout.LineOf(caret)) + lines, 0L, last);
+  m_edit.MoveCaret(layout.PositionAt(static_cast<std::size_t>(line), *m_caretColumn), extend);
+}
+
+// Backspace or Delete; a "\r\n" line break goes as one.
+void TextBox::DeleteAction(bool backwards) {
+  if (m_locked) return;
+  const std::size_t caret = m_edit.Caret();
+  if (m_edit.SelLength() == 0) {
+    const std::size_t other = backwards ? PreviousCaretStop(m_edit.Text(), caret)
+                                        : NextCaretStop(m_edit.Text(), caret);
+    if (other == caret) return;
+    m_edit.MoveCaret(other, false);
+    m_edit.MoveCaret(caret, true);
+  }
+  Edited(m_edit.Backspace());
 }
 
 void TextBox::OnKeyPress(int& keyAscii) {
@@ -122,8 +195,9 @@ void TextBox::CharacterAction(int keyAscii) {
     case 22: Paste(); return;
     case 24: Cut(); return;
     case 26: Undo(); return;
-    case vbKeyBack:
-      if (!m_locked) Edited(m_edit.Backspace());
+    case vbKeyBack: DeleteAction(true); return;
+    case vbKeyReturn:
+      if (m_multiLine) InsertLineBreak();
       return;
     default: break;
   }
@@ -131,8 +205,17 @@ void TextBox::CharacterAction(int keyAscii) {
   Edited(m_edit.TypeChar(static_cast<char32_t>(keyAscii)));
 }
 
+void TextBox::InsertLineBreak() {
+  if (m_locked) return;
+  const std::size_t max = m_edit.MaxLength();
+  // Both characters of the break fit, or neither goes in.
+  if (max > 0 && m_edit.Length() - m_edit.SelLength() + 2 > max) return;
+  Edited(m_edit.ReplaceSelection(U"\r\n", true));
+}
+
 void TextBox::OnMouseDown(int button, int shift, Point p) {
   if (button == vbLeftButton) {
+    m_caretColumn.reset();
     m_edit.MoveCaret(PositionFromPoint(p), (shift & vbShiftMask) != 0);
     Invalidate();
   }
@@ -142,6 +225,8 @@ void TextBox::OnMouseDown(int button, int shift, Point p) {
 void TextBox::OnMouseMove(int buttons, int shift, Point p) {
   if (buttons & vbLeftButton) {
     m_edit.MoveCaret(PositionFromPoint(p), true);
+    m_caretColumn.reset();
+    ScrollToCaret();
     Invalidate();
   }
   Control::OnMouseMove(buttons, shift, p);

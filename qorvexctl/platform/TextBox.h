@@ -9,13 +9,23 @@
 // - Ctrl+C, Ctrl+X, Ctrl+V, Ctrl+Z and Ctrl+A copy, cut, paste, undo and select all (they
 //   arrive as the characters 3, 24, 22, 26 and 1 and can be swallowed in KeyPress too).
 // Positions (SelStart, SelLength, MaxLength) count characters.
+//
+// A MultiLine box holds several lines: Enter inserts "\r\n" (the text keeps line breaks as CR
+// LF), Up/Down and PageUp/PageDown move by lines keeping the caret's column, Home/End work on
+// the caret's line (Ctrl+Home/End on the whole text), lines wrap at the box width unless there
+// is a horizontal scroll bar, and the box scrolls to keep the caret in view.
 
+#include <optional>
 #include <string>
 
 #include "qorvexctl/platform/Control.h"
 #include "qorvexctl/platform/TextEditBuffer.h"
 
 namespace qorvexctl::platform {
+
+class TextBoxLayout;
+
+enum ScrollBarConstants : int { vbSBNone = 0, vbHorizontal = 1, vbVertical = 2, vbBoth = 3 };
 
 class TextBox : public Control {
  public:
@@ -46,6 +56,14 @@ class TextBox : public Control {
   void BorderStyle(int value);
   // The caret position (the end of the selection the user moves).
   int Caret() const { return static_cast<int>(m_edit.Caret()); }
+  bool MultiLine() const { return m_multiLine; }
+  void MultiLine(bool value);
+  // vbSBNone, vbHorizontal, vbVertical or vbBoth; shown on a MultiLine box only.
+  int ScrollBars() const { return m_scrollBars; }
+  void ScrollBars(int value);
+  // The lines shown (wrapped to the box), and the first one in view.
+  int LineCount() const;
+  int TopLine() const { return m_topLine; }
 
   // Clipboard and undo, as the keyboard shortcuts do them.
   void Copy();
@@ -55,6 +73,8 @@ class TextBox : public Control {
   void SelectAll();
 
   bool CanTakeFocus() const override { return true; }
+  // A MultiLine box takes Enter as a line break.
+  bool WantsKey(int keyCode) const override;
 
  protected:
   void OnKeyDown(int& keyCode, int shift) override;
@@ -64,22 +84,41 @@ class TextBox : public Control {
   void OnGotFocus() override;
   void OnPaint(Canvas& canvas) override;
   void OnLostFocus() override;
+  void OnResize() override { ScrollToCaret(); }
 
  private:
   void KeyAction(int keyCode, int shift);
+  bool MoveAction(int keyCode, bool extend, bool ctrl);
+  void DeleteAction(bool backwards);
   void CharacterAction(int keyAscii);
+  void InsertLineBreak();
+  // Moves the caret `lines` lines up (negative) or down, keeping its column.
+  void MoveByLines(int lines, bool extend);
+  // The start or the end (where End puts the caret) of `position`'s line.
+  std::size_t LineBoundary(std::size_t position, bool end) const;
   // Repaints and raises Change when an edit changed the text.
   void Edited(bool changed);
-  std::size_t PositionFromPoint(Point p);
+  void ScrollToCaret();
+
+  // Layout and drawing (TextBox_paint.cpp).
+  TextBoxLayout Layout() const;
+  bool Wraps() const { return m_multiLine && !(m_scrollBars & vbHorizontal); }
+  Rect InsideEdge() const;
   Rect TextArea() const;
-  int WidthOfFirst(std::size_t count) const;
-  int TextOriginX();
+  int VisibleLines() const;
+  int LineOriginX(const TextBoxLayout& layout, std::size_t line) const;
+  void PaintLine(Canvas& canvas, const TextBoxLayout& layout, std::size_t line, int y);
+  std::size_t PositionFromPoint(Point p) const;
 
   TextEditBuffer m_edit;
   bool m_locked{false};
   int m_alignment{0};
   int m_borderStyle{1};
-  int m_scrollX{0};  // pixels of text scrolled out on the left
+  bool m_multiLine{false};
+  int m_scrollBars{vbSBNone};
+  int m_scrollX{0};                  // pixels of text scrolled out on the left
+  int m_topLine{0};                  // the first line in view
+  std::optional<int> m_caretColumn;  // the x Up and Down keep, in pixels from the line start
 };
 
 }  // namespace qorvexctl::platform

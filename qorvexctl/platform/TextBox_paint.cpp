@@ -1,10 +1,13 @@
-// TextBox: drawing (sunken edge, text, selection, caret) and the caret position under the
-// pointer. The text scrolls sideways to keep the caret in view.
+// TextBox: the lines laid out in the box, drawing (sunken edge, text, selection, caret), the
+// caret position under the pointer, and scrolling to keep the caret in view.
+
+#include <algorithm>
 
 #include "qorvexctl/base/Text.h"
 #include "qorvexctl/platform/Borders.h"
 #include "qorvexctl/platform/Canvas.h"
 #include "qorvexctl/platform/TextBox.h"
+#include "qorvexctl/platform/TextBoxLayout.h"
 
 namespace qorvexctl::platform {
 namespace {
@@ -13,69 +16,102 @@ constexpr int kMargin = 1;  // pixels between the edge and the text
 
 }  // namespace
 
-Rect TextBox::TextArea() const {
+TextBoxLayout TextBox::Layout() const {
+  return TextBoxLayout(m_edit.Text(), Font(), m_multiLine,
+                       Wraps() ? std::max(1, TextArea().Width() - 2) : 0);
+}
+
+Rect TextBox::InsideEdge() const {
   const Rect outer{0, 0, Bounds().Width(), Bounds().Height()};
-  return (m_borderStyle ? outer.Inflate(-2, -2) : outer).Inflate(-kMargin, 0);
+  return m_borderStyle ? outer.Inflate(-2, -2) : outer;
 }
 
-int TextBox::WidthOfFirst(std::size_t count) const {
-  return Font().TextWidth(EncodeUtf8(std::u32string_view(m_edit.Text()).substr(0, count)));
+Rect TextBox::TextArea() const { return InsideEdge().Inflate(-kMargin, 0); }
+
+int TextBox::VisibleLines() const {
+  return std::max(1, (TextArea().Height() - kMargin) / std::max(1, Font().Height()));
 }
 
-// The x of the text's first character, after alignment and scrolling.
-int TextBox::TextOriginX() {
+int TextBox::LineCount() const { return static_cast<int>(Layout().LineCount()); }
+
+// The x of the line's first character, after alignment and scrolling.
+int TextBox::LineOriginX(const TextBoxLayout& layout, std::size_t line) const {
   const Rect area = TextArea();
-  const int total = WidthOfFirst(m_edit.Length());
-  if (m_alignment == 1 && total <= area.Width()) return area.right - total - 1;
-  if (m_alignment == 2 && total <= area.Width()) return area.left + (area.Width() - total) / 2;
-  const int caretX = WidthOfFirst(m_edit.Caret());
-  if (caretX - m_scrollX > area.Width() - 2) m_scrollX = caretX - area.Width() + 2;
-  if (caretX < m_scrollX) m_scrollX = caretX;
-  m_scrollX = std::max(0, std::min(m_scrollX, std::max(0, total - area.Width() + 2)));
+  const int width = layout.LineWidth(line);
+  if (m_alignment == 1 && width <= area.Width()) return area.right - width - 1;
+  if (m_alignment == 2 && width <= area.Width()) return area.left + (area.Width() - width) / 2;
   return area.left - m_scrollX;
+}
+
+void TextBox::ScrollToCaret() {
+  const TextBoxLayout layout = Layout();
+  const std::size_t caret = m_edit.Caret();
+  const int line = static_cast<int>(layout.LineOf(caret));
+  const int visible = VisibleLines();
+  if (line < m_topLine) m_topLine = line;
+  if (line >= m_topLine + visible) m_topLine = line - visible + 1;
+  m_topLine = std::clamp(m_topLine, 0, std::max(0, static_cast<int>(layout.LineCount()) - visible));
+  if (Wraps()) {
+    m_scrollX = 0;
+    return;
+  }
+  const int width = TextArea().Width();
+  const int caretX = layout.XOf(caret);
+  if (caretX - m_scrollX > width - 2) m_scrollX = caretX - width + 2;
+  if (caretX < m_scrollX) m_scrollX = caretX;
+  m_scrollX = std::clamp(m_scrollX, 0, std::max(0, layout.LineWidth(line) - width + 2));
 }
 
 void TextBox::OnPaint(Canvas& canvas) {
   const Rect outer{0, 0, Bounds().Width(), Bounds().Height()};
   const Rect inner = m_borderStyle ? DrawSunkenEdge(canvas, outer) : outer;
   canvas.FillRect(inner, BackColor());
-  canvas.SetClipRegion(Region::FromRect(inner));
+  const TextBoxLayout layout = Layout();
   const Rect area = TextArea();
-  const int x = TextOriginX();
-  const int y = area.top + kMargin;
-  const std::string text = Text();
-  canvas.SetTextColour(IsEnabledInTree() ? ForeColor() : SystemColour(COLOR_GRAYTEXT));
-  canvas.TextOut(x, y, text);
-  const bool focused = HasFocus();
-  if (focused && m_edit.SelLength() > 0) {
-    const int from = x + WidthOfFirst(m_edit.SelStart());
-    const int to = x + WidthOfFirst(m_edit.SelStart() + m_edit.SelLength());
-    const Rect band{from, y, to, y + Font().Height()};
-    canvas.FillRect(band, SystemColour(COLOR_HIGHLIGHT));
-    canvas.SetClipRegion(Region::Combine(Region::FromRect(inner), Region::FromRect(band),
-                                         CombineMode::And));
-    canvas.SetTextColour(SystemColour(COLOR_HIGHLIGHTTEXT));
-    canvas.TextOut(x, y, text);
-  }
-  if (focused) {
-    const int caretX = x + WidthOfFirst(m_edit.Caret());
+  const int lineHeight = Font().Height();
+  const std::size_t first = m_multiLine ? static_cast<std::size_t>(m_topLine) : 0;
+  for (std::size_t line = first; line < layout.LineCount(); ++line) {
+    const int y = area.top + kMargin + static_cast<int>(line - first) * lineHeight;
+    if (y >= area.bottom) break;
     canvas.SetClipRegion(Region::FromRect(inner));
-    canvas.FillRect({caretX, y, caretX + 1, y + Font().Height()}, ForeColor());
+    PaintLine(canvas, layout, line, y);
   }
 }
 
-std::size_t TextBox::PositionFromPoint(Point p) {
-  const int origin = TextOriginX();
-  std::size_t best = 0;
-  int bestDistance = std::abs(p.x - origin);
-  for (std::size_t i = 1; i <= m_edit.Length(); ++i) {
-    const int distance = std::abs(p.x - (origin + WidthOfFirst(i)));
-    if (distance < bestDistance) {
-      best = i;
-      bestDistance = distance;
-    }
+void TextBox::PaintLine(Canvas& canvas, const TextBoxLayout& layout, std::size_t line, int y) {
+  const int x = LineOriginX(layout, line);
+  const std::string text = layout.LineText(line);
+  canvas.SetTextColour(IsEnabledInTree() ? ForeColor() : SystemColour(COLOR_GRAYTEXT));
+  canvas.TextOut(x, y, text);
+  if (!HasFocus()) return;
+  const int height = Font().Height();
+  const TextBoxLine& span = layout.Lines()[line];
+  const std::size_t from = std::max(m_edit.SelStart(), span.start);
+  const std::size_t to = std::min(m_edit.SelStart() + m_edit.SelLength(), span.end);
+  if (m_edit.SelLength() > 0 && from < to) {
+    const Rect band{x + layout.XOf(line, from), y, x + layout.XOf(line, to), y + height};
+    const Region inside = *canvas.ClipRegion();
+    canvas.FillRect(band, SystemColour(COLOR_HIGHLIGHT));
+    canvas.SetClipRegion(Region::Combine(inside, Region::FromRect(band), CombineMode::And));
+    canvas.SetTextColour(SystemColour(COLOR_HIGHLIGHTTEXT));
+    canvas.TextOut(x, y, text);
+    canvas.SetClipRegion(inside);
   }
-  return best;
+  if (layout.LineOf(m_edit.Caret()) == line) {
+    const int caretX = x + layout.XOf(line, m_edit.Caret());
+    canvas.FillRect({caretX, y, caretX + 1, y + height}, ForeColor());
+  }
+}
+
+std::size_t TextBox::PositionFromPoint(Point p) const {
+  const TextBoxLayout layout = Layout();
+  std::size_t line = 0;
+  if (m_multiLine) {
+    const int row = (p.y - TextArea().top - kMargin) / std::max(1, Font().Height());
+    line = static_cast<std::size_t>(
+        std::clamp(m_topLine + row, 0, static_cast<int>(layout.LineCount()) - 1));
+  }
+  return layout.PositionAt(line, p.x - LineOriginX(layout, line));
 }
 
 }  // namespace qorvexctl::platform

@@ -30,7 +30,7 @@ void Window::OnPaint(Canvas& canvas) { canvas.FillRect(m_surface.Bounds(), m_bac
 
 void Window::Refresh() {
   Paint();
-  m_desktop.SceneChanged();
+  m_desktop.SceneChanged(ScreenBounds());
 }
 
 void Window::SetWindowRgn(std::optional<Region> region) {

@@ -9,9 +9,16 @@ namespace qorvexctl::platform {
 
 const Surface& HeadlessPresenter::Frame(Desktop& desktop) {
   desktop.PaintPending();
-  if (m_frameVersion != desktop.SceneVersion() || m_frame.IsEmpty()) {
+  const auto changed = desktop.TakeChangedAreas();
+  const Size size = desktop.ScreenSize();
+  if (!changed || m_frame.Width() != size.width || m_frame.Height() != size.height) {
     m_frame = ComposeDesktop(desktop);
-    m_frameVersion = desktop.SceneVersion();
+  } else if (!changed->empty()) {
+    Region area;
+    for (const Rect& r : *changed) {
+      area = Region::Combine(area, Region::FromRect(r), CombineMode::Or);
+    }
+    ComposeDesktopArea(desktop, m_frame, area);
   }
   return m_frame;
 }

@@ -2,7 +2,6 @@
 // The headless presenter: nobody watches, so nothing is shown and modal windows are answered
 // by scripts or cancelled. It composes the desktop on request and writes PNG screenshots.
 
-#include <cstdint>
 #include <filesystem>
 
 #include "qorvexctl/platform/Presenter.h"
@@ -14,7 +13,8 @@ class Window;
 
 class HeadlessPresenter final : public Presenter {
  public:
-  // The composed desktop; composed again only when something changed since the last frame.
+  // The composed desktop. Only what changed since the last frame is composed again: the
+  // rectangles of windows repainted in place, or everything after any other change.
   const Surface& Frame(Desktop& desktop);
 
   // Writes the whole desktop, or one window with its children, as a PNG file.
@@ -23,7 +23,6 @@ class HeadlessPresenter final : public Presenter {
 
  private:
   Surface m_frame;
-  std::uint64_t m_frameVersion{~0ull};
 };
 
 }  // namespace qorvexctl::platform

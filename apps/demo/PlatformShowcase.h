@@ -1,0 +1,35 @@
+#pragma once
+// The demo's platform showcase: a small form with the toolkit's own controls as a host sees
+// them: labels, a one-line and a multi-line text box, a check box, buttons. It is shown in the
+// window presenter or written as screenshots.
+
+#include <filesystem>
+
+#include "qorvexctl/platform/CheckBox.h"
+#include "qorvexctl/platform/CommandButton.h"
+#include "qorvexctl/platform/Form.h"
+#include "qorvexctl/platform/TextBox.h"
+
+namespace qorvexctl::demo {
+
+class PlatformShowcase {
+ public:
+  explicit PlatformShowcase(platform::Desktop& desktop);
+
+  platform::Form& Window() { return m_form; }
+  platform::TextBox& Name() { return *m_name; }
+  platform::TextBox& Notes() { return *m_notes; }
+
+ private:
+  void AddLabel(const char* name, const char* caption, platform::Rect bounds);
+
+  platform::Form m_form;
+  platform::TextBox* m_name{nullptr};
+  platform::TextBox* m_notes{nullptr};
+  platform::CheckBox* m_joint{nullptr};
+};
+
+// Shows the showcase on a headless desktop and writes platform_showcase.png into `folder`.
+bool WritePlatformShowcaseScreenshots(const std::filesystem::path& folder);
+
+}  // namespace qorvexctl::demo
