@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "qorvexctl/platform/Clipboard.h"
 #include "qorvexctl/platform/Desktop.h"
 #include "qorvexctl/platform/Label.h"
 #include "qorvexctl/platform/UserInput.h"
@@ -43,11 +44,47 @@ PlatformShowcase::PlatformShowcase(platform::Desktop& desktop)
   cancel.SetBounds(Rect::FromSize(372, 44, 88, 26));
   cancel.Cancel(true);
   cancel.Click.connect([this] { m_form.Hide(); });
+  BuildPopup();
+}
+
+void PlatformShowcase::BuildPopup() {
+  m_popup.Add("mnuCopiar", "&Copiar observações").Click.connect([this] {
+    m_form.GetDesktop().GetClipboard().SetText(m_notes->Text());
+  });
+  m_popup.Add("mnuLimpar", "&Limpar observações").Click.connect([this] { m_notes->Text(""); });
+  m_popup.Add("mnuSep", "-");
+  auto& spelling = m_popup.Add("mnuOrtografia", "&Verificar ortografia");
+  spelling.Checked(true);
+  spelling.Click.connect([&spelling] { spelling.Checked(!spelling.Checked()); });
+  m_popup.Add("mnuImprimir", "&Imprimir").Enabled(false);
+  m_form.MouseUp.connect([this](int button, int, float, float) {
+    if (button == platform::vbRightButton) m_form.PopupMenu(m_popup);
+  });
 }
 
 void PlatformShowcase::AddLabel(const char* name, const char* caption, Rect bounds) {
   m_form.Add<platform::Label>(name, nullptr, caption).SetBounds(bounds);
 }
+
+namespace {
+
+void Report(bool ok, const std::filesystem::path& file) {
+  std::printf("%s %s\n", ok ? "wrote" : "could not write", file.string().c_str());
+}
+
+bool Save(platform::Window& window, const std::filesystem::path& file) {
+  const bool ok = platform::HeadlessPresenter::Screenshot(window, file);
+  Report(ok, file);
+  return ok;
+}
+
+bool SaveDesktop(platform::Desktop& desktop, const std::filesystem::path& file) {
+  const bool ok = platform::HeadlessPresenter::Screenshot(desktop, file);
+  Report(ok, file);
+  return ok;
+}
+
+}  // namespace
 
 bool WritePlatformShowcaseScreenshots(const std::filesystem::path& folder) {
   platform::Desktop desktop;
@@ -55,9 +92,13 @@ bool WritePlatformShowcaseScreenshots(const std::filesystem::path& folder) {
   showcase.Window().Show();
   // The caret in the notes, on the second line.
   desktop.Input().Click(showcase.Notes(), platform::Point{40, 20});
-  const auto file = folder / "platform_showcase.png";
-  const bool ok = platform::HeadlessPresenter::Screenshot(showcase.Window(), file);
-  std::printf("%s %s\n", ok ? "wrote" : "could not write", file.string().c_str());
+  bool ok = Save(showcase.Window(), folder / "platform_showcase.png");
+  // A right click on the form opens the popup; the picture is taken while it is open.
+  desktop.Scripts().OnPopupMenu([&](platform::Menu&) -> platform::Menu* {
+    ok = SaveDesktop(desktop, folder / "platform_showcase_menu.png") && ok;
+    return nullptr;
+  });
+  desktop.Input().Click(showcase.Window(), platform::Point{470, 200}, platform::vbRightButton);
   return ok;
 }
 

@@ -1,13 +1,14 @@
 #pragma once
 // The demo's platform showcase: a small form with the toolkit's own controls as a host sees
-// them: labels, a one-line and a multi-line text box, a check box, buttons. It is shown in the
-// window presenter or written as screenshots.
+// them: labels, a one-line and a multi-line text box, a check box, buttons, and a popup menu
+// on a right click of the form. It is shown in the window presenter or written as screenshots.
 
 #include <filesystem>
 
 #include "qorvexctl/platform/CheckBox.h"
 #include "qorvexctl/platform/CommandButton.h"
 #include "qorvexctl/platform/Form.h"
+#include "qorvexctl/platform/Menu.h"
 #include "qorvexctl/platform/TextBox.h"
 
 namespace qorvexctl::demo {
@@ -19,17 +20,22 @@ class PlatformShowcase {
   platform::Form& Window() { return m_form; }
   platform::TextBox& Name() { return *m_name; }
   platform::TextBox& Notes() { return *m_notes; }
+  // What a right click on the form opens: copy and clear the notes, a checked item.
+  platform::Menu& Popup() { return m_popup; }
 
  private:
   void AddLabel(const char* name, const char* caption, platform::Rect bounds);
+  void BuildPopup();
 
   platform::Form m_form;
   platform::TextBox* m_name{nullptr};
   platform::TextBox* m_notes{nullptr};
   platform::CheckBox* m_joint{nullptr};
+  platform::Menu m_popup{"mnuNotas"};
 };
 
-// Shows the showcase on a headless desktop and writes platform_showcase.png into `folder`.
+// Shows the showcase on a headless desktop and writes platform_showcase.png and, with its
+// popup menu open, platform_showcase_menu.png into `folder`.
 bool WritePlatformShowcaseScreenshots(const std::filesystem::path& folder);
 
 }  // namespace qorvexctl::demo

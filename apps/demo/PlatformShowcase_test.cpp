@@ -4,6 +4,7 @@
 
 #include "qorvexctl/platform/Compositor.h"
 #include "qorvexctl/platform/Desktop.h"
+#include "qorvexctl/platform/UserInput.h"
 
 namespace qorvexctl::demo {
 namespace {
@@ -48,6 +49,15 @@ TEST_F(PlatformShowcaseTest, ScreenshotShowsTheTextBoxesAsWhiteFieldsWithDarkTex
     EXPECT_GT(counts.white, area / 2) << box->Name();
     EXPECT_GT(counts.dark, 30) << box->Name();
   }
+}
+
+TEST_F(PlatformShowcaseTest, RightClickOnTheFormOpensThePopupWhoseItemsAct) {
+  desktop.Scripts().ChoosePopupItem("Limpar observações");
+  desktop.Input().Click(showcase.Window(), platform::Point{470, 200}, platform::vbRightButton);
+  EXPECT_EQ(showcase.Notes().Text(), "");
+  desktop.Scripts().ChoosePopupItem("Verificar ortografia");
+  desktop.Input().Click(showcase.Window(), platform::Point{470, 200}, platform::vbRightButton);
+  EXPECT_FALSE(showcase.Popup().Item("mnuOrtografia")->Checked());
 }
 
 }  // namespace
