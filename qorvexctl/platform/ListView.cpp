@@ -4,9 +4,11 @@
 #include "qorvexctl/platform/ListView.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "qorvexctl/base/Collation.h"
 #include "qorvexctl/base/RuntimeError.h"
+#include "qorvexctl/base/Text.h"
 #include "qorvexctl/platform/ImageList.h"
 #include "qorvexctl/platform/ScrollBar.h"
 #include "qorvexctl/platform/SystemColours.h"
@@ -59,6 +61,8 @@ std::vector<ColumnHeader*> ListView::Columns() const {
 }
 
 void ListView::ClearColumns() {
+  m_sizingColumn = -1;
+  m_pressedHeader = -1;
   m_columns.clear();
   Invalidate();
 }
@@ -85,6 +89,12 @@ std::vector<ListItem*> ListView::Items() const {
   std::vector<ListItem*> out;
   for (const auto& item : m_items) out.push_back(item.get());
   return out;
+}
+
+ListItem* ListView::ItemByKey(std::string_view key) const {
+  const auto it = std::find_if(m_items.begin(), m_items.end(),
+                               [key](const auto& item) { return EqualsNoCase(item->Key(), key); });
+  return it == m_items.end() ? nullptr : it->get();
 }
 
 void ListView::ClearItems() {
@@ -236,6 +246,18 @@ int ListView::HeaderColumnAt(Point p) const {
     if (HeaderRect(c).Intersect(ViewRect()).Contains(p.x, p.y)) return c;
   }
   return -1;
+}
+
+int ListView::DividerAt(Point p) const {
+  constexpr int kReach = 3;
+  const Rect view = ViewRect();
+  if (p.y < view.top || p.y >= view.top + HeaderHeight()) return -1;
+  int found = -1;
+  for (int c = 0; c < ColumnCount(); ++c) {
+    const int edge = ColumnLeft(c + 1);
+    if (std::abs(p.x - edge) <= kReach) found = c;  // the last one: a column shrunk to nothing
+  }
+  return found;
 }
 
 ListItem* ListView::HitTest(float x, float y) const {

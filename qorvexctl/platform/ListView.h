@@ -13,12 +13,15 @@
 // While Sorted is true, an added item, or one whose text in the sort column changes, takes its
 // place in the order (after the items equal to it).
 //
+// Dragging the divider at a header button's right edge resizes that column.
+//
 // Events on a click of a row: MouseDown (the row is selected), MouseUp, ItemClick, Click.
 // A double click raises DblClick after the row is selected. Moving the selection with the
 // keyboard raises ItemClick as well.
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "qorvexctl/platform/Control.h"
@@ -55,6 +58,8 @@ class ListView : public Control {
   // The item from 1; throws RuntimeError 35600 outside the items.
   ListItem& Item(int index) const;
   std::vector<ListItem*> Items() const;
+  // The first item whose Key matches without regard to case, or nullptr.
+  ListItem* ItemByKey(std::string_view key) const;
   void ClearItems();
 
   // --- Selection and scrolling.
@@ -129,6 +134,9 @@ class ListView : public Control {
   // The row (from 0) under a client point, -1 for none; the header column, -1 for none.
   int RowAt(Point p) const;
   int HeaderColumnAt(Point p) const;
+  // The column whose right edge in the header is within reach of the pointer, -1 for none.
+  int DividerAt(Point p) const;
+  void ResizeColumnTo(int x);
   void UpdateScrollBar();
   void ScrollTo(int topRow);
 
@@ -162,6 +170,8 @@ class ListView : public Control {
   bool m_listPressed{false};  // the left button went down on the rows' side of the list
   int m_pressedRow{-1};       // row under the left button's press
   int m_pressedHeader{-1};    // header button held down
+  int m_sizingColumn{-1};     // column whose divider is being dragged
+  int m_sizingGrabX{0};       // pointer offset from the divider when the drag began
   int m_tipRow{-1};           // row whose tooltip the tip window holds
   std::unique_ptr<ScrollBar> m_scrollBar;
   std::unique_ptr<TooltipWindow> m_tip;

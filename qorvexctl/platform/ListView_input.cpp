@@ -16,10 +16,15 @@ constexpr std::uintptr_t kItemTipId = 1;
 }  // namespace
 
 // A press selects the row under the pointer (anywhere along it) or, below the last row,
-// selects nothing; a press on a header button holds it down until the release.
+// selects nothing; a press on a header button holds it down until the release, and one on
+// the divider at a button's right edge starts resizing that column.
 void ListView::OnMouseDown(int button, int shift, Point p) {
+  const int divider = button == vbLeftButton ? DividerAt(p) : -1;
   const int header = HeaderColumnAt(p);
-  if (header >= 0) {
+  if (divider >= 0) {
+    m_sizingColumn = divider;
+    m_sizingGrabX = p.x - ColumnLeft(divider + 1);
+  } else if (header >= 0) {
     if (button == vbLeftButton) {
       m_pressedHeader = header;
       Invalidate();
@@ -37,7 +42,16 @@ void ListView::OnMouseDown(int button, int shift, Point p) {
 
 void ListView::OnMouseMove(int buttons, int shift, Point p) {
   Control::OnMouseMove(buttons, shift, p);
-  if (buttons == 0) TrackToolTip(RowAt(p));
+  if (m_sizingColumn >= 0 && (buttons & vbLeftButton)) {
+    ResizeColumnTo(p.x - m_sizingGrabX);
+  } else if (buttons == 0) {
+    TrackToolTip(RowAt(p));
+  }
+}
+
+void ListView::ResizeColumnTo(int x) {
+  const int width = std::max(0, x - ColumnLeft(m_sizingColumn));
+  m_columns[static_cast<std::size_t>(m_sizingColumn)]->Width(PixelsToTwips(width));
 }
 
 // A release over the header button that was pressed raises ColumnClick; a release of a press
@@ -49,6 +63,7 @@ void ListView::OnMouseUp(int button, int shift, Point p) {
   const int pressedRow = m_pressedRow;
   const bool listPressed = m_listPressed;
   if (button == vbLeftButton) {
+    m_sizingColumn = -1;
     m_pressedHeader = -1;
     m_pressedRow = -1;
     m_listPressed = false;
@@ -70,7 +85,7 @@ void ListView::OnMouseUp(int button, int shift, Point p) {
 // The second press of a double click acts as a press (a header is clicked again, a row is
 // selected), then DblClick is raised for a row or the empty list.
 void ListView::OnDoubleClick(int button, int shift, Point p) {
-  if (HeaderColumnAt(p) >= 0) {
+  if (HeaderColumnAt(p) >= 0 || DividerAt(p) >= 0) {
     OnMouseDown(button, shift, p);
     return;
   }

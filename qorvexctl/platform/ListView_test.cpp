@@ -148,6 +148,28 @@ TEST_F(ListViewFixture, SortingIsStableInBothDirectionsAndKeepsAddedItemsInPlace
   EXPECT_EQ(Column(2), (Texts{"6", "1", "2", "4", "3", "5"}));
 }
 
+TEST_F(ListViewFixture, DraggingAHeaderDividerResizesTheColumnWithoutSorting) {
+  int columnClicks = 0;
+  list.ColumnClick.connect([&](int) { ++columnClicks; });
+  const Rect first = list.HeaderRect(0);
+  const Point divider{first.right - 1, (first.top + first.bottom) / 2};
+  desktop.Input().MouseDown(list, divider);
+  desktop.Input().MoveTo(list, Point{divider.x + 30, divider.y});
+  EXPECT_EQ(list.Column(0).Width(), 2400 + 30 * 15);
+  EXPECT_EQ(list.HeaderRect(1).left, first.right + 30);
+  desktop.Input().MoveTo(list, Point{0, divider.y});  // never narrower than nothing
+  desktop.Input().MouseUp(list, Point{0, divider.y});
+  EXPECT_EQ(list.Column(0).Width(), 0);
+  EXPECT_EQ(columnClicks, 0);
+  EXPECT_FALSE(list.Sorted());
+}
+
+TEST_F(ListViewFixture, ItemsAreFoundByKey) {
+  list.Item(2).Key("es");
+  EXPECT_EQ(list.ItemByKey("ES"), &list.Item(2));
+  EXPECT_EQ(list.ItemByKey("XX"), nullptr);
+}
+
 TEST_F(ListViewFixture, AClickSelectsTheRowAndRaisesItemClickThenClick) {
   LogEvents();
   desktop.Input().Click(list, RowPoint(2));
