@@ -91,7 +91,7 @@ int RunInWindow() {
   desktop.SetPresenter(std::move(presenter));
   LibraryState library(desktop.Settings(), desktop.MessageBoxes());
   ConnectDemoRegister(library);
-  qorvexctl::demo::PlatformShowcase showcase(desktop);
+  qorvexctl::demo::PlatformShowcase showcase(desktop, library);
   showcase.Window().Show();
   IrsForm form(desktop, library);
   form.Window().Show(qorvexctl::platform::vbModal);

@@ -2,6 +2,7 @@
 
 #include "qorvexctl/base/Text.h"
 #include "qorvexctl/platform/Desktop.h"
+#include "qorvexctl/platform/ScrollBar.h"
 #include "qorvexctl/platform/TextBoxLayout.h"
 
 namespace qorvexctl::platform {
@@ -10,6 +11,8 @@ TextBox::TextBox(Window& parent) : Control(parent.GetDesktop(), &parent) {
   BackColor(0x80000005u);  // window background
   ForeColor(0x80000008u);  // window text
 }
+
+TextBox::~TextBox() = default;
 
 std::string TextBox::Text() const { return EncodeUtf8(m_edit.Text()); }
 
@@ -51,12 +54,14 @@ void TextBox::MultiLine(bool value) {
   if (value == m_multiLine) return;
   m_multiLine = value;
   m_topLine = 0;
+  ScrollToCaret();
   Invalidate();
 }
 
 void TextBox::ScrollBars(int value) {
   if (value == m_scrollBars || value < vbSBNone || value > vbBoth) return;
   m_scrollBars = value;
+  ScrollToCaret();
   Invalidate();
 }
 
@@ -115,8 +120,8 @@ void TextBox::KeyAction(int keyCode, int shift) {
     case vbKeyDelete:
       if (extend) {
         Cut();
-      } else {
-        DeleteAction(false);
+      } else if (!m_locked) {
+        Edited(m_edit.DeleteForward());
       }
       return;
     case vbKeyInsert:
@@ -168,20 +173,6 @@ void TextBox::MoveByLines(int lines, bool extend) {
   m_edit.MoveCaret(layout.PositionAt(static_cast<std::size_t>(line), *m_caretColumn), extend);
 }
 
-// Backspace or Delete; a "\r\n" line break goes as one.
-void TextBox::DeleteAction(bool backwards) {
-  if (m_locked) return;
-  const std::size_t caret = m_edit.Caret();
-  if (m_edit.SelLength() == 0) {
-    const std::size_t other = backwards ? PreviousCaretStop(m_edit.Text(), caret)
-                                        : NextCaretStop(m_edit.Text(), caret);
-    if (other == caret) return;
-    m_edit.MoveCaret(other, false);
-    m_edit.MoveCaret(caret, true);
-  }
-  Edited(m_edit.Backspace());
-}
-
 void TextBox::OnKeyPress(int& keyAscii) {
   const HWND self = hWnd();
   Control::OnKeyPress(keyAscii);
@@ -195,7 +186,9 @@ void TextBox::CharacterAction(int keyAscii) {
     case 22: Paste(); return;
     case 24: Cut(); return;
     case 26: Undo(); return;
-    case vbKeyBack: DeleteAction(true); return;
+    case vbKeyBack:
+      if (!m_locked) Edited(m_edit.Backspace());
+      return;
     case vbKeyReturn:
       if (m_multiLine) InsertLineBreak();
       return;

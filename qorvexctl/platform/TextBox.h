@@ -15,6 +15,7 @@
 // the caret's line (Ctrl+Home/End on the whole text), lines wrap at the box width unless there
 // is a horizontal scroll bar, and the box scrolls to keep the caret in view.
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -23,6 +24,7 @@
 
 namespace qorvexctl::platform {
 
+class ScrollBar;
 class TextBoxLayout;
 
 enum ScrollBarConstants : int { vbSBNone = 0, vbHorizontal = 1, vbVertical = 2, vbBoth = 3 };
@@ -30,6 +32,7 @@ enum ScrollBarConstants : int { vbSBNone = 0, vbHorizontal = 1, vbVertical = 2, 
 class TextBox : public Control {
  public:
   explicit TextBox(Window& parent);
+  ~TextBox() override;
   std::string TypeName() const override { return "TextBox"; }
   std::string WindowText() const override { return Text(); }
 
@@ -75,6 +78,8 @@ class TextBox : public Control {
   bool CanTakeFocus() const override { return true; }
   // A MultiLine box takes Enter as a line break.
   bool WantsKey(int keyCode) const override;
+  // Its scroll bars are parts of the box, not controls of the form.
+  bool HasConstituents() const override { return true; }
 
  protected:
   void OnKeyDown(int& keyCode, int shift) override;
@@ -89,7 +94,6 @@ class TextBox : public Control {
  private:
   void KeyAction(int keyCode, int shift);
   bool MoveAction(int keyCode, bool extend, bool ctrl);
-  void DeleteAction(bool backwards);
   void CharacterAction(int keyAscii);
   void InsertLineBreak();
   // Moves the caret `lines` lines up (negative) or down, keeping its column.
@@ -99,10 +103,14 @@ class TextBox : public Control {
   // Repaints and raises Change when an edit changed the text.
   void Edited(bool changed);
   void ScrollToCaret();
+  // Shows, places and sets the scroll bars for the lines and the scrolling.
+  void SyncScrollBars(const TextBoxLayout& layout);
+  ScrollBar* SyncBar(std::unique_ptr<ScrollBar>& bar, int which);
 
   // Layout and drawing (TextBox_paint.cpp).
   TextBoxLayout Layout() const;
   bool Wraps() const { return m_multiLine && !(m_scrollBars & vbHorizontal); }
+  bool ShowsBar(int which) const { return m_multiLine && (m_scrollBars & which) != 0; }
   Rect InsideEdge() const;
   Rect TextArea() const;
   int VisibleLines() const;
@@ -119,6 +127,8 @@ class TextBox : public Control {
   int m_scrollX{0};                  // pixels of text scrolled out on the left
   int m_topLine{0};                  // the first line in view
   std::optional<int> m_caretColumn;  // the x Up and Down keep, in pixels from the line start
+  std::unique_ptr<ScrollBar> m_verticalBar;
+  std::unique_ptr<ScrollBar> m_horizontalBar;
 };
 
 }  // namespace qorvexctl::platform

@@ -4,29 +4,18 @@
 #include <cstdlib>
 
 #include "qorvexctl/base/Text.h"
+#include "qorvexctl/platform/TextEditBuffer.h"
 
 namespace qorvexctl::platform {
-namespace {
-
-bool IsBreak(char32_t c) { return c == U'\r' || c == U'\n'; }
-
-// The length of the line break at `position` (2 for "\r\n", 1 for a lone "\r" or "\n").
-std::size_t BreakLength(std::u32string_view text, std::size_t position) {
-  if (text[position] == U'\r' && position + 1 < text.size() && text[position + 1] == U'\n') {
-    return 2;
-  }
-  return 1;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 TextBoxLayout::TextBoxLayout(std::u32string_view text, const Font& font, bool multiLine,
                              int wrapWidth)
     : m_text(text), m_font(font) {
   std::size_t start = 0;
   for (std::size_t i = 0; multiLine && i < text.size(); ++i) {
-    if (!IsBreak(text[i])) continue;
-    const std::size_t next = i + BreakLength(text, i);
+    if (!IsLineBreak(text[i])) continue;
+    const std::size_t next = i + LineBreakLength(text, i);
     AddParagraph(start, i, next, wrapWidth);
     start = next;
     i = next - 1;
@@ -113,34 +102,6 @@ std::size_t TextBoxLayout::LineEndForCaret(std::size_t line) const {
   while (end > span.start + 1 && m_text[end - 1] == U' ') --end;
   // A word broken between characters: the caret stays before the break, on this line.
   return end == span.end ? end - 1 : end;
-}
-
-std::size_t PreviousCaretStop(std::u32string_view text, std::size_t position) {
-  if (position == 0) return 0;
-  if (position >= 2 && text[position - 2] == U'\r' && text[position - 1] == U'\n') {
-    return position - 2;
-  }
-  return position - 1;
-}
-
-std::size_t NextCaretStop(std::u32string_view text, std::size_t position) {
-  if (position >= text.size()) return text.size();
-  if (IsBreak(text[position])) return position + BreakLength(text, position);
-  return position + 1;
-}
-
-std::u32string WithCrLfBreaks(std::u32string_view text) {
-  std::u32string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (!IsBreak(text[i])) {
-      out += text[i];
-      continue;
-    }
-    out += U"\r\n";
-    i += BreakLength(text, i) - 1;
-  }
-  return out;
 }
 
 }  // namespace qorvexctl::platform

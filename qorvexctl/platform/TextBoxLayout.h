@@ -53,10 +53,4 @@ class TextBoxLayout {
   std::vector<TextBoxLine> m_lines;
 };
 
-// The position before or after `position`, stepping over a "\r\n" pair as one character.
-std::size_t PreviousCaretStop(std::u32string_view text, std::size_t position);
-std::size_t NextCaretStop(std::u32string_view text, std::size_t position);
-// The text with every line break as "\r\n" (a lone "\r" or "\n" becomes the pair).
-std::u32string WithCrLfBreaks(std::u32string_view text);
-
 }  // namespace qorvexctl::platform

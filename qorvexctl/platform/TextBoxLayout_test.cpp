@@ -48,14 +48,5 @@ TEST(TextBoxLayout, BreaksAWordWiderThanTheBoxBetweenCharacters) {
   EXPECT_EQ(joined, "abcdefghijklmnop");
 }
 
-TEST(TextBoxLayout, CaretStepsOverALineBreakAsOneCharacter) {
-  const std::u32string text = U"a\r\nb";
-  EXPECT_EQ(NextCaretStop(text, 1), 3u);
-  EXPECT_EQ(PreviousCaretStop(text, 3), 1u);
-  EXPECT_EQ(NextCaretStop(text, 4), 4u);
-  EXPECT_EQ(PreviousCaretStop(text, 0), 0u);
-  EXPECT_EQ(WithCrLfBreaks(U"a\nb\rc\r\nd"), U"a\r\nb\r\nc\r\nd");
-}
-
 }  // namespace
 }  // namespace qorvexctl::platform

@@ -6,6 +6,7 @@
 #include "qorvexctl/platform/CommandButton.h"
 #include "qorvexctl/platform/Desktop.h"
 #include "qorvexctl/platform/Form.h"
+#include "qorvexctl/platform/ScrollBar.h"
 #include "qorvexctl/platform/TextBox.h"
 #include "qorvexctl/platform/UserInput.h"
 
@@ -141,6 +142,28 @@ TEST_F(MultiLineFixture, PageKeysMoveByTheVisibleLinesAndScrollToTheCaret) {
   EXPECT_EQ(box.TopLine(), 7);
   ExpectSteps({{vbKeyPageUp, 0, 6 * 9 + 7}});  // the end of "linha 6", the column kept
   EXPECT_EQ(box.TopLine(), 6);
+}
+
+TEST_F(MultiLineFixture, VerticalScrollBarFollowsTheLinesAndScrollsTheBox) {
+  std::string text;
+  for (int i = 0; i < 10; ++i) text += (i ? "\r\n" : "") + std::string("linha ") + char('0' + i);
+  box.ScrollBars(vbVertical);
+  box.Text(text);
+  ASSERT_EQ(box.Children().size(), 1u);
+  auto* bar = dynamic_cast<ScrollBar*>(box.Children()[0]);
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(form.Controls().size(), 1u);  // a part of the box, not a control of the form
+  EXPECT_EQ(bar->Max(), 7);               // ten lines, three in view
+  Press(vbKeyEnd, vbCtrlMask);
+  EXPECT_EQ(bar->Value(), 7);
+  // The bar's lower arrow scrolls the lines, not the caret, and the box keeps the focus.
+  bar->Value(2);
+  desktop.Input().Click(*bar, Point{8, bar->Bounds().Height() - 6});
+  EXPECT_EQ(box.TopLine(), 3);
+  EXPECT_TRUE(box.HasFocus());
+  EXPECT_EQ(box.SelStart(), static_cast<int>(text.size()));
+  box.ScrollBars(vbSBNone);
+  EXPECT_TRUE(box.Children().empty());
 }
 
 // Whether any pixel of the box's surface in rows [top, bottom) is dark (text).

@@ -6,13 +6,15 @@
 #include "qorvexctl/base/Text.h"
 #include "qorvexctl/platform/Borders.h"
 #include "qorvexctl/platform/Canvas.h"
+#include "qorvexctl/platform/ScrollBar.h"
 #include "qorvexctl/platform/TextBox.h"
 #include "qorvexctl/platform/TextBoxLayout.h"
 
 namespace qorvexctl::platform {
 namespace {
 
-constexpr int kMargin = 1;  // pixels between the edge and the text
+constexpr int kMargin = 1;     // pixels between the edge and the text
+constexpr int kBarWidth = 16;  // the scroll bars' thickness
 
 }  // namespace
 
@@ -26,7 +28,12 @@ Rect TextBox::InsideEdge() const {
   return m_borderStyle ? outer.Inflate(-2, -2) : outer;
 }
 
-Rect TextBox::TextArea() const { return InsideEdge().Inflate(-kMargin, 0); }
+Rect TextBox::TextArea() const {
+  Rect inside = InsideEdge();
+  if (ShowsBar(vbVertical)) inside.right = std::max(inside.left, inside.right - kBarWidth);
+  if (ShowsBar(vbHorizontal)) inside.bottom = std::max(inside.top, inside.bottom - kBarWidth);
+  return inside.Inflate(-kMargin, 0);
+}
 
 int TextBox::VisibleLines() const {
   return std::max(1, (TextArea().Height() - kMargin) / std::max(1, Font().Height()));
@@ -53,19 +60,69 @@ void TextBox::ScrollToCaret() {
   m_topLine = std::clamp(m_topLine, 0, std::max(0, static_cast<int>(layout.LineCount()) - visible));
   if (Wraps()) {
     m_scrollX = 0;
-    return;
+  } else {
+    const int width = TextArea().Width();
+    const int caretX = layout.XOf(caret);
+    if (caretX - m_scrollX > width - 2) m_scrollX = caretX - width + 2;
+    if (caretX < m_scrollX) m_scrollX = caretX;
+    m_scrollX = std::clamp(m_scrollX, 0, std::max(0, layout.LineWidth(line) - width + 2));
   }
-  const int width = TextArea().Width();
-  const int caretX = layout.XOf(caret);
-  if (caretX - m_scrollX > width - 2) m_scrollX = caretX - width + 2;
-  if (caretX < m_scrollX) m_scrollX = caretX;
-  m_scrollX = std::clamp(m_scrollX, 0, std::max(0, layout.LineWidth(line) - width + 2));
+  SyncScrollBars(layout);
+}
+
+void TextBox::SyncScrollBars(const TextBoxLayout& layout) {
+  const Rect inside = InsideEdge();
+  const Rect area = TextArea();
+  if (ScrollBar* bar = SyncBar(m_verticalBar, vbVertical)) {
+    bar->SetBounds({area.right + kMargin, inside.top, inside.right, area.bottom});
+    bar->LargeChange(VisibleLines());
+    bar->Max(std::max(0, static_cast<int>(layout.LineCount()) - VisibleLines()));
+    bar->Value(m_topLine);
+  }
+  if (ScrollBar* bar = SyncBar(m_horizontalBar, vbHorizontal)) {
+    int widest = 0;
+    for (std::size_t line = 0; line < layout.LineCount(); ++line) {
+      widest = std::max(widest, layout.LineWidth(line));
+    }
+    bar->SetBounds({inside.left, area.bottom, area.right + kMargin, inside.bottom});
+    bar->SmallChange(std::max(1, Font().Height()));
+    bar->LargeChange(std::max(1, area.Width()));
+    bar->Max(std::max(0, widest - area.Width() + 2));
+    bar->Value(m_scrollX);
+  }
+}
+
+// The bar, made when it is first shown and dropped when it is not; nullptr when hidden.
+ScrollBar* TextBox::SyncBar(std::unique_ptr<ScrollBar>& bar, int which) {
+  if (!ShowsBar(which)) {
+    bar.reset();
+    return nullptr;
+  }
+  if (bar) return bar.get();
+  const bool vertical = which == vbVertical;
+  bar = std::make_unique<ScrollBar>(
+      *this, vertical ? ScrollBarOrientation::Vertical : ScrollBarOrientation::Horizontal);
+  bar->SetCanTakeFocus(false);
+  bar->TabStop(false);
+  ScrollBar* made = bar.get();
+  const auto follow = [this, made, vertical] {
+    (vertical ? m_topLine : m_scrollX) = made->Value();
+    Invalidate();
+  };
+  bar->Change.connect(follow);
+  bar->Scroll.connect(follow);
+  return made;
 }
 
 void TextBox::OnPaint(Canvas& canvas) {
   const Rect outer{0, 0, Bounds().Width(), Bounds().Height()};
   const Rect inner = m_borderStyle ? DrawSunkenEdge(canvas, outer) : outer;
   canvas.FillRect(inner, BackColor());
+  if (ShowsBar(vbVertical) && ShowsBar(vbHorizontal)) {
+    // The square between the two bars.
+    canvas.FillRect({inner.right - kBarWidth, inner.bottom - kBarWidth, inner.right, inner.bottom},
+                    SystemColour(COLOR_BTNFACE));
+  }
   const TextBoxLayout layout = Layout();
   const Rect area = TextArea();
   const int lineHeight = Font().Height();

@@ -100,14 +100,13 @@ bool TextEditBuffer::Erase(std::size_t from, std::size_t count) {
 
 bool TextEditBuffer::Backspace() {
   if (SelLength() > 0) return Erase(SelStart(), SelLength());
-  if (m_caret == 0) return false;
-  return Erase(m_caret - 1, 1);
+  const std::size_t from = PreviousCaretStop(m_text, m_caret);
+  return Erase(from, m_caret - from);
 }
 
 bool TextEditBuffer::DeleteForward() {
   if (SelLength() > 0) return Erase(SelStart(), SelLength());
-  if (m_caret >= m_text.size()) return false;
-  return Erase(m_caret, 1);
+  return Erase(m_caret, NextCaretStop(m_text, m_caret) - m_caret);
 }
 
 bool TextEditBuffer::Undo() {
@@ -119,6 +118,40 @@ bool TextEditBuffer::Undo() {
   m_undo = std::move(current);
   m_typingRun = false;
   return m_text != m_undo.text;
+}
+
+std::size_t LineBreakLength(std::u32string_view text, std::size_t position) {
+  const bool pair =
+      text[position] == U'\r' && position + 1 < text.size() && text[position + 1] == U'\n';
+  return pair ? 2 : 1;
+}
+
+std::size_t PreviousCaretStop(std::u32string_view text, std::size_t position) {
+  if (position == 0) return 0;
+  if (position >= 2 && text[position - 2] == U'\r' && text[position - 1] == U'\n') {
+    return position - 2;
+  }
+  return position - 1;
+}
+
+std::size_t NextCaretStop(std::u32string_view text, std::size_t position) {
+  if (position >= text.size()) return text.size();
+  if (IsLineBreak(text[position])) return position + LineBreakLength(text, position);
+  return position + 1;
+}
+
+std::u32string WithCrLfBreaks(std::u32string_view text) {
+  std::u32string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (!IsLineBreak(text[i])) {
+      out += text[i];
+      continue;
+    }
+    out += U"\r\n";
+    i += LineBreakLength(text, i) - 1;
+  }
+  return out;
 }
 
 }  // namespace qorvexctl::platform

@@ -1,6 +1,7 @@
 #pragma once
-// The editing model of a one-line text box: the characters, the caret and the selection anchor,
-// the length limit and one level of undo. Positions count characters (code points). Every
+// The editing model of a text box: the characters, the caret and the selection anchor,
+// the length limit and one level of undo. Positions count characters (code points); a "\r\n"
+// line break is one step for the caret, Backspace and Delete. Every
 // editing call reports whether the text changed, so the owner knows when to raise Change.
 
 #include <algorithm>
@@ -42,7 +43,8 @@ class TextEditBuffer {
   bool ReplaceSelection(std::u32string_view chars, bool userEdit);
   // A typed character: consecutive typed characters undo together.
   bool TypeChar(char32_t c);
-  // Backspace and Delete: the selection, or the character before or after the caret.
+  // Backspace and Delete: the selection, or the character (or line break) before or after the
+  // caret.
   bool Backspace();
   bool DeleteForward();
 
@@ -68,5 +70,15 @@ class TextEditBuffer {
   bool m_hasUndo{false};
   bool m_typingRun{false};  // the last edit was a typed character ending at the caret
 };
+
+// Whether `c` starts a line break ("\r\n", or a lone "\r" or "\n").
+constexpr bool IsLineBreak(char32_t c) { return c == U'\r' || c == U'\n'; }
+// The length of the line break at `position`: 2 for "\r\n", else 1.
+std::size_t LineBreakLength(std::u32string_view text, std::size_t position);
+// The position before or after `position`, stepping over a "\r\n" pair as one character.
+std::size_t PreviousCaretStop(std::u32string_view text, std::size_t position);
+std::size_t NextCaretStop(std::u32string_view text, std::size_t position);
+// The text with every line break as "\r\n" (a lone "\r" or "\n" becomes the pair).
+std::u32string WithCrLfBreaks(std::u32string_view text);
 
 }  // namespace qorvexctl::platform
