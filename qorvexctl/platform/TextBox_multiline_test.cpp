@@ -46,11 +46,16 @@ struct MultiLineFixture : ::testing::Test {
   }
 };
 
-TEST_F(MultiLineFixture, EnterInsertsCarriageReturnLineFeed) {
+// The form's default button; `clicks` counts its Click events.
+void AddDefaultButton(Form& form, int& clicks) {
   auto& ok = form.Add<CommandButton>("cmdOK", nullptr, "OK");
   ok.Default(true);
+  ok.Click.connect([&clicks] { ++clicks; });
+}
+
+TEST_F(MultiLineFixture, EnterInsertsCarriageReturnLineFeed) {
   int clicks = 0;
-  ok.Click.connect([&] { ++clicks; });
+  AddDefaultButton(form, clicks);
   desktop.Input().Type("ab");
   Press(vbKeyReturn);
   desktop.Input().Type("cd");
@@ -66,10 +71,8 @@ TEST_F(MultiLineFixture, EnterInsertsCarriageReturnLineFeed) {
 
 TEST_F(MultiLineFixture, OneLineBoxLeavesEnterToTheDefaultButton) {
   box.MultiLine(false);
-  auto& ok = form.Add<CommandButton>("cmdOK", nullptr, "OK");
-  ok.Default(true);
   int clicks = 0;
-  ok.Click.connect([&] { ++clicks; });
+  AddDefaultButton(form, clicks);
   desktop.Input().Type("ab");
   Press(vbKeyReturn);
   EXPECT_EQ(box.Text(), "ab");
