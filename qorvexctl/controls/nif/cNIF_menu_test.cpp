@@ -32,7 +32,7 @@ struct NifMenuTest : NifFieldTest {
     Choose("&Colar");
   }
 
-  int MenusShown() const { return static_cast<int>(desktop.Scripts().Log().size()); }
+  int MenusShown() { return static_cast<int>(desktop.Scripts().Log().size()); }
 };
 
 TEST_F(NifMenuTest, RightClickShowsTheItemsInOrderWhileTheBoxIsDisabled) {

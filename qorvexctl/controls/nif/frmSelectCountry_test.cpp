@@ -161,6 +161,7 @@ TEST_F(ShowCountryListTest, CancellingKeepsTheCountry) {
   input.Click(field->FlagBox());
   EXPECT_EQ(hostLog, (Log{"Displaying", "Selected "}));
   EXPECT_EQ(field->CountryID(), "PT");
+  EXPECT_FALSE(desktop.Scripts().Log().back().cancelled);  // the button closed it
 }
 
 TEST_F(ShowCountryListTest, TheHostMayRefuseTheList) {
