@@ -9,6 +9,8 @@
 #include "qorvexctl/platform/Desktop.h"
 #include "qorvexctl/platform/Form.h"
 #include "qorvexctl/platform/PopupMenuWindow.h"
+#include "qorvexctl/platform/Presenter.h"
+#include "qorvexctl/platform/SendKeys.h"
 #include "qorvexctl/platform/SystemColours.h"
 #include "qorvexctl/platform/TextBox.h"
 #include "qorvexctl/platform/UserInput.h"
@@ -296,6 +298,31 @@ TEST_F(PopupMenuTest, TheMenuGoesWhenItsFormIsHidden) {
   EXPECT_TRUE(clicks.empty());
 }
 
+TEST_F(PopupMenuTest, ChangesWhileTheMenuIsOpenShowAtOnceAndRemovedItemsAreLetGo) {
+  Menu& more = popup.Add("mnuMore", "&Mais");
+  more.Add("mnuFirst", "&Primeiro");
+  const Menu* cut = &Item("mnu_cut");
+  desktop.Scripts().OnPopupMenu([&](Menu&) -> Menu* {
+    desktop.Input().SendKeys("m");  // the submenu open, its item hot
+    const int width = Level().Bounds().Width();
+    desktop.SetTimer(0, 1, 10, [&](HWND, std::uintptr_t) {
+      desktop.KillTimer(0, 1);
+      popup.Remove("mnu_cut");
+      Item("mnu_paste").Caption("&Colar o número de contribuinte copiado");
+      more.Enabled(false);
+    });
+    desktop.Wait(20);
+    EXPECT_TRUE(Level().ItemRect(cut).IsEmpty());
+    EXPECT_GT(Level().Bounds().Width(), width);
+    EXPECT_EQ(Level().HotItem(), nullptr);
+    EXPECT_EQ(dynamic_cast<PopupMenuWindow*>(desktop.TopLevelWindows().back()), &Level())
+        << "the submenu of a disabled item closed";
+    desktop.Input().SendKeys("{DOWN}{DOWN}~");
+    return nullptr;
+  });
+  EXPECT_EQ(Show(), &Item("mnu_Copy"));
+}
+
 TEST_F(PopupMenuTest, AFormShowsItsPopupAtAPointInItsScaleUnits) {
   Point shownAt{};
   desktop.Scripts().OnPopupMenu([&](Menu&) -> Menu* {
@@ -316,6 +343,56 @@ TEST_F(PopupMenuTest, AMenuNearTheScreenEdgeOpensToTheOtherSide) {
   desktop.PopupMenu(popup, nullptr, Point{1020, 760});
   EXPECT_EQ(bounds.right, 1020);
   EXPECT_EQ(bounds.bottom, 760);
+}
+
+TEST_F(PopupMenuTest, APopupOverAModalFormAnswersAndTheFormGetsTheKeysBack) {
+  Form dialog(desktop, "Diálogo");
+  TextBox& field = dialog.Add<TextBox>("Campo");
+  desktop.Scripts().OnModalForm("Diálogo", [&](Window&) {
+    AnswerWithKeys("a");
+    EXPECT_EQ(dialog.PopupMenu(popup), &Item("mnu_Delete"));
+    desktop.Input().Type("x");
+    dialog.Hide();
+  });
+  dialog.Show(vbModal);
+  EXPECT_EQ(field.Text(), "x");
+  EXPECT_EQ(clicks, Names{"mnu_Delete"});
+}
+
+TEST(PopupMenuEmpty, AMenuWithNothingVisibleShowsNothingAndIsLoggedAsDismissed) {
+  Desktop desktop;
+  Menu popup("popup");
+  popup.Add("a", "&Abrir").Visible(false);
+  desktop.Scripts().ChoosePopupItem("a");
+  EXPECT_EQ(desktop.PopupMenu(popup), nullptr);
+  EXPECT_TRUE(desktop.TopLevelWindows().empty());
+  EXPECT_TRUE(desktop.Scripts().Log().back().cancelled);
+}
+
+// A presenter standing for a real user, who presses Down and Enter once a menu is up.
+class KeyboardUser final : public Presenter {
+ public:
+  bool Interactive() const override { return true; }
+  void PollInput(Desktop& desktop, int /*timeoutMs*/) override {
+    if (!desktop.ModalWindow() || m_answered) return;
+    m_answered = true;
+    desktop.PostKeyStroke(KeyStroke{vbKeyDown, 0, 0});
+    desktop.PostKeyStroke(KeyStroke{vbKeyReturn, 0, 0});
+  }
+
+ private:
+  bool m_answered = false;
+};
+
+TEST(PopupMenuWithAUser, TheMenuWaitsForTheUsersChoice) {
+  Desktop desktop(Desktop::Options{.screen = {1024, 768}, .virtualClock = false});
+  desktop.SetPresenter(std::make_unique<KeyboardUser>());
+  Menu popup("popup");
+  popup.Add("a", "&Abrir").Enabled(false);
+  Menu& lock = popup.Add("b", "&Bloquear");
+  EXPECT_EQ(desktop.PopupMenu(popup, nullptr, Point{10, 10}), &lock);
+  EXPECT_FALSE(desktop.Scripts().Log().back().scripted);
+  EXPECT_FALSE(desktop.Scripts().Log().back().cancelled);
 }
 
 // Pixels of a surface whose red channel is dark: the ink of black text.
