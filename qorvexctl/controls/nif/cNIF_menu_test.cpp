@@ -7,6 +7,7 @@
 
 #include "qorvexctl/controls/nif/NifFieldTest.h"
 #include "qorvexctl/platform/Menu.h"
+#include "qorvexctl/platform/PopupMenuWindow.h"
 
 namespace qorvexctl {
 namespace {
@@ -35,14 +36,17 @@ struct NifMenuTest : NifFieldTest {
   int MenusShown() { return static_cast<int>(desktop.Scripts().Log().size()); }
 };
 
-TEST_F(NifMenuTest, RightClickShowsTheItemsInOrderWhileTheBoxIsDisabled) {
+TEST_F(NifMenuTest, RightClickShowsTheItemsWithPasteInBoldWhileTheBoxIsDisabled) {
   std::vector<std::string> shown;
   bool boxEnabledDuringMenu = true;
+  platform::Menu* boldItem = nullptr;
   desktop.Scripts().OnPopupMenu([&](platform::Menu& popup) -> platform::Menu* {
     for (platform::Menu* item : popup.Items()) {
       if (item->Visible()) shown.push_back(item->IsSeparator() ? "-" : item->Caption());
     }
     boxEnabledDuringMenu = field->NumberBox().Enabled();
+    auto* shownLevel = dynamic_cast<platform::PopupMenuWindow*>(desktop.ModalWindow());
+    if (shownLevel) boldItem = shownLevel->DefaultItem();
     return nullptr;
   });
   input.Click(field->NumberBox(), std::nullopt, vbRightButton);
@@ -51,6 +55,7 @@ TEST_F(NifMenuTest, RightClickShowsTheItemsInOrderWhileTheBoxIsDisabled) {
                                       "-", "&Escolher tudo", "-", "&Reobter informações...",
                                       "&Escolher da lista...", "&Ficha de contribuinte"}));
   EXPECT_FALSE(boxEnabledDuringMenu);
+  EXPECT_EQ(boldItem, field->ContextMenu().Item("mnu_paste"));
   EXPECT_TRUE(field->NumberBox().Enabled());
   EXPECT_TRUE(field->NumberBox().HasFocus());
 }

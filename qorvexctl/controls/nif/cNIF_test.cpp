@@ -8,8 +8,8 @@
 
 #include "hostkit/DemoSeed.h"
 #include "hostkit/SqliteTaxpayerDirectory.h"
-#include "qorvexctl/frame/Registry.h"
 #include "qorvexctl/controls/nif/NifFieldTest.h"
+#include "qorvexctl/frame/Registry.h"
 #include "testsupport/TestData.h"
 
 namespace qorvexctl {
