@@ -26,23 +26,6 @@ int LineLeft(const Rect& rect, unsigned format, int lineWidth) {
   return rect.left;
 }
 
-// Writes `n` coverage values of text in one colour over destination pixels.
-void CompositeCoverage(Surface& s, int y, int x, int n, const std::uint8_t* coverage, Colour c,
-                       std::vector<std::uint32_t>& words, std::vector<std::uint32_t>& dest) {
-  if (s.IsIndexed()) {
-    const std::uint32_t value = s.ValueOf(c);
-    for (int i = 0; i < n; ++i)
-      if (coverage[i] >= 128) s.SetPixelValue(x + i, y, value);
-    return;
-  }
-  words.resize(static_cast<std::size_t>(n));
-  for (int i = 0; i < n; ++i) words[static_cast<std::size_t>(i)] = PremultipliedWord(c, coverage[i]);
-  dest.resize(static_cast<std::size_t>(n));
-  ReadRowValues(s, y, x, n, dest.data());
-  BlendRow(dest.data(), words.data(), n, BlendFunction{});
-  WriteRowValues(s, y, x, n, dest.data());
-}
-
 }  // namespace
 
 void Canvas::DrawTextLine(const TextLine& line, int x, int y, const Rect& clipTo) {
@@ -50,15 +33,8 @@ void Canvas::DrawTextLine(const TextLine& line, int x, int y, const Rect& clipTo
   if (backgroundMode_ == BackgroundMode::Opaque) FillSpans(box, backgroundColour_);
   const GlyphMask mask = font_.Rasterise(line.text);
   const int left = x - mask.originX;
-  const Rect area = Rect{left, y, left + mask.width, y + mask.height}.Intersect(clipTo).Intersect(
-      target_->Bounds());
-  const Colour colour = Resolve(textColour_);
-  std::vector<std::uint32_t> words, dest;
-  ForEachClippedSpan(ClipRegion(), area, [&](int row, int from, int to) {
-    const std::uint8_t* coverage = mask.coverage.data() +
-                                   static_cast<std::size_t>(row - y) * mask.width + (from - left);
-    CompositeCoverage(*target_, row, from, to - from, coverage, colour, words, dest);
-  });
+  PaintCoverage(Rect::FromSize(left, y, mask.width, mask.height), mask.coverage.data(), clipTo,
+                textColour_);
   if (line.underlineStart < 0) return;
   const std::string_view text(line.text);
   const int start = x + font_.TextWidth(text.substr(0, static_cast<std::size_t>(line.underlineStart)));
