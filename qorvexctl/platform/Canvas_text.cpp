@@ -31,23 +31,26 @@ int LineLeft(const Rect& rect, unsigned format, int lineWidth) {
 void Canvas::DrawTextLine(const TextLine& line, int x, int y, const Rect& clipTo) {
   const Rect box = Rect{x, y, x + line.width, y + font_.Height()}.Intersect(clipTo);
   if (backgroundMode_ == BackgroundMode::Opaque) FillSpans(box, backgroundColour_);
-  const GlyphMask mask = font_.Rasterise(line.text);
-  const int left = x - mask.originX;
-  PaintCoverage(Rect::FromSize(left, y, mask.width, mask.height), mask.coverage.data(), clipTo,
-                textColour_);
+  ForEachTabRun(line.text, font_, line.tabWidth, [&](std::string_view run, int offset) {
+    const GlyphMask mask = font_.Rasterise(run);
+    PaintCoverage(Rect::FromSize(x + offset - mask.originX, y, mask.width, mask.height),
+                  mask.coverage.data(), clipTo, textColour_);
+  });
   if (line.underlineStart < 0) return;
   const std::string_view text(line.text);
-  const int start = x + font_.TextWidth(text.substr(0, static_cast<std::size_t>(line.underlineStart)));
+  const int start =
+      x + LineWidth(text.substr(0, static_cast<std::size_t>(line.underlineStart)), font_, line.tabWidth);
   const int width = font_.TextWidth(text.substr(static_cast<std::size_t>(line.underlineStart),
                                                 static_cast<std::size_t>(line.underlineLength)));
   const int underlineY = y + font_.Ascent() + 1;
   FillSpans(Rect{start, underlineY, start + width, underlineY + 1}.Intersect(clipTo), textColour_);
 }
 
-int Canvas::DrawText(std::string_view text, Rect& boxRect, unsigned format) {
+int Canvas::DrawText(std::string_view text, Rect& boxRect, unsigned fullFormat) {
   boxRect = ClampRect(boxRect);
   const Rect& rect = boxRect;
-  const std::vector<TextLine> lines = LayOutText(text, format, rect.Width(), font_);
+  const std::vector<TextLine> lines = LayOutText(text, fullFormat, rect.Width(), font_);
+  const unsigned format = FormatFlags(fullFormat);
   const int lineHeight = font_.Height();
   const int height = lineHeight * static_cast<int>(lines.size());
   if (format & DT_CALCRECT) {
