@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "DrawingShowcase.h"
 #include "IrsForm.h"
 #include "hostkit/DemoSeed.h"
 #include "hostkit/SqliteTaxpayerDirectory.h"
@@ -78,6 +79,10 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   desktop.Input().MoveTo(form.NifHelp(), qorvexctl::platform::Point{8, 12});
   desktop.Wait(600);
   ok = HeadlessPresenter::Screenshot(desktop, folder / "irs_form_balloon.png") && ok;
+  const std::filesystem::path drawing = folder / "drawing_showcase.png";
+  const bool drawn = qorvexctl::demo::WriteDrawingShowcase(drawing);
+  std::printf("%s %s\n", drawn ? "wrote" : "could not write", drawing.string().c_str());
+  ok = drawn && ok;
   return ok ? 0 : 1;
 }
 
