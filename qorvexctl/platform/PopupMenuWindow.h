@@ -23,6 +23,8 @@ class PopupMenuWindow final : public Window {
   std::string WindowText() const override;
 
   Menu& Source() const { return m_menu; }
+  // The item shown in bold, or nullptr.
+  Menu* DefaultItem() const { return m_default; }
   // Takes the menu's items again after a change, keeping the hot item when it is still
   // selectable; the window keeps its top-left corner and takes the size the items need.
   void Reload();
