@@ -1,6 +1,7 @@
 #include "qorvexctl/frame/UserControl.h"
 
 #include "qorvexctl/platform/Desktop.h"
+#include "qorvexctl/platform/Menu.h"
 #include "qorvexctl/platform/TabOrder.h"
 
 namespace qorvexctl {
@@ -44,6 +45,13 @@ float UserControl::ScaleXOfPixels(int px) const {
 
 float UserControl::ScaleYOfPixels(int px) const {
   return static_cast<float>(m_layer.FromPixelsY(px));
+}
+
+platform::Menu* UserControl::PopupMenu(platform::Menu& menu, int flags, std::optional<double> x,
+                                       std::optional<double> y, platform::Menu* defaultItem) {
+  const platform::Point at =
+      platform::PopupPoint(*this, x, y, m_layer.FromPixelsX(1.0), m_layer.FromPixelsY(1.0));
+  return GetDesktop().PopupMenu(menu, defaultItem, at, flags);
 }
 
 void UserControl::PropertyChanged(std::string_view /*name*/) { m_propertiesChanged = true; }

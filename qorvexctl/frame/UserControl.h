@@ -14,6 +14,7 @@
 //
 // The registry creates a control without a container; the host places it with SetParent.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,7 @@ namespace qorvexctl {
 
 namespace platform {
 class Desktop;
+class Menu;
 }
 
 class UserControl : public platform::Control, public Component {
@@ -62,6 +64,14 @@ class UserControl : public platform::Control, public Component {
   platform::DrawingLayer& Drawing() { return m_layer; }
   float ScaleXOfPixels(int px) const override;
   float ScaleYOfPixels(int px) const override;
+
+  // Shows `menu` as a popup (Desktop::PopupMenu) at x, y in the control's scale units from
+  // its client area, the pointer's coordinate standing in for one left out. Returns the chosen
+  // item, or nullptr.
+  platform::Menu* PopupMenu(platform::Menu& menu, int flags = 0,
+                            std::optional<double> x = std::nullopt,
+                            std::optional<double> y = std::nullopt,
+                            platform::Menu* defaultItem = nullptr);
 
   // Marks a persisted property as changed, so the host knows the form needs saving.
   void PropertyChanged(std::string_view name);

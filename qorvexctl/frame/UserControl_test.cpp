@@ -8,6 +8,7 @@
 #include "qorvexctl/platform/CommandButton.h"
 #include "qorvexctl/platform/Desktop.h"
 #include "qorvexctl/platform/Form.h"
+#include "qorvexctl/platform/Menu.h"
 #include "qorvexctl/platform/TextBox.h"
 #include "qorvexctl/platform/UserInput.h"
 
@@ -131,6 +132,22 @@ TEST_F(UserControlFixture, FormControlsListsUserControlsButNotTheirInnerParts) {
   EXPECT_EQ(controls.size(), 3u);
   EXPECT_EQ(form.FindControl("two"), &two);
   EXPECT_EQ(form.FindControl("first"), nullptr);
+}
+
+TEST_F(UserControlFixture, PopupMenuStandsAtAPointInTheControlsScaleUnits) {
+  form.Show();
+  one.Drawing().ScaleMode(platform::vbPixels);
+  platform::Menu menu("mnuContext");
+  platform::Menu& copy = menu.Add("mnuCopy", "&Copiar");
+  platform::Rect shown;
+  desktop.Scripts().OnPopupMenu([&](platform::Menu&) {
+    shown = desktop.ModalWindow()->ScreenBounds();
+    return &copy;
+  });
+  EXPECT_EQ(one.PopupMenu(menu, platform::vbPopupMenuLeftAlign, 12.0, 4.0), &copy);
+  const platform::Point at = one.ClientToScreen({12, 4});
+  EXPECT_EQ(shown.left, at.x);
+  EXPECT_EQ(shown.top, at.y);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -37,6 +38,7 @@
 
 namespace qorvexctl::platform {
 
+class Menu;
 class Presenter;
 class UserInput;
 class Window;
@@ -121,7 +123,15 @@ class Desktop {
   // `cancel` closes the window when no script or user answers it.
   void RunModal(Window& modal, const std::function<bool()>& isOpen,
                 const std::function<void()>& cancel);
-  // The innermost modal window, or nullptr.
+  // Shows the visible items of `menu` as a popup at a screen point (the pointer by default)
+  // and runs a nested loop until an item is chosen or the menu is dismissed (Escape, a click
+  // outside it, another window activated). The chosen item's Click runs after the popup has
+  // closed; returns that item, or nullptr. `defaultItem` is shown in bold; `flags` are
+  // PopupMenuConstants. With no real user the next popup-menu script answers it (see
+  // ModalScripts), or it closes as dismissed; either way the run is logged.
+  Menu* PopupMenu(Menu& menu, Menu* defaultItem = nullptr,
+                  std::optional<Point> screenPoint = std::nullopt, int flags = 0);
+  // The innermost modal window (an open popup menu's first level included), or nullptr.
   Window* ModalWindow() const;
   int ModalDepth() const { return static_cast<int>(m_modalStack.size()); }
 
@@ -160,6 +170,13 @@ class Desktop {
   void RemoveTopLevel(Window& window);
   void RestackTopLevel(Window& window, bool toFront);
   void Activate(Window* topLevel);
+
+  // The nested loop of a modal window: runs while `isOpen` answers true. When a script
+  // answers the window, or no real user can, `answer` is posted to run inside the loop; it
+  // returns whether it had to cancel the window, which RunModalLoop returns (false when it
+  // did not run).
+  bool RunModalLoop(Window& modal, const std::function<bool()>& isOpen,
+                    std::function<bool()> answer, bool scripted);
 
   bool PumpOne();
   bool FireOneTimer();

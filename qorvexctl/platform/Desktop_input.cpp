@@ -59,7 +59,7 @@ void Desktop::RouteMouse(const InputEvent& event) {
     while (focusable && !CanFocusNow(*focusable)) focusable = focusable->Parent();
     if (focusable) {
       SetFocus(focusable);
-    } else {
+    } else if (target->TopLevel()->TakesActivation()) {
       Activate(target->TopLevel());
     }
     if (!FromHandle(target->hWnd())) return;

@@ -116,25 +116,37 @@ void Desktop::Wait(std::int64_t ms) {
 
 void Desktop::RunModal(Window& modal, const std::function<bool()>& isOpen,
                        const std::function<void()>& cancel) {
+  const std::vector<std::string> names{modal.WindowText(), modal.Name(), modal.TypeName()};
+  ModalScripts::FormScript script = m_scripts.TakeFormScript(names);
+  ModalRecord record;
+  record.title = modal.WindowText().empty() ? modal.Name() : modal.WindowText();
+  record.scripted = static_cast<bool>(script);
+  const HWND handle = modal.hWnd();
+  auto answer = [this, script, isOpen, cancel, handle] {
+    Window* w = FromHandle(handle);
+    if (w && script && isOpen()) script(*w);
+    if (!FromHandle(handle) || !isOpen()) return false;
+    cancel();
+    return true;
+  };
+  record.cancelled = RunModalLoop(modal, isOpen, answer, record.scripted);
+  m_scripts.Record(record);
+}
+
+bool Desktop::RunModalLoop(Window& modal, const std::function<bool()>& isOpen,
+                           std::function<bool()> answer, bool scripted) {
   struct State {
-    ModalRecord record;
-    bool answered{false};  // the script (or the automatic cancel) has run
+    bool answered{false};   // the answer has run
+    bool cancelled{false};  // and had to cancel
+    bool loopEnded{false};  // an answer still queued then must not run
   };
   auto state = std::make_shared<State>();
-  const std::vector<std::string> names{modal.WindowText(), modal.Name(), modal.TypeName()};
-  auto script = m_scripts.TakeFormScript(names);
-  state->record.title = modal.WindowText().empty() ? modal.Name() : modal.WindowText();
-  state->record.scripted = static_cast<bool>(script);
-  m_modalStack.push_back(modal.hWnd());
   const HWND handle = modal.hWnd();
-  if (script || !Interactive()) {
-    Post([this, state, script, isOpen, cancel, handle] {
-      Window* w = FromHandle(handle);
-      if (w && script && isOpen()) script(*w);
-      if (FromHandle(handle) && isOpen()) {
-        state->record.cancelled = true;
-        cancel();
-      }
+  m_modalStack.push_back(handle);
+  if (scripted || !Interactive()) {
+    Post([state, answer = std::move(answer)] {
+      if (state->loopEnded) return;
+      state->cancelled = answer();
       state->answered = true;
     });
   }
@@ -146,8 +158,9 @@ void Desktop::RunModal(Window& modal, const std::function<bool()>& isOpen,
     const auto next = m_timers.NextDue();
     WaitForSomething(next ? *next : NowMs() + 50);
   }
+  state->loopEnded = true;
   std::erase(m_modalStack, handle);
-  m_scripts.Record(state->record);
+  return state->cancelled;
 }
 
 }  // namespace qorvexctl::platform

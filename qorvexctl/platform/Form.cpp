@@ -1,6 +1,7 @@
 #include "qorvexctl/platform/Form.h"
 
 #include "qorvexctl/platform/Desktop.h"
+#include "qorvexctl/platform/Menu.h"
 
 namespace qorvexctl::platform {
 namespace {
@@ -85,6 +86,13 @@ Window* Form::FindControl(const std::string& name, int index) const {
 Window* Form::ActiveControl() const {
   Window* focus = GetDesktop().Focus();
   return focus && IsAncestorOf(focus) ? focus : nullptr;
+}
+
+Menu* Form::PopupMenu(Menu& menu, int flags, std::optional<double> x, std::optional<double> y,
+                      Menu* defaultItem) {
+  const Point at = PopupPoint(*this, x, y, UnitsPerPixel(m_scaleMode, false),
+                              UnitsPerPixel(m_scaleMode, true));
+  return GetDesktop().PopupMenu(menu, defaultItem, at, flags);
 }
 
 double Form::ScaleWidth() const {

@@ -8,6 +8,7 @@
 // vbFormCode. An unloaded form keeps its controls and can be shown again (Load runs again).
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,8 @@
 #include "qorvexctl/platform/ScaleMode.h"
 
 namespace qorvexctl::platform {
+
+class Menu;
 
 enum FormShowConstants : int { vbModeless = 0, vbModal = 1 };
 enum QueryUnloadConstants : int { vbFormControlMenu = 0, vbFormCode = 1 };
@@ -62,6 +65,12 @@ class Form : public Control {
   // The control with this name (and index, for control arrays), or nullptr.
   Window* FindControl(const std::string& name, int index = -1) const;
   Window* ActiveControl() const;
+
+  // Shows `menu` as a popup (Desktop::PopupMenu) at x, y in the form's scale units from its
+  // client area, the pointer's coordinate standing in for one left out. Returns the chosen
+  // item, or nullptr.
+  Menu* PopupMenu(Menu& menu, int flags = 0, std::optional<double> x = std::nullopt,
+                  std::optional<double> y = std::nullopt, Menu* defaultItem = nullptr);
 
   int ScaleMode() const { return m_scaleMode; }
   void ScaleMode(int value) { m_scaleMode = value; }

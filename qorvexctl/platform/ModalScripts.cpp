@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "qorvexctl/platform/Menu.h"
+
 namespace qorvexctl::platform {
 
 void ModalScripts::OnModalForm(std::string match, FormScript script) {
@@ -9,6 +11,10 @@ void ModalScripts::OnModalForm(std::string match, FormScript script) {
 }
 
 void ModalScripts::OnPopupMenu(MenuScript script) { m_menus.push_back(std::move(script)); }
+
+void ModalScripts::ChoosePopupItem(std::string captionPath) {
+  OnPopupMenu([path = std::move(captionPath)](Menu& popup) { return popup.Find(path); });
+}
 
 ModalScripts::FormScript ModalScripts::TakeFormScript(const std::vector<std::string>& names) {
   for (auto it = m_forms.begin(); it != m_forms.end(); ++it) {

@@ -25,7 +25,9 @@ struct ModalRecord {
 class ModalScripts {
  public:
   using FormScript = std::function<void(Window& modal)>;
-  // Chooses the item to click in a popup menu, or nullptr to cancel it.
+  // Chooses the item to click in a popup menu, or nullptr to cancel it. It runs while the
+  // popup is open on the desktop, so it may take a screenshot or answer with keys and clicks
+  // through desktop.Input() instead (the item it returns then counts only if still open).
   using MenuScript = std::function<Menu*(Menu& popup)>;
 
   // Runs `script` for the next modal form whose caption, name or type name equals `match`

@@ -178,6 +178,8 @@ class Window {
 
   // Whether mouse input can land on this window (shapes and lines let it through).
   virtual bool TakesMouse() const { return true; }
+  // Whether a click on this top-level window makes it the active window (popup menus do not).
+  virtual bool TakesActivation() const { return true; }
   // The deepest shown window at a screen point: this one, a child, or nullptr.
   Window* ChildFromScreenPoint(Point screen);
 
