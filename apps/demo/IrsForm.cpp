@@ -48,6 +48,11 @@ IrsForm::IrsForm(platform::Desktop& desktop, LibraryState& library)
   m_joint->Caption("Tributação &conjunta");
   m_joint->SetBounds(Rect::FromSize(16, 262, 200, 20));
   m_joint->TabIndex(11);
+  // A dependant may live abroad: the flag of this field offers every country.
+  AddCaption(m_form, "NIF do &dependente:", "lblNIFDependente", Rect::FromSize(236, 265, 118, 18),
+             11);
+  m_nifDependant = MakeNifField(m_form, "nifDependente", Rect::FromSize(358, 260, 112, 22), 11);
+  m_nifDependant->Countries(GSEL_All);
 
   m_check = &m_form.Add<platform::CommandButton>("cmdValidar");
   m_check->Caption("&Validar");
@@ -114,6 +119,8 @@ void IrsForm::CheckFields() {
   else if (!m_nif->IsValid()) problem = "O NIF do sujeito passivo A não é válido.";
   else if (!m_nifB->IsEmpty() && !m_nifB->IsValid())
     problem = "O NIF do sujeito passivo B não é válido.";
+  else if (!m_nifDependant->IsEmpty() && !m_nifDependant->IsValid())
+    problem = "O NIF do dependente não é válido.";
   else if (m_income->Text().empty()) problem = "Indique o rendimento bruto.";
   m_status->Caption(problem.empty() ? "Declaração pronta a submeter." : problem);
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The demo's IRS form: taxpayer identification (with NIF fields for taxpayers A and B), income
-// and withholding fields in frames, a joint-declaration check box, and buttons that check the
-// fields and report in a status line. The NIF fields look taxpayers up through the library's
-// taxpayer directory, so the host plugs that in before making the form.
+// and withholding fields in frames, a joint-declaration check box with a dependant's NIF field
+// beside it, and buttons that check the fields and report in a status line. The NIF fields look
+// taxpayers up through the library's taxpayer directory, so the host plugs that in before
+// making the form.
 
 #include <memory>
 
@@ -25,6 +26,7 @@ class IrsForm {
   platform::TextBox& Name() { return *m_name; }
   cNIF& Nif() { return *m_nif; }
   cNIF& NifB() { return *m_nifB; }
+  cNIF& NifDependant() { return *m_nifDependant; }
   platform::TextBox& Income() { return *m_income; }
   platform::TextBox& Withheld() { return *m_withheld; }
   platform::CommandButton& Check() { return *m_check; }
@@ -55,6 +57,7 @@ class IrsForm {
   LibraryState& m_library;
   std::unique_ptr<cNIF> m_nif;
   std::unique_ptr<cNIF> m_nifB;
+  std::unique_ptr<cNIF> m_nifDependant;
 };
 
 }  // namespace qorvexctl::demo

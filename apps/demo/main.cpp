@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "IrsForm.h"
+#include "NifScreenshots.h"
 #include "hostkit/DemoSeed.h"
 #include "hostkit/SqliteTaxpayerDirectory.h"
 #include "qorvexctl/frame/LibraryState.h"
@@ -78,6 +79,7 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   desktop.Input().MoveTo(form.NifHelp(), qorvexctl::platform::Point{8, 12});
   desktop.Wait(600);
   ok = HeadlessPresenter::Screenshot(desktop, folder / "irs_form_balloon.png") && ok;
+  ok = qorvexctl::demo::WriteNifScreenshots(desktop, form, folder) && ok;
   return ok ? 0 : 1;
 }
 

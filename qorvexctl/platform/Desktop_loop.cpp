@@ -143,6 +143,9 @@ bool Desktop::RunModalLoop(Window& modal, const std::function<bool()>& isOpen,
   auto state = std::make_shared<State>();
   const HWND handle = modal.hWnd();
   m_modalStack.push_back(handle);
+  // The press that opened the modal (a click's release runs its Click) no longer holds the
+  // mouse: the modal window's own clicks must reach it.
+  m_implicitCapture = 0;
   if (scripted || !Interactive()) {
     Post([state, answer = std::move(answer)] {
       if (state->loopEnded) return;

@@ -244,6 +244,28 @@ TEST(DesktopModal, ModalFormBlocksInputToOtherForms) {
   EXPECT_EQ(mainBox.Text(), "");
 }
 
+TEST(DesktopModal, AModalOpenedByAClickTakesTheMouseFromTheClickedButton) {
+  Desktop desktop;
+  Form main(desktop, "Principal");
+  CommandButton& open = main.Add<CommandButton>("cmdAbrir");
+  open.SetBounds(Rect::FromSize(0, 0, 80, 24));
+  main.Show();
+  Form dialog(desktop, "Dialogo");
+  dialog.SetBounds(Rect::FromSize(300, 200, 200, 100));
+  CommandButton& ok = dialog.Add<CommandButton>("cmdOK");
+  ok.SetBounds(Rect::FromSize(10, 10, 80, 24));
+  bool okClicked = false;
+  ok.Click.connect([&] {
+    okClicked = true;
+    dialog.Hide();
+  });
+  open.Click.connect([&] { dialog.Show(vbModal); });
+  desktop.Scripts().OnModalForm("Dialogo", [&](Window&) { desktop.Input().Click(ok); });
+  desktop.Input().Click(open);
+  EXPECT_TRUE(okClicked);
+  EXPECT_FALSE(desktop.Scripts().Log().back().cancelled);
+}
+
 TEST(DesktopModal, AQueryUnloadThatRefusesDoesNotHang) {
   Desktop desktop;
   Form dialog(desktop, "Teimoso");

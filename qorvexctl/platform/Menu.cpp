@@ -22,6 +22,22 @@ Menu::Menu(std::string name, std::string caption)
 
 Menu::~Menu() = default;
 
+void Menu::NotifyChanged() {
+  for (Menu* m = this; m; m = m->m_parent) m->Changed();
+}
+
+template <typename T>
+void Menu::Set(T& field, T value) {
+  if (field == value) return;
+  field = std::move(value);
+  NotifyChanged();
+}
+
+void Menu::Caption(std::string value) { Set(m_caption, std::move(value)); }
+void Menu::Checked(bool value) { Set(m_checked, value); }
+void Menu::Enabled(bool value) { Set(m_enabled, value); }
+void Menu::Visible(bool value) { Set(m_visible, value); }
+
 Menu& Menu::Add(std::string name, std::string caption, std::optional<int> index) {
   const bool taken = std::any_of(m_items.begin(), m_items.end(), [&](const auto& item) {
     return item->Name() == name && item->Index() == index.value_or(-1);
@@ -31,6 +47,7 @@ Menu& Menu::Add(std::string name, std::string caption, std::optional<int> index)
   item->m_index = index.value_or(-1);
   item->m_parent = this;
   m_items.push_back(std::move(item));
+  NotifyChanged();
   return *m_items.back();
 }
 
@@ -39,6 +56,7 @@ bool Menu::Remove(std::string_view name, std::optional<int> index) {
                          [&](const auto& item) { return SameElement(*item, name, index); });
   if (it == m_items.end()) return false;
   m_items.erase(it);
+  NotifyChanged();
   return true;
 }
 

@@ -60,13 +60,13 @@ class Menu {
   // The element's index in its item array, or -1 for an item that is not in one.
   int Index() const { return m_index; }
   const std::string& Caption() const { return m_caption; }
-  void Caption(std::string value) { m_caption = std::move(value); }
+  void Caption(std::string value);
   bool Checked() const { return m_checked; }
-  void Checked(bool value) { m_checked = value; }
+  void Checked(bool value);
   bool Enabled() const { return m_enabled; }
-  void Enabled(bool value) { m_enabled = value; }
+  void Enabled(bool value);
   bool Visible() const { return m_visible; }
-  void Visible(bool value) { m_visible = value; }
+  void Visible(bool value);
 
   bool IsSeparator() const { return m_caption == "-"; }
   bool HasSubItems() const { return !m_items.empty(); }
@@ -77,9 +77,15 @@ class Menu {
   bool IsChoosableIn(const Menu& root) const;
 
   Event<> Click;
+  // Raised on an item and on every menu above it when the item or anything below it changes
+  // (caption, state, sub-items added or removed), so an open popup can show it.
+  Event<> Changed;
 
  private:
   Menu* FindStep(std::string_view step);
+  void NotifyChanged();
+  template <typename T>
+  void Set(T& field, T value);
 
   std::string m_name;
   std::string m_caption;

@@ -298,6 +298,31 @@ TEST_F(PopupMenuTest, TheMenuGoesWhenItsFormIsHidden) {
   EXPECT_TRUE(clicks.empty());
 }
 
+TEST_F(PopupMenuTest, ChangesWhileTheMenuIsOpenShowAtOnceAndRemovedItemsAreLetGo) {
+  Menu& more = popup.Add("mnuMore", "&Mais");
+  more.Add("mnuFirst", "&Primeiro");
+  const Menu* cut = &Item("mnu_cut");
+  desktop.Scripts().OnPopupMenu([&](Menu&) -> Menu* {
+    desktop.Input().SendKeys("m");  // the submenu open, its item hot
+    const int width = Level().Bounds().Width();
+    desktop.SetTimer(0, 1, 10, [&](HWND, std::uintptr_t) {
+      desktop.KillTimer(0, 1);
+      popup.Remove("mnu_cut");
+      Item("mnu_paste").Caption("&Colar o número de contribuinte copiado");
+      more.Enabled(false);
+    });
+    desktop.Wait(20);
+    EXPECT_TRUE(Level().ItemRect(cut).IsEmpty());
+    EXPECT_GT(Level().Bounds().Width(), width);
+    EXPECT_EQ(Level().HotItem(), nullptr);
+    EXPECT_EQ(dynamic_cast<PopupMenuWindow*>(desktop.TopLevelWindows().back()), &Level())
+        << "the submenu of a disabled item closed";
+    desktop.Input().SendKeys("{DOWN}{DOWN}~");
+    return nullptr;
+  });
+  EXPECT_EQ(Show(), &Item("mnu_Copy"));
+}
+
 TEST_F(PopupMenuTest, AFormShowsItsPopupAtAPointInItsScaleUnits) {
   Point shownAt{};
   desktop.Scripts().OnPopupMenu([&](Menu&) -> Menu* {

@@ -48,7 +48,9 @@ void Show(PopupMenuWindow& level, const Rect& screenBounds) {
 }  // namespace
 
 PopupMenuTracker::PopupMenuTracker(Desktop& desktop, Menu& menu, Menu* defaultItem, int flags)
-    : m_desktop(desktop), m_menu(menu), m_default(defaultItem), m_flags(flags) {}
+    : m_desktop(desktop), m_menu(menu), m_default(defaultItem), m_flags(flags) {
+  m_changeWatch = menu.Changed.connect([this] { MenuChanged(); });
+}
 
 PopupMenuTracker::~PopupMenuTracker() { Finish(m_chosen); }
 
@@ -84,6 +86,20 @@ void PopupMenuTracker::Finish(Menu* chosen) {
     m_desktop.ReleaseCapture();
     if (m_desktop.FromHandle(m_previousCapture)) m_desktop.SetCapture(m_previousCapture);
   }
+}
+
+void PopupMenuTracker::MenuChanged() {
+  if (!m_open) return;
+  for (std::size_t i = 0; i < m_levels.size(); ++i) {
+    PopupMenuWindow& level = *m_levels[i];
+    level.Reload();
+    level.SetBounds(KeepOnScreen(level.Bounds(), m_desktop.ScreenSize()));
+    const bool submenuGone = i + 1 < m_levels.size() &&
+                             (!level.Selectable(&m_levels[i + 1]->Source()) ||
+                              !m_levels[i + 1]->Source().HasSubItems());
+    if (submenuGone) CloseLevelsAbove(i);
+  }
+  if (m_levels.front()->ShownItems().empty()) Cancel();
 }
 
 void PopupMenuTracker::OpenSubmenu(std::size_t level, Menu& item, bool highlightFirst) {

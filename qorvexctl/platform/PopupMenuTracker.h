@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "qorvexctl/base/Event.h"
 #include "qorvexctl/platform/Geometry.h"
 #include "qorvexctl/platform/Messages.h"
 
@@ -65,6 +66,9 @@ class PopupMenuTracker {
   };
   Hit HitTest(Point screen) const;
   void Finish(Menu* chosen);
+  // Shows a change of the menu: levels take their items again, and a submenu whose item
+  // went away (or was hidden or disabled) closes.
+  void MenuChanged();
 
   Desktop& m_desktop;
   Menu& m_menu;
@@ -74,6 +78,7 @@ class PopupMenuTracker {
   bool m_open{false};
   Menu* m_chosen{nullptr};
   HWND m_previousCapture{0};
+  ScopedConnection m_changeWatch;
 };
 
 }  // namespace qorvexctl::platform

@@ -14,10 +14,25 @@ PopupMenuWindow::PopupMenuWindow(Desktop& desktop, PopupMenuTracker& tracker, Me
   Visible(false);
   TopMost(true);
   TabStop(false);
-  for (Menu* item : menu.Items()) {
+  TakeItems();
+}
+
+void PopupMenuWindow::TakeItems() {
+  m_items.clear();
+  for (Menu* item : m_menu.Items()) {
     if (item->Visible()) m_items.push_back(item);
   }
   m_layout = LayOutMenu(Looks(), Font());
+}
+
+// Items are compared by address only until they are found among the menu's items again, so
+// an item removed meanwhile is never touched.
+void PopupMenuWindow::Reload() {
+  TakeItems();
+  if (!Selectable(m_hot)) m_hot = nullptr;
+  const Rect b = Bounds();
+  SetBounds(Rect::FromSize(b.left, b.top, m_layout.size.width, m_layout.size.height));
+  Invalidate();
 }
 
 std::string PopupMenuWindow::WindowText() const { return m_menu.Name(); }

@@ -23,6 +23,11 @@ class PopupMenuWindow final : public Window {
   std::string WindowText() const override;
 
   Menu& Source() const { return m_menu; }
+  // The item shown in bold, or nullptr.
+  Menu* DefaultItem() const { return m_default; }
+  // Takes the menu's items again after a change, keeping the hot item when it is still
+  // selectable; the window keeps its top-left corner and takes the size the items need.
+  void Reload();
   // The items shown, in order: the menu's visible sub-items when the level opened.
   const std::vector<Menu*>& ShownItems() const { return m_items; }
   // The window size the items need.
@@ -56,6 +61,7 @@ class PopupMenuWindow final : public Window {
 
  private:
   std::vector<MenuItemLook> Looks() const;
+  void TakeItems();
   int IndexOf(const Menu* item) const;
 
   PopupMenuTracker& m_tracker;

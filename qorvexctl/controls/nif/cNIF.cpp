@@ -19,7 +19,6 @@ namespace qorvexctl {
 
 namespace {
 
-constexpr char kPortugal[] = "PT";
 constexpr int kPortugueseLength = 9;
 
 bool StartsWithDigit(std::string_view text) {
@@ -39,7 +38,17 @@ cNIF::cNIF(LibraryState& library, platform::Desktop& desktop, platform::Window* 
   m_nif.BorderStyle(0);
   m_nif.Change.connect([this] { NumberChanged(); });
   m_nif.GotFocus.connect([this] { RebuildBalloonTip(); });
+  // A right click on the number or the flag opens the context menu; a click on the flag, the
+  // country list.
+  m_nif.MouseDown.connect([this](int button, int, float, float) {
+    if (button == platform::vbRightButton) PopupFromNumberBox();
+  });
+  m_flag.MouseUp.connect([this](int button, int, float, float) {
+    if (button == platform::vbRightButton) PopupContextMenu();
+  });
+  m_flag.Click.connect([this] { ShowCountryList(); });
   m_nif.MaxLength(kPortugueseLength);
+  BuildContextMenu();
   Ficha(std::make_shared<DefaultTaxpayerRecord>(library));
 }
 
@@ -63,11 +72,11 @@ void cNIF::Ficha(std::shared_ptr<TaxpayerRecord> record) {
 }
 
 void cNIF::CountryID(std::string_view code) {
-  const std::string given = code.empty() ? std::string(kPortugal) : std::string(code);
+  const std::string given = code.empty() ? std::string(kPortugalCode) : std::string(code);
   if (given == m_lastCountryGiven) return;
   m_lastCountryGiven = given;
   m_country = UCase(given);
-  if (given == kPortugal) {
+  if (given == kPortugalCode) {
     m_nif.Text(qorvexctl::Left(m_nif.Text(), kPortugueseLength));
     m_nif.MaxLength(kPortugueseLength);
   } else {
@@ -93,12 +102,14 @@ std::string cNIF::Value() const { return m_country + m_nif.Text(); }
 void cNIF::Value(std::string_view given) {
   std::string value(given);
   if (!value.empty()) {
-    if (Len(value) == kPortugueseLength && StartsWithDigit(value) && qorvexctl::Left(value, 2) != kPortugal) {
-      value = kPortugal + value;
+    if (Len(value) == kPortugueseLength && StartsWithDigit(value) &&
+        qorvexctl::Left(value, 2) != kPortugalCode) {
+      value = kPortugalCode + value;
     }
-    if (Len(value) != kPortugueseLength && !StartsWithDigit(value)) CountryID(qorvexctl::Left(value, 2));
+    if (Len(value) != kPortugueseLength && !StartsWithDigit(value))
+      CountryID(qorvexctl::Left(value, 2));
   } else {
-    CountryID(kPortugal);
+    CountryID(kPortugalCode);
     HostCall([&] { HostObject(m_ficha).Clear(); });
   }
   if (Value() == value) return;
@@ -223,13 +234,13 @@ void cNIF::RefreshMe() {
   if (IsEmpty()) {
     ColourAsEmpty();
   } else if (IsValid()) {
-    m_recordItemEnabled = true;
+    m_recordItem->Enabled(true);
     IsAccepted();
     NIFIndicated();
     GetNIFInformation();
     ColourAsValid();
   } else {
-    m_recordItemEnabled = false;
+    m_recordItem->Enabled(false);
     m_name.clear();
     ColourAsInvalid();
   }
@@ -342,7 +353,7 @@ std::span<const PersistedProperty> cNIF::PersistedProperties() const {
           [](cNIF& c, const Variant& v) { c.m_popupDisabled = v.ToBoolean(); },
           [](const cNIF& c) { return c.m_popupDisabled; }),
       Persisted<cNIF>(
-          "Country", kPortugal, [](cNIF& c, const Variant& v) { c.CountryID(v.ToString()); },
+          "Country", kPortugalCode, [](cNIF& c, const Variant& v) { c.CountryID(v.ToString()); },
           [](const cNIF& c) { return c.CountryID(); }),
       Persisted<cNIF>(
           "Required", false, [](cNIF& c, const Variant& v) { c.m_required = v.ToBoolean(); },

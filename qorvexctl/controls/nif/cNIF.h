@@ -2,7 +2,9 @@
 // The tax-number (NIF) entry field: a framed one-line text box beside the 16 x 16 flag of the
 // number's country. Typing a two-letter EU prefix switches the country; every change validates
 // the number, colours the field by the verdict and looks the taxpayer up through the record in
-// `Ficha`, whose name and details the field reports through its events.
+// `Ficha`, whose name and details the field reports through its events. A right click opens
+// its context menu (clipboard commands, the taxpayer record, the host's list of known numbers);
+// a click on the flag opens the country list its filter allows (frmSelectCountry).
 //
 //   cNIF field(library, desktop, &form);
 //   field.Changed.connect([&] { Save(field.Value()); });   // "PT" followed by the number
@@ -18,9 +20,11 @@
 #include <string_view>
 
 #include "qorvexctl/base/Event.h"
+#include "qorvexctl/controls/nif/CountryFilter.h"
 #include "qorvexctl/frame/IRSDeclaration.h"
 #include "qorvexctl/frame/TaxpayerRecord.h"
 #include "qorvexctl/frame/UserControl.h"
+#include "qorvexctl/platform/Menu.h"
 #include "qorvexctl/platform/PictureBox.h"
 #include "qorvexctl/platform/Shape.h"
 #include "qorvexctl/platform/TextBox.h"
@@ -29,14 +33,6 @@ namespace qorvexctl {
 
 class Registry;
 class clsBalloonTip;
-
-// Which countries the country list offers.
-enum GSEL_CountryFilterList : std::int32_t {
-  GSEL_OnlyPT = 0,
-  GSEL_OnlyEU = 1,
-  GSEL_All = 2,
-  GSEL_Custom = 3,
-};
 
 class cNIF : public UserControl {
  public:
@@ -51,10 +47,10 @@ class cNIF : public UserControl {
   Event<const std::string&> UpdatedInformation;  // the field identifier
   Event<const std::string&> NameUpdated;         // the new name
   Event<> Cleared;
-  Event<const std::string&> RequestEdit;  // the number whose record is to be edited
-  Event<std::string&> RequestFromList;
-  Event<bool&> DisplayingCountryList;
-  Event<std::string&, bool&> CountryListSelected;
+  Event<const std::string&> RequestEdit;           // the number whose record is to be edited
+  Event<std::string&> RequestFromList;             // the host answers a number, or leaves it empty
+  Event<bool&> DisplayingCountryList;              // xCancel: the host may refuse the list
+  Event<std::string&, bool&> CountryListSelected;  // the chosen code (empty: none), xCancel
   Event<> DataFinished;
 
   // The taxpayer record; its Loaded and FieldUpdated events are handled while attached.
@@ -85,6 +81,9 @@ class cNIF : public UserControl {
   void Required(bool value);
   bool DisablePopupMenu() const { return m_popupDisabled; }
   void DisablePopupMenu(bool value) { m_popupDisabled = value; }
+  // Whether the context menu offers the record items (refresh, list of numbers, record).
+  bool EnableExtendedMenu() const { return m_recordItem->Visible(); }
+  void EnableExtendedMenu(bool value);
   std::uint32_t hwnd() const { return hWnd(); }
 
   // A detail of the taxpayer: the record's, else the host's stored value for this number.
@@ -105,13 +104,16 @@ class cNIF : public UserControl {
   void GetNIFInformation();
   // Shows the record of xNIF (the current number when empty) and raises RequestEdit.
   void AbrirFicha(std::string_view xNIF = {});
+  // Shows the context menu at the pointer, unless it is disabled or the field is locked.
+  void PopupContextMenu();
+  // Lets the user choose the country from a list (only the context menu for GSEL_OnlyPT).
+  void ShowCountryList();
 
   // The inner parts, for hosts that style them and for tests.
   platform::TextBox& NumberBox() { return m_nif; }
   platform::PictureBox& FlagBox() { return m_flag; }
   platform::Shape& FrameShape() { return m_frame; }
-  // Whether the "open the taxpayer record" menu item is enabled (while the number is valid).
-  bool RecordItemEnabled() const { return m_recordItemEnabled; }
+  platform::Menu& ContextMenu() { return m_popup; }
   // The lines the balloon tip shows; empty when there is no tip.
   const std::string& BalloonTipText() const { return m_tipText; }
 
@@ -133,17 +135,30 @@ class cNIF : public UserControl {
   std::string BalloonTipLines();
   void ApplyBalloonTip();
   std::unique_ptr<clsBalloonTip> CreateBalloonTip();
+  // The context menu and its commands (cNIF_menu.cpp).
+  void BuildContextMenu();
+  void OnMenu(platform::Menu& item, void (cNIF::*command)());
+  void PopupFromNumberBox();
+  void CopyNumber();
+  void CutNumber();
+  void PasteNumber();
+  void DeleteNumber();
+  void SelectWholeNumber();
+  void UndoEdit();
+  void NumberFromList();
+  void OpenRecord() { AbrirFicha(); }
 
   platform::TextBox m_nif{*this};
   platform::PictureBox m_flag{*this};
   platform::Shape m_frame{*this};
+  platform::Menu m_popup{"popup"};
+  platform::Menu* m_recordItem{nullptr};  // mnu_ficha, enabled while the number is valid
   std::string m_country{"PT"};
   std::string m_lastCountryGiven;
   GSEL_CountryFilterList m_countries{GSEL_OnlyPT};
   std::string m_customCountries;
   bool m_required{false};
   bool m_popupDisabled{false};
-  bool m_recordItemEnabled{false};
   std::string m_name;
   std::string m_tipText;
   std::shared_ptr<TaxpayerRecord> m_ficha;

@@ -8,56 +8,12 @@
 
 #include "hostkit/DemoSeed.h"
 #include "hostkit/SqliteTaxpayerDirectory.h"
+#include "qorvexctl/controls/nif/NifFieldTest.h"
 #include "qorvexctl/frame/Registry.h"
-#include "qorvexctl/platform/Desktop.h"
-#include "qorvexctl/platform/Form.h"
-#include "qorvexctl/platform/UserInput.h"
 #include "testsupport/TestData.h"
 
 namespace qorvexctl {
 namespace {
-
-using Log = std::vector<std::string>;
-
-constexpr char kValidPT[] = "123456789";
-constexpr char kInvalidPT[] = "123456780";
-
-struct NifFieldTest : ::testing::Test {
-  platform::Desktop desktop;
-  LibraryState library{desktop.Settings(), desktop.MessageBoxes()};
-  platform::Form form{desktop, "Declaração"};
-  platform::UserInput input{desktop};
-  Log log;
-
-  std::unique_ptr<cNIF> MakeField() {
-    auto field = std::make_unique<cNIF>(library, desktop);
-    field->SetParent(&form);
-    field->SetBounds(platform::Rect::FromSize(10, 10, 120, 21));
-    field->InitProperties();
-    Record(*field);
-    return field;
-  }
-
-  void Record(cNIF& f) {
-    auto note = [this](std::string text) { return [this, text] { log.push_back(text); }; };
-    f.Changed.connect(note("Changed"));
-    f.Validated.connect(note("Validated"));
-    f.NIFIndicated.connect(note("NIFIndicated"));
-    f.Cleared.connect(note("Cleared"));
-    f.DataFinished.connect(note("DataFinished"));
-    f.UpdatedInformation.connect([this](const std::string& id) { log.push_back("Info " + id); });
-    f.NameUpdated.connect([this](const std::string& n) { log.push_back("Name " + n); });
-  }
-
-  // Types all of `text` but its last character, then the last one with the log cleared.
-  void TypeLastKeyLogged(cNIF& f, std::string_view text) {
-    form.Show();
-    f.NumberBox().SetFocus();
-    input.Type(text.substr(0, text.size() - 1));
-    log.clear();
-    input.Type(text.substr(text.size() - 1));
-  }
-};
 
 TEST_F(NifFieldTest, StartsPortugueseAndCountsItselfInTheLibrary) {
   {
@@ -82,7 +38,7 @@ TEST_F(NifFieldTest, TypingAValidNumberIndicatesItThenReportsTheChange) {
   EXPECT_EQ(field->Value(), std::string("PT") + kValidPT);
   EXPECT_EQ(field->NumberBox().ForeColor(), RGB(0, 128, 0));
   EXPECT_EQ(field->NumberBox().BackColor(), RGB(255, 255, 255));
-  EXPECT_TRUE(field->RecordItemEnabled());
+  EXPECT_TRUE(field->ContextMenu().Item("mnu_ficha")->Enabled());
   EXPECT_EQ(field->Description(), std::string("PT") + kValidPT);
 }
 
@@ -93,7 +49,7 @@ TEST_F(NifFieldTest, TypingAnInvalidNumberTurnsTheFieldRed) {
   EXPECT_EQ(field->NumberBox().BackColor(), RGB(255, 0, 0));
   EXPECT_EQ(field->NumberBox().ForeColor(), RGB(255, 255, 255));
   EXPECT_EQ(field->FrameShape().BorderColor(), RGB(255, 0, 0));
-  EXPECT_FALSE(field->RecordItemEnabled());
+  EXPECT_FALSE(field->ContextMenu().Item("mnu_ficha")->Enabled());
   EXPECT_FALSE(field->IsOK());
 }
 
