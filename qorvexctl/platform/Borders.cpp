@@ -32,6 +32,11 @@ Rect DrawRaisedEdge(Canvas& canvas, const Rect& r, bool pressed) {
   return r.Inflate(-2, -2);
 }
 
+Rect DrawThinSunkenEdge(Canvas& canvas, const Rect& r) {
+  Bevel(canvas, r, SystemColour(COLOR_BTNSHADOW), SystemColour(COLOR_BTNHIGHLIGHT));
+  return r.Inflate(-1, -1);
+}
+
 Rect DrawFlatBorder(Canvas& canvas, const Rect& r) {
   canvas.FrameRect(r, SystemColour(COLOR_WINDOWFRAME));
   return r.Inflate(-1, -1);

@@ -12,6 +12,8 @@ class Canvas;
 Rect DrawSunkenEdge(Canvas& canvas, const Rect& r);
 // Two-pixel raised edge (a button up); `pressed` draws it pushed in. Returns the inside.
 Rect DrawRaisedEdge(Canvas& canvas, const Rect& r, bool pressed = false);
+// One-pixel sunken edge (a pushed menu-bar item); returns the inside.
+Rect DrawThinSunkenEdge(Canvas& canvas, const Rect& r);
 // One-pixel flat border in the window-frame colour; returns the inside.
 Rect DrawFlatBorder(Canvas& canvas, const Rect& r);
 // An etched rectangle (shadow line with a highlight line beside it).

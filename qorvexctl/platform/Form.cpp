@@ -21,7 +21,7 @@ void CollectControls(const Window& w, std::vector<Window*>& out) {
 
 Form::Form(Desktop& desktop, std::string caption) : Control(desktop), m_caption(std::move(caption)) {
   Window::Visible(false);
-  SetFrameInsets({kBorder, kBorder + kCaption, kBorder, kBorder});
+  UpdateFrame();
   SetBounds(Rect::FromSize(0, 0, 320, 240));
 }
 
@@ -38,7 +38,13 @@ void Form::Caption(std::string value) {
 
 void Form::BorderStyle(int value) {
   m_borderStyle = value;
-  SetFrameInsets(value == 0 ? Rect{} : Rect{kBorder, kBorder + kCaption, kBorder, kBorder});
+  UpdateFrame();
+}
+
+void Form::UpdateFrame() {
+  const int bar = BarItems().empty() ? 0 : MenuBarHeight(Font());
+  SetFrameInsets(m_borderStyle == 0 ? Rect{0, bar, 0, 0}
+                                    : Rect{kBorder, kBorder + kCaption + bar, kBorder, kBorder});
 }
 
 void Form::Show(int modal) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "qorvexctl/platform/Control.h"
+#include "qorvexctl/platform/MenuPainter.h"
 #include "qorvexctl/platform/ScaleMode.h"
 
 namespace qorvexctl::platform {
@@ -66,6 +67,14 @@ class Form : public Control {
   Window* FindControl(const std::string& name, int index = -1) const;
   Window* ActiveControl() const;
 
+  // The form's menu bar: its visible items show in a row under the caption, and each opens
+  // its own items as a drop-down on a click, or on Alt and its access letter when no control
+  // of the form answers that letter. A bar item raises Click as it opens (so a host can
+  // update its items); a chosen item raises Click after the drop-down has closed.
+  Menu& MenuBar();
+  std::u32string AccessKeys() const override;
+  void OnAccessKeyPress(int keyAscii) override;
+
   // Shows `menu` as a popup (Desktop::PopupMenu) at x, y in the form's scale units from its
   // client area, the pointer's coordinate standing in for one left out. Returns the chosen
   // item, or nullptr.
@@ -83,6 +92,7 @@ class Form : public Control {
 
  protected:
   void OnResize() override { Resize(); }
+  void OnMouseDown(int button, int shift, Point p) override;
   void OnPaint(Canvas& canvas) override;
   bool PreviewsKeys() const override { return m_keyPreview; }
   void OnPreviewKeyDown(int& keyCode, int shift) override { KeyDown(keyCode, shift); }
@@ -91,6 +101,13 @@ class Form : public Control {
 
  private:
   bool RunUnload(int mode);
+  // Border, caption and menu bar around the client area.
+  void UpdateFrame();
+  // The shown bar items, their looks and their rectangles (window pixels).
+  std::vector<Menu*> BarItems() const;
+  std::vector<MenuItemLook> BarLooks() const;
+  Rect BarRect() const;
+  void DropDown(Menu& item);
 
   std::string m_caption;
   bool m_loaded{false};
@@ -98,6 +115,9 @@ class Form : public Control {
   int m_borderStyle{2};
   int m_scaleMode{vbTwips};
   std::vector<std::unique_ptr<Window>> m_owned;
+  std::unique_ptr<Menu> m_menuBar;
+  ScopedConnection m_menuBarWatch;
+  Menu* m_droppedDown{nullptr};
 };
 
 }  // namespace qorvexctl::platform

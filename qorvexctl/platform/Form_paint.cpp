@@ -29,7 +29,8 @@ void Form::OnPaint(Canvas& canvas) {
   canvas.FillRect(outer, SystemColour(COLOR_BTNFACE));
   if (m_borderStyle != 0) {
     DrawRaisedEdge(canvas, outer);
-    const Rect caption{4, 4, outer.right - 4, ClientOffset().y - 1};
+    const int belowCaption = BarItems().empty() ? ClientOffset().y : BarRect().top;
+    const Rect caption{4, 4, outer.right - 4, belowCaption - 1};
     const bool active = GetDesktop().ActiveWindow() == this;
     canvas.GradientFill(caption,
                         SystemColour(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION),
@@ -43,6 +44,11 @@ void Form::OnPaint(Canvas& canvas) {
     Rect text{caption.left + 3, caption.top, caption.right - 20, caption.bottom};
     canvas.DrawText(m_caption, text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     DrawCloseBox(canvas, caption);
+  }
+  if (!BarItems().empty()) {
+    const Rect bar = BarRect();
+    const std::vector<MenuItemLook> looks = BarLooks();
+    PaintMenuBar(canvas, bar, LayOutMenuBar(looks, Font(), bar), looks, Font());
   }
   const Point origin = ClientOffset();
   canvas.FillRect(ClientRect().Offset(origin.x, origin.y), BackColor());

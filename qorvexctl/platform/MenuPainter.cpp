@@ -21,6 +21,8 @@ constexpr int kSeparatorHeight = 9;
 constexpr int kCheckColumn = 18;   // left of the caption: the check mark
 constexpr int kArrowColumn = 20;   // right of the caption: the submenu arrow
 constexpr int kMinTextWidth = 40;
+constexpr int kBarPadding = 7;     // left and right of a caption in the menu bar
+constexpr int kBarExtra = 6;       // added to the font's line height for the bar
 
 // The classic check mark, 7 x 7 pixels.
 constexpr std::array<std::string_view, 7> kCheckMark = {
@@ -64,10 +66,21 @@ void PaintSeparator(Canvas& canvas, const Rect& item) {
   canvas.FillRect({item.left + 1, y + 1, item.right - 1, y + 2}, SystemColour(COLOR_BTNHIGHLIGHT));
 }
 
-void PaintCaption(Canvas& canvas, const Rect& item, const MenuItemLook& look, Colour colour) {
-  Rect text{item.left + kCheckColumn, item.top, item.right - kArrowColumn, item.bottom};
+// Draws the caption in `text` (the caption's box) and returns the colour it used. Disabled
+// captions are greyed the classic way: a highlight copy one pixel down and right under grey.
+Colour PaintCaption(Canvas& canvas, const Rect& text, const MenuItemLook& look, Colour colour,
+                    unsigned align) {
+  const unsigned format = align | DT_VCENTER | DT_SINGLELINE;
+  if (!look.enabled && !look.hot) {
+    Rect shadow = text.Offset(1, 1);
+    canvas.SetTextColour(SystemColour(COLOR_BTNHIGHLIGHT));
+    canvas.DrawText(look.caption, shadow, format);
+    colour = SystemColour(COLOR_GRAYTEXT);
+  }
+  Rect box = text;
   canvas.SetTextColour(colour);
-  canvas.DrawText(look.caption, text, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  canvas.DrawText(look.caption, box, format);
+  return colour;
 }
 
 void PaintItem(Canvas& canvas, const Rect& item, const MenuItemLook& look, const Font& font) {
@@ -80,12 +93,9 @@ void PaintItem(Canvas& canvas, const Rect& item, const MenuItemLook& look, const
   if (look.hot) {
     canvas.FillRect(item, SystemColour(COLOR_HIGHLIGHT));
     text = SystemColour(COLOR_HIGHLIGHTTEXT);
-  } else if (!look.enabled) {
-    // Greyed the classic way: a highlight copy one pixel down and right under the grey text.
-    PaintCaption(canvas, item.Offset(1, 1), look, SystemColour(COLOR_BTNHIGHLIGHT));
-    text = SystemColour(COLOR_GRAYTEXT);
   }
-  PaintCaption(canvas, item, look, text);
+  const Rect box{item.left + kCheckColumn, item.top, item.right - kArrowColumn, item.bottom};
+  text = PaintCaption(canvas, box, look, text, DT_LEFT);
   if (look.checked) PaintCheckMark(canvas, item, text);
   if (look.hasSubmenu) PaintSubmenuArrow(canvas, item, text);
 }
@@ -119,6 +129,39 @@ void PaintMenu(Canvas& canvas, const MenuLayout& layout, const std::vector<MenuI
   canvas.SetBackgroundMode(BackgroundMode::Transparent);
   const std::size_t count = std::min(items.size(), layout.items.size());
   for (std::size_t i = 0; i < count; ++i) PaintItem(canvas, layout.items[i], items[i], font);
+}
+
+int MenuBarHeight(const Font& font) { return font.Height() + kBarExtra; }
+
+std::vector<Rect> LayOutMenuBar(const std::vector<MenuItemLook>& items, const Font& font,
+                                const Rect& bar) {
+  std::vector<Rect> layout;
+  int x = bar.left;
+  for (const MenuItemLook& item : items) {
+    const int width = font.TextWidth(StripMnemonic(item.caption)) + 2 * kBarPadding;
+    layout.push_back({x, bar.top, x + width, bar.bottom});
+    x += width;
+  }
+  return layout;
+}
+
+void PaintMenuBar(Canvas& canvas, const Rect& bar, const std::vector<Rect>& layout,
+                  const std::vector<MenuItemLook>& items, const Font& font) {
+  canvas.FillRect(bar, SystemColour(COLOR_MENU));
+  canvas.SetBackgroundMode(BackgroundMode::Transparent);
+  canvas.SelectFont(font);
+  const std::size_t count = std::min(items.size(), layout.size());
+  for (std::size_t i = 0; i < count; ++i) {
+    Rect item = layout[i];
+    if (items[i].hot) {
+      // Pushed in: a thin sunken edge, the caption moved one pixel down and right.
+      DrawThinSunkenEdge(canvas, item);
+      item = item.Offset(1, 1);
+    }
+    MenuItemLook look = items[i];
+    look.hot = false;
+    PaintCaption(canvas, item, look, SystemColour(COLOR_MENUTEXT), DT_CENTER);
+  }
 }
 
 }  // namespace qorvexctl::platform

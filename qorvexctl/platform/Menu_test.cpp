@@ -8,6 +8,7 @@
 #include "qorvexctl/base/RuntimeError.h"
 #include "qorvexctl/platform/Desktop.h"
 #include "qorvexctl/platform/Form.h"
+#include "qorvexctl/platform/Label.h"
 #include "qorvexctl/platform/PopupMenuWindow.h"
 #include "qorvexctl/platform/Presenter.h"
 #include "qorvexctl/platform/SendKeys.h"
@@ -393,6 +394,63 @@ TEST(PopupMenuWithAUser, TheMenuWaitsForTheUsersChoice) {
   EXPECT_EQ(desktop.PopupMenu(popup, nullptr, Point{10, 10}), &lock);
   EXPECT_FALSE(desktop.Scripts().Log().back().scripted);
   EXPECT_FALSE(desktop.Scripts().Log().back().cancelled);
+}
+
+// A form with a menu bar of two menus; `log` records the Click events.
+class FormMenuBarTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form.SetBounds(Rect::FromSize(50, 50, 400, 300));
+    for (Menu* item : {&file, &open, &help, &about}) {
+      item->Click.connect([this, item] { log.push_back(item->Name()); });
+    }
+  }
+  Desktop desktop;
+  Form form{desktop, "Declaração"};
+  Menu& file = form.MenuBar().Add("mnuFile", "&Ficheiro");
+  Menu& open = file.Add("mnuOpen", "&Abrir...");
+  Menu& help = form.MenuBar().Add("mnuHelp", "A&juda");
+  Menu& about = help.Add("mnuAbout", "&Acerca de...");
+  Names log;
+};
+
+TEST_F(FormMenuBarTest, ABarItemClickedDropsItsMenuDownBelowItselfPushedIn) {
+  form.Show();
+  const Point clientTopLeft = form.ClientToScreen({0, 0});
+  desktop.Scripts().OnPopupMenu([&](Menu& menu) {
+    EXPECT_EQ(&menu, &file);
+    EXPECT_EQ(desktop.ModalWindow()->ScreenBounds().top, clientTopLeft.y);
+    HeadlessPresenter presenter;
+    const Surface& frame = presenter.Frame(desktop);
+    EXPECT_EQ(frame.PixelColour(clientTopLeft.x, clientTopLeft.y - 5), RGB(128, 128, 128))
+        << "the open item's sunken edge";
+    EXPECT_EQ(frame.PixelColour(clientTopLeft.x + form.ClientRect().Width() - 10,
+                                clientTopLeft.y - 5),
+              RGB(192, 192, 192))
+        << "the bar's empty end, between the caption and the client area";
+    return menu.Find("Abrir...");
+  });
+  desktop.Input().Click(form, Point{10, -5});
+  EXPECT_EQ(log, (Names{"mnuFile", "mnuOpen"})) << "the bar item's Click comes first";
+  const int withBar = form.ClientRect().Height();
+  help.Visible(false);
+  file.Visible(false);
+  EXPECT_EQ(form.ClientRect().Height(), withBar + MenuBarHeight(form.Font()))
+      << "an empty bar gives its room back";
+}
+
+TEST_F(FormMenuBarTest, AltAndALetterOpenABarMenuUnlessAControlAnswersTheLetter) {
+  Label& label = form.Add<Label>("lblFicha", nullptr, "&Ficha");
+  label.TabIndex(0);
+  TextBox& box = form.Add<TextBox>("txtFicha");
+  box.TabIndex(1);
+  form.Show();
+  desktop.Scripts().ChoosePopupItem("Acerca de...");
+  desktop.Input().PressKey('J', vbAltMask);
+  EXPECT_EQ(log, (Names{"mnuHelp", "mnuAbout"}));
+  desktop.Input().PressKey('F', vbAltMask);
+  EXPECT_EQ(desktop.Focus(), &box) << "the label's letter, not the menu's";
+  EXPECT_EQ(desktop.Scripts().Log().size(), 1u);
 }
 
 // Pixels of a surface whose red channel is dark: the ink of black text.
