@@ -1,10 +1,13 @@
 // AlphaBlend and BitBlt on 1920 x 1080 32-bit surfaces against pixman's composite of the same
 // pixels (OVER for AlphaBlend, OVER with a solid mask for constant alpha, SRC for a copy), in
-// one run. Each *_vs_pixman benchmark times both sides alternately on the same buffers, in
-// processor time: its time is ours, the counter pixman_ms is pixman's and ratio is ours
-// divided by pixman's (below 1 is faster than pixman).
+// one run; and the canvas's ellipse, crisp and smooth, the smooth one against cairo drawing
+// the same fill and stroke straight onto the pixels. Each *_vs_* benchmark times both sides
+// alternately on the same buffers, in processor time: its time is ours, the counter
+// reference_ms is the reference library's and ratio is ours divided by the reference's
+// (below 1 is faster).
 
 #include <benchmark/benchmark.h>
+#include <cairo.h>
 #include <pixman.h>
 
 #include <ctime>
@@ -12,6 +15,7 @@
 
 #include "qorvexctl/platform/AlphaBlend.h"
 #include "qorvexctl/platform/Blit.h"
+#include "qorvexctl/platform/Canvas.h"
 #include "qorvexctl/platform/PixelRows.h"
 
 namespace qorvexctl::platform {
@@ -54,9 +58,9 @@ double Seconds(const std::function<void()>& work) {
   return ThreadSeconds() - start;
 }
 
-// Runs ours and pixman's alternately; reports our time, pixman's time and the ratio.
+// Runs ours and the reference alternately; reports both times and the ratio.
 void Compare(benchmark::State& state, const std::function<void()>& ours,
-             const std::function<void()>& pixman) {
+             const std::function<void()>& pixman, std::int64_t pixels = kWidth * kHeight) {
   double oursTotal = 0, pixmanTotal = 0;
   bool oursFirst = true;
   for (auto _ : state) {
@@ -69,9 +73,9 @@ void Compare(benchmark::State& state, const std::function<void()>& ours,
     state.SetIterationTime(o);
   }
   const double n = static_cast<double>(state.iterations());
-  state.counters["pixman_ms"] = 1000 * pixmanTotal / n;
+  state.counters["reference_ms"] = 1000 * pixmanTotal / n;
   state.counters["ratio"] = oursTotal / pixmanTotal;
-  state.SetItemsProcessed(state.iterations() * kWidth * kHeight);
+  state.SetItemsProcessed(state.iterations() * pixels);
 }
 
 void BM_AlphaBlend_vs_pixman_OVER(benchmark::State& state) {
@@ -134,11 +138,59 @@ void BM_StretchBltMirrored(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * kWidth * kHeight);
 }
 
+// A 200 x 120 ellipse with a 2-pixel outline on a 256 x 256 surface.
+constexpr int kCanvasSide = 256;
+constexpr Rect kEllipse{28, 68, 228, 188};
+
+void PrepareEllipse(Canvas& canvas, bool smooth) {
+  canvas.SetSmoothing(smooth);
+  canvas.SelectPen({RGB(20, 40, 90), 2});
+  canvas.SelectBrush({RGB(240, 190, 40)});
+}
+
+void BM_EllipseCrisp(benchmark::State& state) {
+  Surface surface(kCanvasSide, kCanvasSide, 32);
+  Canvas canvas(surface);
+  PrepareEllipse(canvas, false);
+  for (auto _ : state) canvas.Ellipse(kEllipse);
+  state.SetItemsProcessed(state.iterations() * kEllipse.Width() * kEllipse.Height());
+}
+
+// cairo's side: the path the canvas traces (an ellipse inset by half the pen), filled, then
+// stroked, with a fresh context each time as the canvas makes one per shape.
+void CairoEllipse(cairo_surface_t* target) {
+  cairo_t* cr = cairo_create(target);
+  cairo_save(cr);
+  cairo_translate(cr, (kEllipse.left + kEllipse.right) / 2.0, (kEllipse.top + kEllipse.bottom) / 2.0);
+  cairo_scale(cr, kEllipse.Width() / 2.0 - 1, kEllipse.Height() / 2.0 - 1);
+  cairo_arc(cr, 0, 0, 1, 0, 6.283185307179586);
+  cairo_restore(cr);
+  cairo_set_source_rgb(cr, 240 / 255.0, 190 / 255.0, 40 / 255.0);
+  cairo_fill_preserve(cr);
+  cairo_set_source_rgb(cr, 20 / 255.0, 40 / 255.0, 90 / 255.0);
+  cairo_set_line_width(cr, 2);
+  cairo_stroke(cr);
+  cairo_destroy(cr);
+}
+
+void BM_EllipseSmooth_vs_cairo(benchmark::State& state) {
+  Surface ours(kCanvasSide, kCanvasSide, 32), reference(kCanvasSide, kCanvasSide, 32);
+  Canvas canvas(ours);
+  PrepareEllipse(canvas, true);
+  cairo_surface_t* target = cairo_image_surface_create_for_data(
+      reference.Data(), CAIRO_FORMAT_ARGB32, kCanvasSide, kCanvasSide, static_cast<int>(reference.Stride()));
+  Compare(state, [&] { canvas.Ellipse(kEllipse); }, [&] { CairoEllipse(target); },
+          kEllipse.Width() * kEllipse.Height());
+  cairo_surface_destroy(target);
+}
+
 BENCHMARK(BM_AlphaBlend_vs_pixman_OVER)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AlphaBlendConstant128_vs_pixman_OVER_mask)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BitBltSrcCopy_vs_pixman_SRC)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BitBltSrcInvert)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StretchBltMirrored)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EllipseCrisp)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EllipseSmooth_vs_cairo)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace qorvexctl::platform

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "DrawingShowcase.h"
 #include "IrsForm.h"
 #include "NifScreenshots.h"
 #include "hostkit/DemoSeed.h"
@@ -80,6 +81,10 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   desktop.Wait(600);
   ok = HeadlessPresenter::Screenshot(desktop, folder / "irs_form_balloon.png") && ok;
   ok = qorvexctl::demo::WriteNifScreenshots(desktop, form, folder) && ok;
+  const std::filesystem::path drawing = folder / "drawing_showcase.png";
+  const bool drawn = qorvexctl::demo::WriteDrawingShowcase(drawing);
+  std::printf("%s %s\n", drawn ? "wrote" : "could not write", drawing.string().c_str());
+  ok = drawn && ok;
   return ok ? 0 : 1;
 }
 

@@ -3,6 +3,7 @@
 #include "qorvexctl/imaging/GifPicture.h"
 #include "qorvexctl/imaging/PngChunkWalker.h"
 #include "qorvexctl/imaging/StdPNG.h"
+#include "qorvexctl/platform/IcoDecoder.h"
 
 namespace qorvexctl {
 
@@ -24,6 +25,7 @@ platform::PictureLoader StandardPictureLoader() {
   platform::PictureLoader loader;
   loader.Register(GifPictureFormat());
   loader.Register(PngPictureFormat());
+  loader.Register(platform::IcoPictureFormat(DecodePngPicture));
   return loader;
 }
 

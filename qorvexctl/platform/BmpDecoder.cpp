@@ -158,8 +158,12 @@ void ConvertMaskedRow(const std::uint8_t* src, const DibHeader& h, Surface& out,
   WriteRowValues(out, y, 0, h.width, words.data());
 }
 
+std::uint64_t RowStride(const DibHeader& h) {
+  return (static_cast<std::uint64_t>(h.width) * h.bits + 31) / 32 * 4;
+}
+
 bool DecodeUncompressed(Bytes pixels, DibHeader h, Surface& out) {
-  const std::uint64_t stride = (static_cast<std::uint64_t>(h.width) * h.bits + 31) / 32 * 4;
+  const std::uint64_t stride = RowStride(h);
   if (stride * static_cast<std::uint64_t>(h.height) > pixels.size()) return false;
   DefaultMasks(h);
   if (h.bits == 32 && h.compression == kRgb && FourthBytesHoldAlpha(pixels, h, stride))
@@ -210,14 +214,17 @@ bool DecodeRle(Bytes data, const DibHeader& h, Surface& out) {
   return line >= h.height;
 }
 
+std::size_t PixelsAfterTable(const DibHeader& h) {
+  return h.tableOffset + h.entrySize * TableEntries(h);
+}
+
 bool DecodeDibPixels(Bytes dib, std::optional<std::size_t> pixelOffset, Picture& out) {
   const auto header = ReadHeader(dib);
   if (!header) return false;
   const int depth = header->bits <= 8 ? header->bits : header->bits == 32 ? 32 : 24;
   Surface surface(header->width, header->height, depth);
   if (surface.IsEmpty() || !ReadColourTable(dib, *header, surface)) return false;
-  const std::size_t tableBytes = header->entrySize * TableEntries(*header);
-  const std::size_t offset = pixelOffset.value_or(header->tableOffset + tableBytes);
+  const std::size_t offset = pixelOffset.value_or(PixelsAfterTable(*header));
   if (offset > dib.size()) return false;
   const Bytes pixels = dib.subspan(offset);
   const bool rle = header->compression == kRle8 || header->compression == kRle4;
@@ -245,6 +252,16 @@ bool DecodeDib(std::span<const std::uint8_t> dib, Surface& out) {
   if (!DecodeDibPixels(dib, std::nullopt, picture)) return false;
   out = std::move(picture.Pixels());
   return true;
+}
+
+std::optional<DibLayout> ReadDibLayout(std::span<const std::uint8_t> dib) {
+  const auto header = ReadHeader(dib);
+  if (!header || (header->compression != kRgb && header->compression != kBitfields &&
+                  header->compression != kAlphaBitfields)) {
+    return std::nullopt;
+  }
+  return DibLayout{header->width, header->height, header->bits, PixelsAfterTable(*header),
+                   static_cast<std::size_t>(RowStride(*header) * static_cast<std::uint64_t>(header->height))};
 }
 
 }  // namespace qorvexctl::platform

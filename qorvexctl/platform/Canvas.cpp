@@ -11,29 +11,6 @@ namespace qorvexctl::platform {
 
 namespace {
 
-// On and off lengths of the styled pens, in pixels.
-std::vector<int> DashPattern(PenStyle style) {
-  switch (style) {
-    case PenStyle::Dash: return {18, 6};
-    case PenStyle::Dot: return {3, 3};
-    case PenStyle::DashDot: return {9, 6, 3, 6};
-    case PenStyle::DashDotDot: return {9, 3, 3, 3, 3, 3};
-    default: return {};
-  }
-}
-
-// Whether step `n` of a dash pattern is drawn (on) or a gap.
-bool PatternOn(const std::vector<int>& pattern, int n) {
-  int period = 0;
-  for (int length : pattern) period += length;
-  int at = n % period;
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    if (at < pattern[i]) return i % 2 == 0;
-    at -= pattern[i];
-  }
-  return true;
-}
-
 // from + (to - from) * step / (steps - 1), rounded half away from zero.
 int Interpolate(int from, int to, int step, int steps) {
   if (steps <= 1) return from;
@@ -41,6 +18,24 @@ int Interpolate(int from, int to, int step, int steps) {
   const long long den = 2LL * (steps - 1);
   const long long half = steps - 1;
   return from + static_cast<int>(num >= 0 ? (num + half) / den : -((-num + half) / den));
+}
+
+// Writes `n` coverage values of one colour over destination pixels: blended on 24- and 32-bit
+// surfaces, thresholded at half coverage on indexed ones.
+void CompositeCoverage(Surface& s, int y, int x, int n, const std::uint8_t* coverage, Colour c,
+                       std::vector<std::uint32_t>& words, std::vector<std::uint32_t>& dest) {
+  if (s.IsIndexed()) {
+    const std::uint32_t value = s.ValueOf(c);
+    for (int i = 0; i < n; ++i)
+      if (coverage[i] >= 128) s.SetPixelValue(x + i, y, value);
+    return;
+  }
+  words.resize(static_cast<std::size_t>(n));
+  for (int i = 0; i < n; ++i) words[static_cast<std::size_t>(i)] = PremultipliedWord(c, coverage[i]);
+  dest.resize(static_cast<std::size_t>(n));
+  ReadRowValues(s, y, x, n, dest.data());
+  BlendRow(dest.data(), words.data(), n, BlendFunction{});
+  WriteRowValues(s, y, x, n, dest.data());
 }
 
 }  // namespace
@@ -57,6 +52,19 @@ void Canvas::FillSpans(const Rect& area, Colour c) {
   ForEachClippedSpan(ClipRegion(), ClampRect(area).Intersect(target_->Bounds()),
                      [&](int y, int left, int right) {
                        FillRowValues(*target_, y, left, right - left, value);
+                     });
+}
+
+void Canvas::PaintCoverage(const Rect& mask, const std::uint8_t* coverage, const Rect& visible,
+                           Colour colour) {
+  const Colour plain = Resolve(colour);
+  std::vector<std::uint32_t> words, dest;
+  ForEachClippedSpan(ClipRegion(), visible.Intersect(mask).Intersect(target_->Bounds()),
+                     [&](int row, int from, int to) {
+                       const std::uint8_t* line =
+                           coverage + static_cast<std::size_t>(row - mask.top) * static_cast<std::size_t>(mask.Width()) +
+                           (from - mask.left);
+                       CompositeCoverage(*target_, row, from, to - from, line, plain, words, dest);
                      });
 }
 
@@ -130,67 +138,12 @@ void Canvas::GradientFill(const Rect& rect, Colour from, Colour to, GradientDire
   }
 }
 
-// Fills the inside of a shape with the brush and its edge, pen-width wide, with the pen.
-void Canvas::DrawShape(const Region& shape) {
-  const Region outline =
-      pen_.style == PenStyle::Null ? Region() : shape.Frame(pen_.width, pen_.width);
-  if (brush_.style == BrushStyle::Solid)
-    FillRegion(Region::Combine(shape, outline, CombineMode::Diff), brush_.colour);
-  FillRegion(outline, pen_.colour);
-}
-
-void Canvas::Rectangle(const Rect& r) { DrawShape(Region::FromRect(r)); }
-
-void Canvas::Ellipse(const Rect& r) { DrawShape(Region::FromEllipse(r)); }
-
-void Canvas::Polygon(std::span<const Point> points, FillMode mode) {
-  if (points.empty()) return;
-  if (brush_.style == BrushStyle::Solid) FillRegion(Region::FromPolygon(points, mode), brush_.colour);
-  for (std::size_t i = 0; i < points.size(); ++i) DrawLine(points[i], points[(i + 1) % points.size()]);
-}
-
-void Canvas::LineTo(int x, int y) {
-  DrawLine(position_, {x, y});
-  position_ = {x, y};
-}
-
-void Canvas::Polyline(std::span<const Point> points) {
-  if (points.empty()) return;
-  MoveTo(points[0].x, points[0].y);
-  for (std::size_t i = 1; i < points.size(); ++i) LineTo(points[i].x, points[i].y);
-}
+void Canvas::SetPixel(int x, int y, Colour c) { Plot(x, y, target_->ValueOf(Resolve(c))); }
 
 void Canvas::Plot(int x, int y, std::uint32_t value) {
   if (!target_->Bounds().Contains(x, y) || (clip_ && !clip_->Contains(x, y))) return;
   target_->SetPixelValue(x, y, value);
 }
-
-// Bresenham's line from `from` up to but not including `to`, in the pen's style and width.
-void Canvas::DrawLine(Point from, Point to) {
-  if (pen_.style == PenStyle::Null) return;
-  const std::uint32_t ink = target_->ValueOf(Resolve(pen_.colour));
-  const std::uint32_t gap = target_->ValueOf(Resolve(backgroundColour_));
-  const std::vector<int> pattern = DashPattern(pen_.style);
-  const int width = std::clamp(pen_.width, 1, 1024);
-  const long long dx = std::llabs(static_cast<long long>(to.x) - from.x);
-  const long long dy = -std::llabs(static_cast<long long>(to.y) - from.y);
-  const int sx = from.x < to.x ? 1 : -1, sy = from.y < to.y ? 1 : -1;
-  long long err = dx + dy;
-  const long long steps = std::min<long long>(std::max(dx, -dy), 1 << 16);
-  Point p = from;
-  for (long long n = 0; n < steps; ++n, ++penStep_) {
-    const bool on = pattern.empty() || PatternOn(pattern, penStep_);
-    if (on || backgroundMode_ == BackgroundMode::Opaque) {
-      for (int oy = 0; oy < width; ++oy)
-        for (int ox = 0; ox < width; ++ox) Plot(p.x - width / 2 + ox, p.y - width / 2 + oy, on ? ink : gap);
-    }
-    const long long e2 = 2 * err;
-    if (e2 >= dy) err += dy, p.x += sx;
-    if (e2 <= dx) err += dx, p.y += sy;
-  }
-}
-
-void Canvas::SetPixel(int x, int y, Colour c) { Plot(x, y, target_->ValueOf(Resolve(c))); }
 
 Colour Canvas::GetPixel(int x, int y) const {
   if (!target_->Bounds().Contains(x, y) || (clip_ && !clip_->Contains(x, y))) return kInvalidColour;

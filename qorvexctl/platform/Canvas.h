@@ -2,9 +2,11 @@
 // A device-context-like drawing state over a surface: pen, brush, font, text and background
 // colours, a current position and a clip region. Shapes are drawn the classic way, crisp and
 // without antialiasing: right and bottom edges of rectangles and ellipses are exclusive and a
-// line leaves out its last point. Colours may be system colours; they are resolved through
-// the canvas's system colour table when drawing. On 32-bit surfaces everything a canvas draws
-// is opaque, except antialiased text edges and AlphaBlend.
+// line leaves out its last point. A control may ask for smooth drawing instead: lines and
+// shapes are then antialiased (blended on 24- and 32-bit surfaces, thresholded at half
+// coverage on indexed ones). Colours may be system colours; they are resolved through the
+// canvas's system colour table when drawing. On 32-bit surfaces everything a canvas draws
+// is opaque, except antialiased edges and AlphaBlend.
 
 #include <cstdint>
 #include <optional>
@@ -17,13 +19,18 @@
 #include "qorvexctl/platform/Font.h"
 #include "qorvexctl/platform/Geometry.h"
 #include "qorvexctl/platform/Region.h"
+#include "qorvexctl/platform/ShapeGeometry.h"
 #include "qorvexctl/platform/Surface.h"
 #include "qorvexctl/platform/SystemColours.h"
 #include "qorvexctl/platform/TextLayout.h"
 
 namespace qorvexctl::platform {
 
-enum class PenStyle { Solid = 0, Dash = 1, Dot = 2, DashDot = 3, DashDotDot = 4, Null = 5 };
+// Pens wider than one pixel draw every dashed style solid. A solid pen wider than one pixel
+// straddles the edge of a closed shape; an inside-frame pen keeps within its bounds.
+enum class PenStyle {
+  Solid = 0, Dash = 1, Dot = 2, DashDot = 3, DashDotDot = 4, Null = 5, InsideFrame = 6
+};
 struct Pen {
   Colour colour = 0;
   int width = 1;
@@ -38,6 +45,8 @@ struct Brush {
 
 enum class BackgroundMode { Transparent = 1, Opaque = 2 };
 enum class GradientDirection { Horizontal, Vertical };
+// The way Arc, Pie and Chord go from the start radial to the end radial, on the screen.
+enum class ArcDirection { CounterClockwise = 1, Clockwise = 2 };
 
 // The value GetPixel gives outside the surface or the clip region.
 inline constexpr Colour kInvalidColour = 0xFFFFFFFFu;
@@ -66,6 +75,11 @@ class Canvas {
   // Drawing is limited to the region (in surface pixels); nothing means the whole surface.
   void SetClipRegion(std::optional<Region> region) { clip_ = std::move(region); }
   const Region* ClipRegion() const { return clip_ ? &*clip_ : nullptr; }
+  // Smooth (antialiased) lines and shapes instead of the crisp classic ones.
+  bool Smoothing() const { return smoothing_; }
+  void SetSmoothing(bool on) { smoothing_ = on; }
+  ArcDirection GetArcDirection() const { return arcDirection_; }
+  void SetArcDirection(ArcDirection d) { arcDirection_ = d; }
   // A plain colour for a colour value.
   Colour Resolve(Colour c) const;
 
@@ -83,6 +97,14 @@ class Canvas {
   // Shapes: outlined with the pen, filled with the brush.
   void Rectangle(const Rect& r);
   void Ellipse(const Rect& r);
+  // A rectangle whose corners are rounded by quarters of an ellipseWidth x ellipseHeight ellipse.
+  void RoundRect(const Rect& r, int ellipseWidth, int ellipseHeight);
+  // Parts of the ellipse inscribed in `r`, from the radial through `start` to the radial
+  // through `end` in the arc direction: the curve alone with the pen, a pie wedge (the curve
+  // and both radials) or a chord (the curve closed by a straight line).
+  void Arc(const Rect& r, Point start, Point end);
+  void Pie(const Rect& r, Point start, Point end);
+  void Chord(const Rect& r, Point start, Point end);
   void Polygon(std::span<const Point> points, FillMode mode = FillMode::Alternate);
   void MoveTo(int x, int y) { position_ = {x, y}; }
   Point CurrentPosition() const { return position_; }
@@ -118,8 +140,21 @@ class Canvas {
  private:
   BlitTarget Target(Colour brushColour) const;
   void FillSpans(const Rect& area, Colour c);
-  void DrawShape(const Region& shape);
+  // Paints `colour` with the coverage bytes of `mask` (a mask.Width() stride) over the part of
+  // `visible` inside the surface and the clip region.
+  void PaintCoverage(const Rect& mask, const std::uint8_t* coverage, const Rect& visible,
+                     Colour colour);
+  ShapeSpec Curve(ShapeKind kind, const Rect& r, Point start, Point end) const;
+  PenStyle EffectivePenStyle() const;
+  int PenWidth() const;
+  void DrawShape(ShapeSpec shape);
+  void DrawSmoothShape(const ShapeSpec& shape, PenStyle style);
+  void DrawOutline(const Region& outline, PointF centre, PenStyle style);
+  void FillPath(const ShapePath& path, FillMode mode, Colour colour);
+  void StrokePath(const ShapePath& path, PenStyle style);
   void DrawLine(Point from, Point to);
+  void DrawSmoothLines(std::span<const Point> points, bool closed,
+                       FillMode mode = FillMode::Alternate);
   void Plot(int x, int y, std::uint32_t value);
   void DrawTextLine(const TextLine& line, int x, int y, const Rect& clipTo);
 
@@ -134,6 +169,8 @@ class Canvas {
   std::optional<Region> clip_;
   Point position_;
   int penStep_ = 0;  // position in the dash pattern of styled pens
+  bool smoothing_ = false;
+  ArcDirection arcDirection_ = ArcDirection::CounterClockwise;
 };
 
 }  // namespace qorvexctl::platform

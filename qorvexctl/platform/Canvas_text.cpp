@@ -26,52 +26,31 @@ int LineLeft(const Rect& rect, unsigned format, int lineWidth) {
   return rect.left;
 }
 
-// Writes `n` coverage values of text in one colour over destination pixels.
-void CompositeCoverage(Surface& s, int y, int x, int n, const std::uint8_t* coverage, Colour c,
-                       std::vector<std::uint32_t>& words, std::vector<std::uint32_t>& dest) {
-  if (s.IsIndexed()) {
-    const std::uint32_t value = s.ValueOf(c);
-    for (int i = 0; i < n; ++i)
-      if (coverage[i] >= 128) s.SetPixelValue(x + i, y, value);
-    return;
-  }
-  words.resize(static_cast<std::size_t>(n));
-  for (int i = 0; i < n; ++i) words[static_cast<std::size_t>(i)] = PremultipliedWord(c, coverage[i]);
-  dest.resize(static_cast<std::size_t>(n));
-  ReadRowValues(s, y, x, n, dest.data());
-  BlendRow(dest.data(), words.data(), n, BlendFunction{});
-  WriteRowValues(s, y, x, n, dest.data());
-}
-
 }  // namespace
 
 void Canvas::DrawTextLine(const TextLine& line, int x, int y, const Rect& clipTo) {
   const Rect box = Rect{x, y, x + line.width, y + font_.Height()}.Intersect(clipTo);
   if (backgroundMode_ == BackgroundMode::Opaque) FillSpans(box, backgroundColour_);
-  const GlyphMask mask = font_.Rasterise(line.text);
-  const int left = x - mask.originX;
-  const Rect area = Rect{left, y, left + mask.width, y + mask.height}.Intersect(clipTo).Intersect(
-      target_->Bounds());
-  const Colour colour = Resolve(textColour_);
-  std::vector<std::uint32_t> words, dest;
-  ForEachClippedSpan(ClipRegion(), area, [&](int row, int from, int to) {
-    const std::uint8_t* coverage = mask.coverage.data() +
-                                   static_cast<std::size_t>(row - y) * mask.width + (from - left);
-    CompositeCoverage(*target_, row, from, to - from, coverage, colour, words, dest);
+  ForEachTabRun(line.text, font_, line.tabWidth, [&](std::string_view run, int offset) {
+    const GlyphMask mask = font_.Rasterise(run);
+    PaintCoverage(Rect::FromSize(x + offset - mask.originX, y, mask.width, mask.height),
+                  mask.coverage.data(), clipTo, textColour_);
   });
   if (line.underlineStart < 0) return;
   const std::string_view text(line.text);
-  const int start = x + font_.TextWidth(text.substr(0, static_cast<std::size_t>(line.underlineStart)));
+  const int start =
+      x + LineWidth(text.substr(0, static_cast<std::size_t>(line.underlineStart)), font_, line.tabWidth);
   const int width = font_.TextWidth(text.substr(static_cast<std::size_t>(line.underlineStart),
                                                 static_cast<std::size_t>(line.underlineLength)));
   const int underlineY = y + font_.Ascent() + 1;
   FillSpans(Rect{start, underlineY, start + width, underlineY + 1}.Intersect(clipTo), textColour_);
 }
 
-int Canvas::DrawText(std::string_view text, Rect& boxRect, unsigned format) {
+int Canvas::DrawText(std::string_view text, Rect& boxRect, unsigned fullFormat) {
   boxRect = ClampRect(boxRect);
   const Rect& rect = boxRect;
-  const std::vector<TextLine> lines = LayOutText(text, format, rect.Width(), font_);
+  const std::vector<TextLine> lines = LayOutText(text, fullFormat, rect.Width(), font_);
+  const unsigned format = FormatFlags(fullFormat);
   const int lineHeight = font_.Height();
   const int height = lineHeight * static_cast<int>(lines.size());
   if (format & DT_CALCRECT) {

@@ -147,6 +147,10 @@ int Font::TextWidth(std::string_view text) const {
   return static_cast<int>(std::lround(extents.x_advance));
 }
 
+int Font::AverageCharWidth() const {
+  return (TextWidth("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ") / 26 + 1) / 2;
+}
+
 GlyphMask Font::Rasterise(std::string_view text) const {
   const std::string printable = Printable(text);
   GlyphMask mask;

@@ -53,6 +53,9 @@ class Font {
   int Ascent() const;
   int Descent() const;
   int Height() const { return Ascent() + Descent(); }
+  // The classic average character width: half the width of "a".."z" and "A".."Z" over 26,
+  // rounded up; tab stops and dialog units are counted in it.
+  int AverageCharWidth() const;
   // Advance width in pixels of a single line of text.
   int TextWidth(std::string_view text) const;
   // The line drawn as coverage, underline and strikethrough included.

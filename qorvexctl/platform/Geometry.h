@@ -12,6 +12,20 @@ struct Point {
   friend constexpr bool operator==(const Point&, const Point&) = default;
 };
 
+// A point with fractional coordinates; the centre of pixel (x, y) is (x + 0.5, y + 0.5).
+struct PointF {
+  double x = 0;
+  double y = 0;
+};
+
+// A rectangle with fractional edges, for vector outlines.
+struct RectF {
+  double left = 0;
+  double top = 0;
+  double right = 0;
+  double bottom = 0;
+};
+
 struct Size {
   int width = 0;
   int height = 0;

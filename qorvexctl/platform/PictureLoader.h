@@ -16,12 +16,14 @@
 
 namespace qorvexctl::platform {
 
+// Decodes bytes into a picture; false (and `out` untouched or empty) on any error.
+using PictureDecode = std::function<bool(std::span<const std::uint8_t>, Picture& out)>;
+
 struct PictureFormat {
   std::string name;
   // True when the bytes start with this format's signature.
   std::function<bool(std::span<const std::uint8_t>)> recognises;
-  // Decodes the bytes; false (and `out` untouched or empty) on any error.
-  std::function<bool(std::span<const std::uint8_t>, Picture& out)> decode;
+  PictureDecode decode;
 };
 
 class PictureLoader {

@@ -55,7 +55,7 @@ std::vector<Span> CombineSpans(const std::vector<Span>& a, const std::vector<Spa
 }
 
 // Spans of one row of a polygon, sampled at the pixel centres of row y.
-std::vector<Span> PolygonRow(std::span<const Point> pts, int y, FillMode mode) {
+std::vector<Span> PolygonRow(std::span<const PointF> pts, int y, FillMode mode) {
   struct Crossing {
     double x;
     int direction;
@@ -63,13 +63,12 @@ std::vector<Span> PolygonRow(std::span<const Point> pts, int y, FillMode mode) {
   std::vector<Crossing> crossings;
   const double yc = y + 0.5;
   for (std::size_t i = 0; i < pts.size(); ++i) {
-    const Point& p = pts[i];
-    const Point& q = pts[(i + 1) % pts.size()];
+    const PointF& p = pts[i];
+    const PointF& q = pts[(i + 1) % pts.size()];
     if (p.y == q.y) continue;
     const double lo = std::min(p.y, q.y), hi = std::max(p.y, q.y);
     if (yc < lo || yc >= hi) continue;
-    const double x =
-        p.x + (yc - p.y) * (static_cast<double>(q.x) - p.x) / (static_cast<double>(q.y) - p.y);
+    const double x = p.x + (yc - p.y) * (q.x - p.x) / (q.y - p.y);
     crossings.push_back({x, q.y > p.y ? 1 : -1});
   }
   std::sort(crossings.begin(), crossings.end(),
@@ -118,34 +117,52 @@ Region Region::FromRect(const Rect& r) {
 }
 
 Region Region::FromEllipse(const Rect& bounds) {
+  return FromRoundRect(bounds, bounds.Width(), bounds.Height());
+}
+
+// Each row is the full width of the rectangle, narrowed in the top and bottom corner zones to
+// the pixel centres inside the corner ellipse. With the ellipse as large as the rectangle the
+// zones meet in the middle and the result is the inscribed ellipse.
+Region Region::FromRoundRect(const Rect& rect, int ellipseWidth, int ellipseHeight) {
+  const Rect bounds = ClampRect(rect);
+  if (bounds.IsEmpty()) return {};
+  const double rx = std::clamp(ellipseWidth, 0, bounds.Width()) / 2.0;
+  const double ry = std::clamp(ellipseHeight, 0, bounds.Height()) / 2.0;
+  if (rx <= 0 || ry <= 0) return FromRect(bounds);
+  const double innerLeft = bounds.left + rx, innerRight = bounds.right - rx;
+  const double innerTop = bounds.top + ry, innerBottom = bounds.bottom - ry;
   RegionBuilder builder;
-  const double cx = (static_cast<double>(bounds.left) + bounds.right) / 2;
-  const double cy = (static_cast<double>(bounds.top) + bounds.bottom) / 2;
-  const double rx = (static_cast<double>(bounds.right) - bounds.left) / 2;
-  const double ry = (static_cast<double>(bounds.bottom) - bounds.top) / 2;
-  if (rx <= 0 || ry <= 0) return {};
   const int top = std::max(bounds.top, -kRasterLimit);
   const int bottom = std::min(bounds.bottom, kRasterLimit);
   for (int y = top; y < bottom; ++y) {
-    const double dy = (y + 0.5 - cy) / ry;
+    const double yc = y + 0.5;
+    const double dy = yc < innerTop ? (innerTop - yc) / ry : yc > innerBottom ? (yc - innerBottom) / ry : 0;
     if (dy * dy >= 1) continue;
     const double half = rx * std::sqrt(1 - dy * dy);
-    const auto left = static_cast<std::int64_t>(std::ceil(cx - half - 0.5));
-    const auto right = static_cast<std::int64_t>(std::floor(cx + half - 0.5)) + 1;
+    const auto left = static_cast<std::int64_t>(std::ceil(innerLeft - half - 0.5));
+    const auto right = static_cast<std::int64_t>(std::floor(innerRight + half - 0.5)) + 1;
     builder.Add(y, y + 1, {{ClampCoordinate(left), ClampCoordinate(right)}});
   }
   return builder.Take();
 }
 
 Region Region::FromPolygon(std::span<const Point> points, FillMode mode) {
+  std::vector<PointF> exact;
+  exact.reserve(points.size());
+  for (const Point& p : points) exact.push_back({static_cast<double>(p.x), static_cast<double>(p.y)});
+  return FromPolygon(std::span<const PointF>(exact), mode);
+}
+
+Region Region::FromPolygon(std::span<const PointF> points, FillMode mode) {
   if (points.size() < 3) return {};
-  int top = kRasterLimit, bottom = -kRasterLimit;
-  for (const Point& p : points) {
-    top = std::min(top, Clamp(p.y, kRasterLimit));
-    bottom = std::max(bottom, Clamp(p.y, kRasterLimit));
+  double top = kRasterLimit, bottom = -kRasterLimit;
+  for (const PointF& p : points) {
+    top = std::min(top, std::clamp(p.y, -1.0 * kRasterLimit, 1.0 * kRasterLimit));
+    bottom = std::max(bottom, std::clamp(p.y, -1.0 * kRasterLimit, 1.0 * kRasterLimit));
   }
   RegionBuilder builder;
-  for (int y = top; y < bottom; ++y) builder.Add(y, y + 1, PolygonRow(points, y, mode));
+  for (int y = static_cast<int>(std::floor(top)); y < static_cast<int>(std::ceil(bottom)); ++y)
+    builder.Add(y, y + 1, PolygonRow(points, y, mode));
   return builder.Take();
 }
 

@@ -38,8 +38,13 @@ class Region {
   // The ellipse inscribed in `bounds` (right and bottom exclusive): the pixels whose centres
   // lie inside it.
   static Region FromEllipse(const Rect& bounds);
+  // The rectangle with its corners rounded by quarters of an `ellipseWidth` x `ellipseHeight`
+  // ellipse (CreateRoundRectRgn); sizes are limited to the rectangle's, and a size of 0 or
+  // less leaves the corners square.
+  static Region FromRoundRect(const Rect& bounds, int ellipseWidth, int ellipseHeight);
   // The pixels whose centres lie inside the polygon (closed implicitly).
   static Region FromPolygon(std::span<const Point> points, FillMode mode);
+  static Region FromPolygon(std::span<const PointF> points, FillMode mode);
   // `a` combined with `b`; Copy gives `a`.
   static Region Combine(const Region& a, const Region& b, CombineMode mode);
 

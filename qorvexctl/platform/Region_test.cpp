@@ -45,6 +45,34 @@ TEST(Region, EllipseHoldsThePixelsWhoseCentresAreInside) {
   EXPECT_TRUE(Region::FromEllipse({0, 0, 0, 10}).IsEmpty());
 }
 
+TEST(Region, RoundRectRoundsOnlyItsCornersAndSpansSquareToEllipse) {
+  const Region r = Region::FromRoundRect({0, 0, 40, 20}, 10, 8);
+  EXPECT_FALSE(r.Contains(0, 0));
+  EXPECT_FALSE(r.Contains(39, 19));
+  EXPECT_TRUE(r.Contains(20, 0));
+  EXPECT_TRUE(r.Contains(0, 10));
+  EXPECT_TRUE(r.Contains(2, 1));
+  EXPECT_EQ(r.Bounds(), (Rect{0, 0, 40, 20}));
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 0; x < 40; ++x) {
+      EXPECT_EQ(r.Contains(x, y), r.Contains(39 - x, 19 - y)) << x << "," << y;
+    }
+  }
+  // Each corner loses what a quarter of a 10 x 8 ellipse leaves of its 5 x 4 box.
+  EXPECT_NEAR(40 * 20 - Area(r), 4 * (20 - 3.14159 * 5 * 4 / 4), 4);
+  EXPECT_EQ(Region::FromRoundRect({3, 4, 20, 9}, 0, 6), Region::FromRect({3, 4, 20, 9}));
+  EXPECT_EQ(Region::FromRoundRect({3, 4, 20, 9}, 100, 100), Region::FromEllipse({3, 4, 20, 9}));
+  EXPECT_TRUE(Region::FromRoundRect({3, 4, 3, 9}, 2, 2).IsEmpty());
+}
+
+TEST(Region, PolygonWithFractionalVerticesSamplesPixelCentres) {
+  const std::array<PointF, 4> square = {{{0.4, 0.4}, {3.6, 0.4}, {3.6, 3.6}, {0.4, 3.6}}};
+  const Region r = Region::FromPolygon(square, FillMode::Alternate);
+  EXPECT_EQ(r, Region::FromRect({0, 0, 4, 4}));
+  const std::array<PointF, 4> shifted = {{{0.6, 0.6}, {3.4, 0.6}, {3.4, 3.4}, {0.6, 3.4}}};
+  EXPECT_EQ(Region::FromPolygon(shifted, FillMode::Alternate), Region::FromRect({1, 1, 3, 3}));
+}
+
 TEST(Region, TriangleMembership) {
   const std::array<Point, 3> triangle = {{{0, 0}, {10, 0}, {0, 10}}};
   const Region t = Region::FromPolygon(triangle, FillMode::Alternate);

@@ -134,6 +134,30 @@ TEST(Text, AmpersandMarksTheAccessKey) {
   EXPECT_GE(page.Ink().bottom, 10 + page.canvas.CurrentFont().Ascent() + 2);
 }
 
+TEST(Text, ExpandedTabsAdvanceToStopsEveryEightAverageCharacters) {
+  const Font font("Tahoma", 10);
+  const int stop = 8 * font.AverageCharWidth();
+  EXPECT_GT(font.AverageCharWidth(), 3);
+  const auto width = [&font](std::string_view text, unsigned format) {
+    return LayOutText(text, format | DT_SINGLELINE, 1000, font).at(0).width;
+  };
+  EXPECT_EQ(width("a\tb", DT_EXPANDTABS), stop + font.TextWidth("b"));
+  EXPECT_EQ(width("a\tb", 0), font.TextWidth("ab"));  // unexpanded tabs take no room
+  EXPECT_EQ(width("x\tb", DT_EXPANDTABS), width("xxxx\tb", DT_EXPANDTABS));
+  EXPECT_EQ(width("\t\tb", DT_EXPANDTABS), 2 * stop + font.TextWidth("b"));
+  // DT_TABSTOP: the tab size sits in bits 8..15, where 4 << 8 would otherwise be DT_CALCRECT.
+  const unsigned four = DT_EXPANDTABS | DT_TABSTOP | (4u << 8);
+  EXPECT_EQ(width("a\tb", four), 4 * font.AverageCharWidth() + font.TextWidth("b"));
+
+  Page page;
+  Rect box{0, 0, 200, 60};
+  EXPECT_GT(page.canvas.DrawText("\tX", box, four | DT_SINGLELINE), 0);
+  EXPECT_EQ(box, (Rect{0, 0, 200, 60}));  // drawn, not measured
+  const Rect ink = page.Ink();
+  EXPECT_GE(ink.left, 4 * font.AverageCharWidth() - 1);
+  EXPECT_LE(ink.right, 4 * font.AverageCharWidth() + font.TextWidth("X") + 2);
+}
+
 TEST(Text, OpaqueBackgroundFillsTheLineBox) {
   Page page;
   page.canvas.SetBackgroundMode(BackgroundMode::Opaque);
