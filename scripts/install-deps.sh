@@ -8,7 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev python3
   # libraries the library links
   zlib1g-dev libcairo2-dev libpixman-1-dev libfreetype-dev libfontconfig-dev
-  libsqlite3-dev nlohmann-json3-dev libsdl2-dev
+  libsqlite3-dev nlohmann-json3-dev libsdl2-dev libcurl4-openssl-dev
   # fonts standing in for Tahoma and Arial
   fonts-dejavu-core fonts-liberation2
   # tests and benchmarks (reference decoders and validators)
@@ -16,7 +16,7 @@ packages=(
   # data the resource scripts read
   iso-codes famfamfam-flag-png
   # a real X server for the windowed demo on a machine without a display
-  xvfb
+  xvfb xauth
 )
 
 missing=()

@@ -90,7 +90,9 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   return ok ? 0 : 1;
 }
 
-int RunInWindow() {
+// Shows the form in a window until the user closes it, or for `quitAfterMs` when that is
+// positive (the form is then closed as its close box would). -1 when no window can open.
+int RunInWindow([[maybe_unused]] int quitAfterMs) {
 #if defined(QORVEXCTL_HAVE_SDL)
   Desktop desktop(Desktop::Options::ForApplication());
   auto presenter = qorvexctl::platform::SdlPresenter::Open(desktop, "QORVEXCTL - demo");
@@ -101,6 +103,10 @@ int RunInWindow() {
   qorvexctl::demo::PlatformShowcase showcase(desktop, library);
   showcase.Window().Show();
   IrsForm form(desktop, library);
+  if (quitAfterMs > 0) {
+    desktop.SetTimer(form.Window().hWnd(), 1, static_cast<unsigned>(quitAfterMs),
+                     [&form](auto, auto) { form.Window().CloseByUser(); });
+  }
   form.Window().Show(qorvexctl::platform::vbModal);
   return 0;
 #else
@@ -113,24 +119,32 @@ int RunInWindow() {
 int main(int argc, char** argv) {
   std::filesystem::path folder = "docs/screenshots";
   bool screenshots = false;
+  int quitAfterMs = 0;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--screenshots" && i + 1 < argc) {
       screenshots = true;
       folder = argv[++i];
+    } else if (arg == "--quit-after" && i + 1 < argc) {
+      quitAfterMs = std::atoi(argv[++i]);
     } else if (arg == "--help") {
-      std::puts("qorvexctl_demo [--screenshots DIR]\n"
+      std::puts("qorvexctl_demo [--screenshots DIR] [--quit-after MS]\n"
                 "  Shows the IRS form in a window when a display is available; otherwise, or\n"
-                "  with --screenshots, fills it in on the headless desktop and writes PNG files.");
+                "  with --screenshots, fills it in on the headless desktop and writes PNG files.\n"
+                "  --quit-after closes the window after MS milliseconds (and fails without one).");
       return 0;
     } else {
       std::fprintf(stderr, "unknown argument: %s\n", argv[i]);
       return 2;
     }
   }
-  if (!screenshots && std::getenv("DISPLAY") != nullptr) {
-    const int result = RunInWindow();
+  if (!screenshots && (std::getenv("DISPLAY") != nullptr || quitAfterMs > 0)) {
+    const int result = RunInWindow(quitAfterMs);
     if (result >= 0) return result;
+    if (quitAfterMs > 0) {
+      std::fputs("no window could be opened\n", stderr);
+      return 1;
+    }
   }
   if (!screenshots) std::puts("no display: writing screenshots instead");
   return WriteScreenshots(folder);

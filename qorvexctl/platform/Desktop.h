@@ -34,6 +34,7 @@
 #include "qorvexctl/platform/ShellOpener.h"
 #include "qorvexctl/platform/SystemColours.h"
 #include "qorvexctl/platform/TimerQueue.h"
+#include "qorvexctl/platform/WorkerInbox.h"
 
 namespace qorvexctl::platform {
 
@@ -97,6 +98,9 @@ class Desktop {
   LRESULT SendMessage(HWND hwnd, std::uint32_t msg, WPARAM wParam = 0, LPARAM lParam = 0);
   // Runs `task` from the message loop, after what is queued now.
   void Post(Task task);
+  // Runs `task` from the message loop on the UI thread; unlike Post, callable from any thread
+  // (how a worker thread hands its result back).
+  void PostFromAnyThread(Task task) { m_workerInbox.Push(std::move(task)); }
   // Queues raw input as if the user produced it.
   void PostInput(const InputEvent& event);
   // Queues SendKeys keystrokes for the focused window; they run when messages are processed.
@@ -189,6 +193,7 @@ class Desktop {
   void Dispatch(const Message& message);
   void DispatchInput(const InputEvent& event);
   void RouteMouse(const InputEvent& event);
+  void RouteWheel(const InputEvent& event);
   void RouteKeyDown(int keyCode);
   void RouteKeyUp(int keyCode);
   void RouteCharacter(char32_t character);
@@ -220,6 +225,7 @@ class Desktop {
   SystemColours m_colours;
   Clipboard m_clipboard;
   MessageQueue m_queue;
+  WorkerInbox m_workerInbox;
   TimerQueue m_timers;
   std::vector<HWND> m_modalStack;
   ModalScripts m_scripts;

@@ -33,6 +33,7 @@ void Desktop::DispatchInput(const InputEvent& event) {
     case InputEvent::Kind::KeyDown: RouteKeyDown(event.keyCode); break;
     case InputEvent::Kind::KeyUp: RouteKeyUp(event.keyCode); break;
     case InputEvent::Kind::Char: RouteCharacter(event.character); break;
+    case InputEvent::Kind::MouseWheel: RouteWheel(event); break;
     default:
       RouteMouse(event);
       MouseInputRouted(event);
@@ -71,6 +72,15 @@ void Desktop::RouteMouse(const InputEvent& event) {
   SendMessage(target->hWnd(), MouseMessage(event.kind, event.button), wParam,
               MakePointLParam(client.x, client.y));
   if (up && m_buttonsDown == 0) m_implicitCapture = 0;
+}
+
+// The wheel turns for the window with the keyboard focus, as the classic desktop does it.
+void Desktop::RouteWheel(const InputEvent& event) {
+  m_cursor = event.screen;
+  Window* target = KeyTarget();
+  if (!target) return;
+  SendMessage(target->hWnd(), WM_MOUSEWHEEL, MakeWheelWParam(event.wheelDelta, m_buttonsDown),
+              MakePointLParam(event.screen.x, event.screen.y));
 }
 
 // The window that receives keys: the focused one, else the active (or modal) form.

@@ -1,7 +1,6 @@
 // Desktop: posting and sending messages, the message loop, Wait and modal loops.
 
 #include <algorithm>
-#include <thread>
 
 #include "qorvexctl/platform/Desktop.h"
 #include "qorvexctl/platform/Presenter.h"
@@ -56,6 +55,9 @@ void Desktop::Dispatch(const Message& message) {
 }
 
 bool Desktop::PumpOne() {
+  if (m_workerInbox.HasTasks()) {
+    for (Task& task : m_workerInbox.TakeAll()) m_queue.Push(std::move(task));
+  }
   if (auto item = m_queue.Take()) {
     if (auto* m = std::get_if<Message>(&*item)) {
       Dispatch(*m);
@@ -98,7 +100,7 @@ void Desktop::WaitForSomething(std::int64_t untilMs) {
   if (Interactive()) {
     m_presenter->PollInput(*this, timeout);
   } else {
-    std::this_thread::sleep_for(std::chrono::milliseconds(timeout));
+    m_workerInbox.WaitForTask(timeout);
   }
 }
 

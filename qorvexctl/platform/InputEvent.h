@@ -7,10 +7,11 @@
 namespace qorvexctl::platform {
 
 struct InputEvent {
-  enum class Kind { MouseMove, MouseDown, MouseUp, MouseDoubleClick, KeyDown, KeyUp, Char };
+  enum class Kind { MouseMove, MouseDown, MouseUp, MouseDoubleClick, MouseWheel, KeyDown, KeyUp, Char };
   Kind kind{Kind::MouseMove};
   Point screen{};     // mouse events
   int button{0};       // vbLeftButton, vbRightButton, vbMiddleButton
+  int wheelDelta{0};   // MouseWheel: 120 per notch, positive away from the user
   int keyCode{0};      // KeyDown, KeyUp
   char32_t character{0};  // Char
 };

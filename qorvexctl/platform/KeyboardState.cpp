@@ -63,9 +63,15 @@ char32_t KeyboardState::CharacterOf(int keyCode) const {
   if (IsDown(vbKeyMenu)) return 0;
   if (keyCode >= 'A' && keyCode <= 'Z') {
     if (ctrl) return static_cast<char32_t>(keyCode - 'A' + 1);
+    if (m_charactersFromTextInput) return 0;
     return static_cast<char32_t>((shift != m_capsLock) ? keyCode : keyCode + 32);
   }
   if (ctrl) return 0;
+  if (m_charactersFromTextInput) {
+    const bool control = keyCode == vbKeyBack || keyCode == vbKeyReturn ||
+                         keyCode == vbKeyEscape || keyCode == vbKeyTab;
+    return control ? static_cast<char32_t>(keyCode) : 0;
+  }
   if (keyCode >= '0' && keyCode <= '9') {
     return static_cast<char32_t>(shift ? kShiftedDigits[keyCode - '0'] : keyCode);
   }

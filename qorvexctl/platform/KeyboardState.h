@@ -22,6 +22,10 @@ class KeyboardState {
   // The character a key-down makes, or 0 (arrows, function keys, keys with Ctrl or Alt except
   // the classic Ctrl+letter control codes).
   char32_t CharacterOf(int keyCode) const;
+  // With a real keyboard the printable characters come from the input method (any layout), so
+  // key-downs make only the control characters: Backspace, Tab, Enter, Escape, Ctrl+letter.
+  bool CharactersFromTextInput() const { return m_charactersFromTextInput; }
+  void CharactersFromTextInput(bool value) { m_charactersFromTextInput = value; }
   // The key code that types `c` and whether it needs Shift; keyCode 0 when no key types it.
   struct KeyForChar {
     int keyCode{0};
@@ -33,6 +37,7 @@ class KeyboardState {
   std::bitset<256> m_down;
   bool m_numLock{true};
   bool m_capsLock{false};
+  bool m_charactersFromTextInput{false};
 };
 
 }  // namespace qorvexctl::platform

@@ -43,6 +43,7 @@ enum : std::uint32_t {
   WM_MBUTTONDOWN = 0x0207,
   WM_MBUTTONUP = 0x0208,
   WM_MBUTTONDBLCLK = 0x0209,
+  WM_MOUSEWHEEL = 0x020A,
   WM_USER = 0x0400,
 };
 
@@ -102,5 +103,14 @@ constexpr LPARAM MakePointLParam(int x, int y) {
 }
 constexpr int PointLParamX(LPARAM l) { return static_cast<std::int16_t>(l & 0xFFFF); }
 constexpr int PointLParamY(LPARAM l) { return static_cast<std::int16_t>((l >> 16) & 0xFFFF); }
+
+// Mouse-wheel wParam: the buttons held in the low word, the signed distance in the high word
+// (120 per notch, positive away from the user).
+constexpr int kWheelDelta = 120;
+constexpr WPARAM MakeWheelWParam(int delta, int buttons) {
+  return (static_cast<WPARAM>(static_cast<std::uint16_t>(delta)) << 16) |
+         static_cast<std::uint16_t>(buttons);
+}
+constexpr int WheelDeltaOf(WPARAM w) { return static_cast<std::int16_t>((w >> 16) & 0xFFFF); }
 
 }  // namespace qorvexctl::platform

@@ -1,0 +1,71 @@
+#pragma once
+// The window presenter: the desktop shown in a real SDL window, with the real mouse, keyboard,
+// text input and clipboard feeding it. The window shows the whole desktop screen (scaled when
+// the user resizes it); a frame is uploaded only when what the desktop shows has changed.
+//
+// Opening it also gives the desktop drawn message boxes, because a real user now answers
+// them. The desktop must run on the real clock (Options::ForApplication). Closing the window
+// closes the modal forms from the innermost out, as their close boxes would, so the host's
+// modal loop ends; a form whose QueryUnload refuses stays open and the request is dropped.
+//
+//   Desktop desktop(Desktop::Options::ForApplication());
+//   if (auto window = SdlPresenter::Open(desktop, "IRS")) desktop.SetPresenter(std::move(window));
+//   mainForm.Show(vbModal);
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "qorvexctl/platform/Presenter.h"
+#include "qorvexctl/platform/Surface.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+union SDL_Event;
+
+namespace qorvexctl::platform {
+
+class SdlInputTranslator;
+
+class SdlPresenter final : public Presenter {
+ public:
+  // nullptr when SDL cannot open a window (no display) or the desktop runs on a virtual clock.
+  static std::unique_ptr<SdlPresenter> Open(Desktop& desktop, std::string title);
+  ~SdlPresenter() override;
+
+  bool Interactive() const override { return true; }
+  void Present(Desktop& desktop) override;
+  void PollInput(Desktop& desktop, int timeoutMs) override;
+
+  // The user asked to close the window and no form refused it.
+  bool CloseRequested() const { return m_closeRequested; }
+  // The SDL id of the window, for events a test pushes at it.
+  std::uint32_t WindowId() const;
+  // The pixels the window shows now, read back from the renderer at the desktop's size.
+  Surface ReadBack() const;
+  // How many frames were uploaded to the window so far.
+  int FramesUploaded() const { return m_framesUploaded; }
+
+ private:
+  SdlPresenter(Desktop& desktop, SDL_Window* window, SDL_Renderer* renderer,
+               SDL_Texture* texture);
+  void Handle(Desktop& desktop, const SDL_Event& event);
+  void CloseInnermostModal(Desktop& desktop);
+  void TakeSystemClipboard(Desktop& desktop);
+  void CopyToSystemClipboard();
+  void Redraw() const;
+
+  Desktop& m_desktop;
+  SDL_Window* m_window;
+  SDL_Renderer* m_renderer;
+  SDL_Texture* m_texture;
+  std::unique_ptr<SdlInputTranslator> m_translator;
+  std::uint64_t m_shownVersion{~0ull};
+  int m_framesUploaded{0};
+  bool m_closeRequested{false};
+  bool m_closing{false};          // a form's close handlers are running
+  bool m_takingClipboard{false};  // the system's text coming in, not to be copied back
+};
+
+}  // namespace qorvexctl::platform
