@@ -27,12 +27,12 @@ constexpr int kButtonHeight = 23;
 constexpr int kButtonGap = 6;
 constexpr int kMaxTextWidth = 420;
 
-struct ButtonSpec {
+struct ButtonChoice {
   R answer;
   const char* caption;
 };
 
-std::vector<ButtonSpec> ButtonsOf(MessageBoxButtons set) {
+std::vector<ButtonChoice> ButtonsOf(MessageBoxButtons set) {
   switch (set) {
     case MessageBoxButtons::OKCancel: return {{R::OK, "OK"}, {R::Cancel, "Cancelar"}};
     case MessageBoxButtons::AbortRetryIgnore:
@@ -46,7 +46,7 @@ std::vector<ButtonSpec> ButtonsOf(MessageBoxButtons set) {
 }
 
 // The button Escape presses: Cancel, or OK when it stands alone; -1 for none.
-int CancelIndexOf(const std::vector<ButtonSpec>& buttons) {
+int CancelIndexOf(const std::vector<ButtonChoice>& buttons) {
   if (buttons.size() == 1) return 0;
   for (std::size_t i = 0; i < buttons.size(); ++i) {
     if (buttons[i].answer == R::Cancel) return static_cast<int>(i);
@@ -98,13 +98,13 @@ class MessageBoxWindow {
 
   const MessageBoxRequest& m_request;
   Form m_form;
-  std::vector<ButtonSpec> m_specs;
+  std::vector<ButtonChoice> m_choices;
   std::vector<CommandButton*> m_buttons;
   std::optional<MessageBoxResult> m_chosen;
 };
 
 MessageBoxWindow::MessageBoxWindow(Desktop& desktop, const MessageBoxRequest& request)
-    : m_request(request), m_form(desktop, request.title), m_specs(ButtonsOf(request.buttons)) {
+    : m_request(request), m_form(desktop, request.title), m_choices(ButtonsOf(request.buttons)) {
   m_form.Name("MessageBox");
   int textLeft = kMargin;
   if (request.icon != MessageBoxIcon::None) {
@@ -113,7 +113,7 @@ MessageBoxWindow::MessageBoxWindow(Desktop& desktop, const MessageBoxRequest& re
     textLeft += kIconSize + kMargin;
   }
   const Size text = PlaceText(textLeft);
-  const int buttonsWidth = static_cast<int>(m_specs.size()) * (kButtonWidth + kButtonGap) - kButtonGap;
+  const int buttonsWidth = static_cast<int>(m_choices.size()) * (kButtonWidth + kButtonGap) - kButtonGap;
   const int clientWidth = std::max(textLeft + text.width, buttonsWidth) + kMargin;
   const int buttonsTop = kMargin + std::max(text.height, kIconSize) + kMargin;
   PlaceButtons(clientWidth, buttonsTop);
@@ -138,13 +138,13 @@ Size MessageBoxWindow::PlaceText(int left) {
 }
 
 void MessageBoxWindow::PlaceButtons(int clientWidth, int top) {
-  const int count = static_cast<int>(m_specs.size());
+  const int count = static_cast<int>(m_choices.size());
   int left = (clientWidth - (count * (kButtonWidth + kButtonGap) - kButtonGap)) / 2;
-  for (const ButtonSpec& spec : m_specs) {
-    auto& button = m_form.Add<CommandButton>(std::string("cmd") + spec.caption, nullptr, spec.caption);
+  for (const ButtonChoice& choice : m_choices) {
+    auto& button = m_form.Add<CommandButton>(std::string("cmd") + choice.caption, nullptr, choice.caption);
     button.SetBounds(Rect::FromSize(left, top, kButtonWidth, kButtonHeight));
     button.TabIndex(static_cast<int>(m_buttons.size()));
-    const MessageBoxResult answer = spec.answer;
+    const MessageBoxResult answer = choice.answer;
     button.Click.connect([this, answer] {
       m_chosen = answer;
       m_form.Hide();
@@ -155,7 +155,7 @@ void MessageBoxWindow::PlaceButtons(int clientWidth, int top) {
   const int last = count - 1;
   const int preferred = m_request.defaultButton;
   m_buttons[static_cast<std::size_t>(preferred >= 0 && preferred <= last ? preferred : 0)]->Default(true);
-  if (const int cancel = CancelIndexOf(m_specs); cancel >= 0) {
+  if (const int cancel = CancelIndexOf(m_choices); cancel >= 0) {
     m_buttons[static_cast<std::size_t>(cancel)]->Cancel(true);
   }
 }
@@ -169,8 +169,8 @@ MessageBoxResult MessageBoxWindow::Run() {
   });
   m_form.Show(vbModal);
   if (m_chosen) return *m_chosen;
-  const int cancel = CancelIndexOf(m_specs);
-  return cancel >= 0 ? m_specs[static_cast<std::size_t>(cancel)].answer : DefaultAnswer(m_request);
+  const int cancel = CancelIndexOf(m_choices);
+  return cancel >= 0 ? m_choices[static_cast<std::size_t>(cancel)].answer : DefaultAnswer(m_request);
 }
 
 }  // namespace
