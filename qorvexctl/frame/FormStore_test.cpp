@@ -12,6 +12,8 @@
 #include "qorvexctl/platform/Desktop.h"
 #include "qorvexctl/platform/Frame.h"
 #include "qorvexctl/platform/Label.h"
+#include "qorvexctl/platform/ListView.h"
+#include "qorvexctl/platform/ScrollBar.h"
 #include "qorvexctl/platform/TextBox.h"
 #include "testsupport/TestData.h"
 
@@ -152,6 +154,45 @@ TEST_F(FormStoreTest, StoresNeitherDefaultPropertiesNorTheInnerPartsOfControls) 
   const FormFile file = store.Capture(form);
   ASSERT_EQ(file.controls.size(), 1u);
   EXPECT_EQ(file.controls[0].properties.Count(), 0u);
+}
+
+TEST_F(FormStoreTest, ScrollBarsAndListViewsComeBackWithTheirRangesAndColumns) {
+  Form original(desktop);
+  auto& bar = original.Add<platform::ScrollBar>("hsbTamanho", nullptr,
+                                                platform::ScrollBarOrientation::Horizontal);
+  bar.Move(120, 120, 2400, 255);
+  bar.Min(6);
+  bar.Max(20);
+  bar.LargeChange(4);
+  bar.Value(12);
+  auto& list = original.Add<platform::ListView>("lvwPaises");
+  list.Move(120, 600, 4000, 2000);
+  list.AddColumn("País", 2400);
+  list.AddColumn("Código; ISO", 900);
+  list.SortKey(1);
+  list.SortOrder(platform::lvwDescending);
+  list.AddItem("Espanha").SetSubItem(1, "ES");  // items are the host's, not the form's
+  const auto path = folder / "listas.json";
+  ASSERT_TRUE(store.Save(original, path));
+
+  Form copy(desktop);
+  const auto report = store.Load(path, copy);
+  ASSERT_TRUE(report.has_value());
+  EXPECT_EQ(report->created, 2);
+  auto* bar2 = dynamic_cast<platform::ScrollBar*>(copy.FindControl("hsbTamanho"));
+  ASSERT_NE(bar2, nullptr);
+  EXPECT_FALSE(bar2->IsVertical());
+  EXPECT_EQ((std::array<int, 4>{bar2->Min(), bar2->Max(), bar2->LargeChange(), bar2->Value()}),
+            (std::array<int, 4>{6, 20, 4, 12}));
+  auto* list2 = dynamic_cast<platform::ListView*>(copy.FindControl("lvwPaises"));
+  ASSERT_NE(list2, nullptr);
+  ASSERT_EQ(list2->ColumnCount(), 2);
+  EXPECT_EQ(list2->Column(1).Text(), "Código; ISO");
+  EXPECT_EQ(list2->Column(1).Width(), 900);
+  EXPECT_EQ(list2->SortKey(), 1);
+  EXPECT_EQ(list2->SortOrder(), platform::lvwDescending);
+  EXPECT_EQ(list2->ItemCount(), 0);
+  EXPECT_EQ(store.Capture(copy).ToText(), store.Capture(original).ToText());
 }
 
 TEST_F(FormStoreTest, UnknownTypesAreSkippedAndReportedWhileTheRestLoads) {

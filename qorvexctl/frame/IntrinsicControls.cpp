@@ -12,7 +12,9 @@
 #include "qorvexctl/platform/Image.h"
 #include "qorvexctl/platform/Label.h"
 #include "qorvexctl/platform/Line.h"
+#include "qorvexctl/platform/ListView.h"
 #include "qorvexctl/platform/PictureBox.h"
+#include "qorvexctl/platform/ScrollBar.h"
 #include "qorvexctl/platform/Shape.h"
 #include "qorvexctl/platform/TextBox.h"
 
@@ -186,6 +188,61 @@ IntrinsicProperties LineProperties() {
   };
 }
 
+IntrinsicProperties ScrollBarProperties() {
+  using platform::ScrollBar;
+  return {
+      Number<ScrollBar>("Min", &ScrollBar::Min, &ScrollBar::Min),
+      Number<ScrollBar>("Max", &ScrollBar::Max, &ScrollBar::Max),
+      Number<ScrollBar>("SmallChange", &ScrollBar::SmallChange, &ScrollBar::SmallChange),
+      Number<ScrollBar>("LargeChange", &ScrollBar::LargeChange, &ScrollBar::LargeChange),
+      Number<ScrollBar>("Value", &ScrollBar::Value, &ScrollBar::Value),
+  };
+}
+
+// The column headers of a list view as one text: a line per column, "caption;width in twips".
+std::string ColumnsText(const platform::ListView& list) {
+  std::string text;
+  for (const platform::ColumnHeader* column : list.Columns()) {
+    text += column->Text() + ";" + std::to_string(column->Width()) + "\n";
+  }
+  return text;
+}
+
+void ApplyColumnsText(platform::ListView& list, std::string_view text) {
+  list.ClearColumns();
+  for (const std::string& line : Split(text, "\n")) {
+    const auto separator = line.rfind(';');
+    if (separator == std::string::npos) continue;
+    const std::string width = line.substr(separator + 1);
+    list.AddColumn(line.substr(0, separator), width.empty() ? 0 : std::stoi(width));
+  }
+}
+
+IntrinsicProperties ListViewProperties() {
+  using platform::ListView;
+  return {
+      Kept<ListView>(
+          "ColumnHeaders",
+          [](ListView& l, const Variant& v) { ApplyColumnsText(l, v.ToString()); },
+          [](const ListView& l) { return ColumnsText(l); }),
+      Number<ListView>("SortKey", &ListView::SortKey, &ListView::SortKey),
+      Number<ListView>("SortOrder", &ListView::SortOrder, &ListView::SortOrder),
+      Flag<ListView>("Sorted", &ListView::Sorted, &ListView::Sorted),
+      Flag<ListView>("FullRowSelect", &ListView::FullRowSelect, &ListView::FullRowSelect),
+      Flag<ListView>("HideSelection", &ListView::HideSelection, &ListView::HideSelection),
+  };
+}
+
+// A scroll bar of one orientation, under its classic type name.
+IntrinsicType ScrollBarType(std::string name, platform::ScrollBarOrientation orientation) {
+  return IntrinsicType{std::move(name),
+                       [orientation](Window& container) {
+                         return std::make_unique<platform::ScrollBar>(container, orientation);
+                       },
+                       Join({IntrinsicControls::WindowProperties(), ScrollBarProperties()}),
+                       false};
+}
+
 // The type T made on a container, with the window properties and `own` ones.
 template <class T>
 IntrinsicType TypeOf(std::string name, IntrinsicProperties own, bool holdsControls = false) {
@@ -261,6 +318,9 @@ IntrinsicControls IntrinsicControls::Standard() {
       TypeOf<Image>("Image", {Flag<Image>("Stretch", &Image::Stretch, &Image::Stretch)}));
   types.Register(TypeOf<Shape>("Shape", ShapeProperties()));
   types.Register(TypeOf<Line>("Line", LineProperties()));
+  types.Register(ScrollBarType("VScrollBar", ScrollBarOrientation::Vertical));
+  types.Register(ScrollBarType("HScrollBar", ScrollBarOrientation::Horizontal));
+  types.Register(TypeOf<ListView>("ListView", ListViewProperties()));
   return types;
 }
 

@@ -37,7 +37,8 @@ struct IntrinsicType {
 
 class IntrinsicControls {
  public:
-  // TextBox, Label, Frame, CommandButton, CheckBox, PictureBox, Image, Shape and Line.
+  // TextBox, Label, Frame, CommandButton, CheckBox, PictureBox, Image, Shape, Line,
+  // VScrollBar, HScrollBar and ListView (its column headers; items are the host's to fill).
   static IntrinsicControls Standard();
 
   // Registers a type; false when its name is taken.
