@@ -103,6 +103,8 @@ class ListView : public Control {
   bool CanTakeFocus() const override { return true; }
 
  protected:
+  // The wheel scrolls the rows; everything else goes to the control.
+  LRESULT WindowProc(const Message& message) override;
   void OnPaint(Canvas& canvas) override;
   void OnMouseDown(int button, int shift, Point p) override;
   void OnMouseMove(int buttons, int shift, Point p) override;

@@ -12,6 +12,7 @@ namespace qorvexctl::platform {
 namespace {
 
 constexpr std::uintptr_t kItemTipId = 1;
+constexpr int kRowsPerWheelNotch = 3;
 
 }  // namespace
 
@@ -185,6 +186,13 @@ void ListView::TrackToolTip(int row) {
   m_tip->Activate(false);
   const Rect tool = row >= 0 ? ItemRect(row + 1).Intersect(RowsRect()) : Rect{};
   m_tip->AddTool(ToolInfo{TTF_SUBCLASS, hWnd(), kItemTipId, tool, text});
+}
+
+LRESULT ListView::WindowProc(const Message& message) {
+  if (message.msg != WM_MOUSEWHEEL) return Control::WindowProc(message);
+  const int rows = WheelDeltaOf(message.wParam) * kRowsPerWheelNotch / kWheelDelta;
+  ScrollTo(m_topRow - rows);
+  return 0;
 }
 
 }  // namespace qorvexctl::platform

@@ -250,6 +250,28 @@ TEST_F(ListViewFixture, EnsureVisibleScrollsTheLeastNeeded) {
             &list.Item(4));
 }
 
+TEST_F(ListViewFixture, TheWheelScrollsThreeRowsANotchWithinTheList) {
+  desktop.Input().Click(list, RowPoint(1));
+  const auto turn = [&](int notches) {
+    InputEvent wheel;
+    wheel.kind = InputEvent::Kind::MouseWheel;
+    wheel.screen = list.ClientToScreen(RowPoint(1));
+    wheel.wheelDelta = notches * kWheelDelta;
+    desktop.PostInput(wheel);
+    desktop.DoEvents();
+  };
+  turn(-2);  // towards the user: down the list
+  EXPECT_EQ(list.TopIndex(), 7);
+  EXPECT_EQ(list.VerticalScrollBar().Value(), 6);
+  turn(1);
+  EXPECT_EQ(list.TopIndex(), 4);
+  turn(5);
+  EXPECT_EQ(list.TopIndex(), 1);
+  turn(-100);
+  EXPECT_EQ(list.TopIndex(), list.ItemCount() - list.VisibleRowCount() + 1);
+  EXPECT_EQ(list.SelectedItem(), &list.Item(1));  // scrolling leaves the selection alone
+}
+
 TEST_F(ListViewFixture, TheScrollBarShowsOnlyWhenRowsOverflow) {
   list.ClearItems();
   EXPECT_FALSE(list.VerticalScrollBar().Visible());
