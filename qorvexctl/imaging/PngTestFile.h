@@ -33,6 +33,16 @@ inline Bytes Deflate(const Bytes& raw) {
 
 inline Bytes Text(std::string_view s) { return Bytes(s.begin(), s.end()); }
 
+// Scanlines of `height` rows, each a filter byte None followed by `row`.
+inline Bytes Rows(const Bytes& row, int height) {
+  Bytes out;
+  for (int y = 0; y < height; ++y) {
+    out.push_back(0);
+    out.insert(out.end(), row.begin(), row.end());
+  }
+  return out;
+}
+
 // The CRC a chunk of this type and data must carry.
 inline std::uint32_t ChunkCrc(std::string_view type, const Bytes& data) {
   Bytes typeAndData = Concat({Text(type), data});

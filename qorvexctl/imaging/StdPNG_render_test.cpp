@@ -11,22 +11,13 @@ namespace {
 
 using png::testing::Bytes;
 using png::testing::PngTestFile;
+using png::testing::Rows;
 using platform::Canvas;
 using platform::Surface;
 
 constexpr Colour kRed = 0x0000FF;
 constexpr Colour kGreen = 0x00FF00;
 constexpr Colour kBlue = 0xFF0000;
-
-// Scanlines of `height` rows, each with filter byte None.
-Bytes Rows(const Bytes& row, int height) {
-  Bytes out;
-  for (int y = 0; y < height; ++y) {
-    out.push_back(0);
-    out.insert(out.end(), row.begin(), row.end());
-  }
-  return out;
-}
 
 // 2 x 2 RGBA: a transparent pixel, then opaque green, blue and half-transparent white.
 Bytes TwoByTwoRgba() {

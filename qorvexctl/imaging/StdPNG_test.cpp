@@ -16,17 +16,8 @@ using png::testing::Be32;
 using png::testing::Bytes;
 using png::testing::Concat;
 using png::testing::PngTestFile;
+using png::testing::Rows;
 using png::testing::Text;
-
-// Scanlines of `height` rows, each a filter byte None followed by `row`.
-Bytes Rows(const Bytes& row, int height) {
-  Bytes out;
-  for (int y = 0; y < height; ++y) {
-    out.push_back(0);
-    out.insert(out.end(), row.begin(), row.end());
-  }
-  return out;
-}
 
 Bytes Image(std::uint32_t width, std::uint32_t height, std::uint8_t depth, std::uint8_t type,
             const Bytes& rows, const std::function<void(PngTestFile&)>& extra = {}) {
