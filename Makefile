@@ -5,6 +5,14 @@ BUILD_FUZZ ?= build-fuzz
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 20
 CMAKE_FLAGS ?=
+# A compiler cache, when installed, shared by every checkout and tree on the machine.
+CCACHE := $(shell command -v ccache 2>/dev/null)
+ifneq ($(CCACHE),)
+  export CCACHE_BASEDIR ?= $(abspath $(CURDIR)/..)
+  export CCACHE_NOHASHDIR ?= 1
+  export CCACHE_MAXSIZE ?= 10G
+  LAUNCHER := -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+endif
 
 .PHONY: all deps configure build test demo bench test-sanitize fuzz-short screenshots clean
 
@@ -14,7 +22,7 @@ deps:
 	@bash scripts/install-deps.sh
 
 $(BUILD)/build.ninja: | deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER) $(CMAKE_FLAGS)
 
 configure: deps $(BUILD)/build.ninja
 
@@ -34,14 +42,14 @@ bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b" --benchmark_min_time=0.2; done
 
 test-sanitize: deps
-	cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQORVEXCTL_SANITIZE=ON \
+	cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug $(LAUNCHER) -DQORVEXCTL_SANITIZE=ON \
 	      -DQORVEXCTL_BENCH=OFF -DQORVEXCTL_SDL=OFF
 	cmake --build $(BUILD_ASAN) -j $(JOBS)
 	cd $(BUILD_ASAN) && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp ctest --output-on-failure -j $(JOBS)
 
 # Builds every fuzz target with clang and libFuzzer and runs each for FUZZ_SECONDS.
 fuzz-short: deps
-	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER) \
 	      -DQORVEXCTL_FUZZ=ON -DQORVEXCTL_SANITIZE=ON -DQORVEXCTL_TESTS=OFF -DQORVEXCTL_BENCH=OFF \
 	      -DQORVEXCTL_SDL=OFF
 	cmake --build $(BUILD_FUZZ) -j $(JOBS)

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # toolchain
-  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev python3
+  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev python3 ccache
   # libraries the library links
   zlib1g-dev libcairo2-dev libpixman-1-dev libfreetype-dev libfontconfig-dev
   libsqlite3-dev nlohmann-json3-dev libsdl2-dev libcurl4-openssl-dev

@@ -13,9 +13,9 @@ std::filesystem::path SharedTestData() {
   return std::filesystem::path(QORVEXCTL_SOURCE_DIR) / ".." / "shared" / "testdata";
 }
 
-std::filesystem::path RepositoryDataFolder() {
-  return std::filesystem::path(QORVEXCTL_SOURCE_DIR) / "data";
-}
+std::filesystem::path RepositoryRoot() { return QORVEXCTL_SOURCE_DIR; }
+
+std::filesystem::path RepositoryDataFolder() { return RepositoryRoot() / "data"; }
 
 std::filesystem::path MakeTempFolder(const char* prefix) {
   std::string pattern = (std::filesystem::temp_directory_path() / prefix).string() + "-XXXXXX";

@@ -9,6 +9,9 @@ namespace qorvexctl::testsupport {
 // $QORVEXCTL_TESTDATA when set, otherwise ../shared/testdata beside the checkout.
 std::filesystem::path SharedTestData();
 
+// The root of the checkout.
+std::filesystem::path RepositoryRoot();
+
 // The repository's own data/ folder (iso3166.txt, flags).
 std::filesystem::path RepositoryDataFolder();
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "qorvexctl/imaging/StdPNG.h"
+#include "testsupport/TestData.h"
 
 namespace qorvexctl {
 namespace {
@@ -13,7 +14,7 @@ namespace {
 using png::PngFailure;
 
 std::string Regression(const char* name) {
-  return (std::filesystem::path(QORVEXCTL_SOURCE_DIR) / "qorvexctl" / "imaging" / "testdata" /
+  return (testsupport::RepositoryRoot() / "qorvexctl" / "imaging" / "testdata" /
           name).string();
 }
 
