@@ -32,9 +32,9 @@ struct Noise {
 
 std::size_t RowBytesOf(const RawImage& image) {
   int channels = image.colourType == PNG_COLOR_TYPE_RGB_ALPHA ? 4
-                 : image.colourType == PNG_COLOR_TYPE_RGB    ? 3
-                 : image.colourType == PNG_COLOR_TYPE_GA     ? 2
-                                                             : 1;
+                 : image.colourType == PNG_COLOR_TYPE_RGB     ? 3
+                 : image.colourType == PNG_COLOR_TYPE_GA      ? 2
+                                                              : 1;
   return (static_cast<std::size_t>(image.width) * channels * image.bitDepth + 7) / 8;
 }
 
@@ -77,9 +77,12 @@ RawImage Photo(int width, int height, bool interlaced) {
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       double fx = x / double(width), fy = y / double(height);
-      image.pixels.push_back(static_cast<std::uint8_t>(120 + 100 * std::sin(fx * 5 + fy * 2) + noise.Next(9)));
-      image.pixels.push_back(static_cast<std::uint8_t>(110 + 90 * std::cos(fy * 4) + noise.Next(9)));
-      image.pixels.push_back(static_cast<std::uint8_t>(100 + 80 * std::sin(fx * fy * 9) + noise.Next(9)));
+      image.pixels.push_back(
+          static_cast<std::uint8_t>(120 + 100 * std::sin(fx * 5 + fy * 2) + noise.Next(9)));
+      image.pixels.push_back(
+          static_cast<std::uint8_t>(110 + 90 * std::cos(fy * 4) + noise.Next(9)));
+      image.pixels.push_back(
+          static_cast<std::uint8_t>(100 + 80 * std::sin(fx * fy * 9) + noise.Next(9)));
     }
   }
   return image;
@@ -94,7 +97,8 @@ RawImage Screenshot(int width, int height) {
       bool frame = x % 320 < 2 || y % 200 < 2;
       bool text = (y % 20) > 6 && (y % 20) < 16 && (x % 320) > 20 && noise.Next(7) == 0;
       std::uint8_t grey = frame ? 160 : text ? 30 : (y / 200) % 2 ? 240 : 212;
-      image.pixels.insert(image.pixels.end(), {grey, grey, static_cast<std::uint8_t>(frame ? 200 : grey)});
+      image.pixels.insert(image.pixels.end(),
+                          {grey, grey, static_cast<std::uint8_t>(frame ? 200 : grey)});
     }
   }
   return image;
@@ -109,9 +113,8 @@ RawImage Paletted(int width, int height) {
                                                static_cast<std::uint8_t>((i & 3) * 85)});
   }
   for (std::size_t p = 0; p < photo.pixels.size(); p += 3) {
-    image.pixels.push_back(static_cast<std::uint8_t>((photo.pixels[p] / 32) << 5 |
-                                                     (photo.pixels[p + 1] / 32) << 2 |
-                                                     photo.pixels[p + 2] / 64));
+    image.pixels.push_back(static_cast<std::uint8_t>(
+        (photo.pixels[p] / 32) << 5 | (photo.pixels[p + 1] / 32) << 2 | photo.pixels[p + 2] / 64));
   }
   return image;
 }
@@ -122,7 +125,8 @@ RawImage Grey16(int width, int height) {
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       int v = (x * 40 + y * 23) % 65536 + noise.Next(64);
-      image.pixels.insert(image.pixels.end(), {static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v)});
+      image.pixels.insert(image.pixels.end(),
+                          {static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v)});
     }
   }
   return image;
@@ -136,7 +140,8 @@ RawImage Rgba(int width, int height) {
       double dx = x - width / 2.0, dy = y - height / 2.0;
       double d = std::sqrt(dx * dx + dy * dy) / (width / 2.0);
       auto alpha = static_cast<std::uint8_t>(d >= 1 ? 0 : 255 * (1 - d * d));
-      image.pixels.insert(image.pixels.end(), {static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 180, alpha});
+      image.pixels.insert(image.pixels.end(),
+                          {static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 180, alpha});
     }
   }
   return image;
@@ -157,7 +162,8 @@ void FindImageData(PngBenchImage& image) {
       image.width = (p[8] << 24) | (p[9] << 16) | (p[10] << 8) | p[11];
       image.height = (p[12] << 24) | (p[13] << 16) | (p[14] << 8) | p[15];
     }
-    if (std::equal(p + 4, p + 8, "IDAT")) image.imageData.insert(image.imageData.end(), p + 8, p + 8 + length);
+    if (std::equal(p + 4, p + 8, "IDAT"))
+      image.imageData.insert(image.imageData.end(), p + 8, p + 8 + length);
     at += length + 12;
   }
   Bytes out(std::size_t{64} << 20);

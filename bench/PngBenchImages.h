@@ -11,9 +11,9 @@ namespace qorvexctl::bench {
 
 struct PngBenchImage {
   std::string name;
-  std::vector<std::uint8_t> bytes;          // the whole PNG file
-  std::vector<std::uint8_t> imageData;      // its IDAT chunks, concatenated
-  std::size_t inflatedSize = 0;             // what the image data inflates to
+  std::vector<std::uint8_t> bytes;      // the whole PNG file
+  std::vector<std::uint8_t> imageData;  // its IDAT chunks, concatenated
+  std::size_t inflatedSize = 0;         // what the image data inflates to
   int width = 0, height = 0;
 };
 

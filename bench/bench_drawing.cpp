@@ -13,10 +13,10 @@
 #include <ctime>
 #include <functional>
 
-#include "qorvexctl/platform/AlphaBlend.h"
-#include "qorvexctl/platform/Blit.h"
-#include "qorvexctl/platform/Canvas.h"
-#include "qorvexctl/platform/PixelRows.h"
+#include "qorvexctl/platform/drawing/AlphaBlend.h"
+#include "qorvexctl/platform/drawing/Blit.h"
+#include "qorvexctl/platform/drawing/Canvas.h"
+#include "qorvexctl/platform/drawing/PixelRows.h"
 
 namespace qorvexctl::platform {
 namespace {
@@ -29,7 +29,8 @@ Surface MixedAlphaSource() {
   Surface s(kWidth, kHeight, 32);
   for (int y = 0; y < kHeight; ++y)
     for (int x = 0; x < kWidth; ++x)
-      s.Words(y)[x] = PremultipliedWord(RGB(x & 255, y & 255, (x + y) & 255), (x * 7 + y * 3) & 255);
+      s.Words(y)[x] =
+          PremultipliedWord(RGB(x & 255, y & 255, (x + y) & 255), (x * 7 + y * 3) & 255);
   return s;
 }
 
@@ -83,9 +84,16 @@ void BM_AlphaBlend_vs_pixman_OVER(benchmark::State& state) {
   Surface dest = OpaqueSurface(RGB(30, 60, 90));
   pixman_image_t* src = PixmanView(source);
   pixman_image_t* dst = PixmanView(dest);
-  Compare(state,
-          [&] { AlphaBlend(BlitTarget{dest}, 0, 0, kWidth, kHeight, source, 0, 0, kWidth, kHeight, {255, true}); },
-          [&] { pixman_image_composite32(PIXMAN_OP_OVER, src, nullptr, dst, 0, 0, 0, 0, 0, 0, kWidth, kHeight); });
+  Compare(
+      state,
+      [&] {
+        AlphaBlend(BlitTarget{dest}, 0, 0, kWidth, kHeight, source, 0, 0, kWidth, kHeight,
+                   {255, true});
+      },
+      [&] {
+        pixman_image_composite32(PIXMAN_OP_OVER, src, nullptr, dst, 0, 0, 0, 0, 0, 0, kWidth,
+                                 kHeight);
+      });
   pixman_image_unref(src);
   pixman_image_unref(dst);
 }
@@ -99,9 +107,15 @@ void BM_AlphaBlendConstant128_vs_pixman_OVER_mask(benchmark::State& state) {
   pixman_image_t* dst = PixmanView(dest);
   const pixman_color_t half = {0, 0, 0, 0x8080};
   pixman_image_t* mask = pixman_image_create_solid_fill(&half);
-  Compare(state,
-          [&] { AlphaBlend(BlitTarget{dest}, 0, 0, kWidth, kHeight, source, 0, 0, kWidth, kHeight, {128, false}); },
-          [&] { pixman_image_composite32(PIXMAN_OP_OVER, src, mask, dst, 0, 0, 0, 0, 0, 0, kWidth, kHeight); });
+  Compare(
+      state,
+      [&] {
+        AlphaBlend(BlitTarget{dest}, 0, 0, kWidth, kHeight, source, 0, 0, kWidth, kHeight,
+                   {128, false});
+      },
+      [&] {
+        pixman_image_composite32(PIXMAN_OP_OVER, src, mask, dst, 0, 0, 0, 0, 0, 0, kWidth, kHeight);
+      });
   pixman_image_unref(mask);
   pixman_image_unref(src);
   pixman_image_unref(dst);
@@ -113,9 +127,12 @@ void BM_BitBltSrcCopy_vs_pixman_SRC(benchmark::State& state) {
   pixman_image_t* src = PixmanView(source);
   pixman_image_t* dst = PixmanView(dest);
   const BlitSource from{source};
-  Compare(state,
-          [&] { BitBlt(BlitTarget{dest}, 0, 0, kWidth, kHeight, &from, 0, 0, SRCCOPY); },
-          [&] { pixman_image_composite32(PIXMAN_OP_SRC, src, nullptr, dst, 0, 0, 0, 0, 0, 0, kWidth, kHeight); });
+  Compare(
+      state, [&] { BitBlt(BlitTarget{dest}, 0, 0, kWidth, kHeight, &from, 0, 0, SRCCOPY); },
+      [&] {
+        pixman_image_composite32(PIXMAN_OP_SRC, src, nullptr, dst, 0, 0, 0, 0, 0, 0, kWidth,
+                                 kHeight);
+      });
   pixman_image_unref(src);
   pixman_image_unref(dst);
 }
@@ -134,7 +151,8 @@ void BM_StretchBltMirrored(benchmark::State& state) {
   Surface dest = OpaqueSurface(RGB(30, 60, 90));
   const BlitSource from{source};
   for (auto _ : state)
-    StretchBlt(BlitTarget{dest}, kWidth - 1, 0, -kWidth, kHeight, &from, 0, 0, kWidth / 2, kHeight / 2, SRCCOPY);
+    StretchBlt(BlitTarget{dest}, kWidth - 1, 0, -kWidth, kHeight, &from, 0, 0, kWidth / 2,
+               kHeight / 2, SRCCOPY);
   state.SetItemsProcessed(state.iterations() * kWidth * kHeight);
 }
 
@@ -161,7 +179,8 @@ void BM_EllipseCrisp(benchmark::State& state) {
 void CairoEllipse(cairo_surface_t* target) {
   cairo_t* cr = cairo_create(target);
   cairo_save(cr);
-  cairo_translate(cr, (kEllipse.left + kEllipse.right) / 2.0, (kEllipse.top + kEllipse.bottom) / 2.0);
+  cairo_translate(cr, (kEllipse.left + kEllipse.right) / 2.0,
+                  (kEllipse.top + kEllipse.bottom) / 2.0);
   cairo_scale(cr, kEllipse.Width() / 2.0 - 1, kEllipse.Height() / 2.0 - 1);
   cairo_arc(cr, 0, 0, 1, 0, 6.283185307179586);
   cairo_restore(cr);
@@ -177,15 +196,19 @@ void BM_EllipseSmooth_vs_cairo(benchmark::State& state) {
   Surface ours(kCanvasSide, kCanvasSide, 32), reference(kCanvasSide, kCanvasSide, 32);
   Canvas canvas(ours);
   PrepareEllipse(canvas, true);
-  cairo_surface_t* target = cairo_image_surface_create_for_data(
-      reference.Data(), CAIRO_FORMAT_ARGB32, kCanvasSide, kCanvasSide, static_cast<int>(reference.Stride()));
-  Compare(state, [&] { canvas.Ellipse(kEllipse); }, [&] { CairoEllipse(target); },
-          kEllipse.Width() * kEllipse.Height());
+  cairo_surface_t* target =
+      cairo_image_surface_create_for_data(reference.Data(), CAIRO_FORMAT_ARGB32, kCanvasSide,
+                                          kCanvasSide, static_cast<int>(reference.Stride()));
+  Compare(
+      state, [&] { canvas.Ellipse(kEllipse); }, [&] { CairoEllipse(target); },
+      kEllipse.Width() * kEllipse.Height());
   cairo_surface_destroy(target);
 }
 
 BENCHMARK(BM_AlphaBlend_vs_pixman_OVER)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_AlphaBlendConstant128_vs_pixman_OVER_mask)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AlphaBlendConstant128_vs_pixman_OVER_mask)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BitBltSrcCopy_vs_pixman_SRC)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BitBltSrcInvert)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StretchBltMirrored)->Unit(benchmark::kMillisecond);

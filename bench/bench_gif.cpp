@@ -12,8 +12,8 @@
 
 #include "bench/GifBenchFiles.h"
 #include "qorvexctl/base/Colour.h"
-#include "qorvexctl/imaging/GifComposer.h"
-#include "qorvexctl/imaging/GifImage.h"
+#include "qorvexctl/imaging/gif/GifComposer.h"
+#include "qorvexctl/imaging/gif/GifImage.h"
 
 namespace qorvexctl::bench {
 namespace {

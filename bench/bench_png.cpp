@@ -75,7 +75,8 @@ bool DecodeLibpng(const Bytes& file, Bytes& out) {
   png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
   png_set_interlace_handling(png);
   png_read_update_info(png, info);
-  const png_uint_32 width = png_get_image_width(png, info), height = png_get_image_height(png, info);
+  const png_uint_32 width = png_get_image_width(png, info),
+                    height = png_get_image_height(png, info);
   out.resize(std::size_t{width} * height * 4);
   rows.resize(height);
   for (png_uint_32 y = 0; y < height; ++y) rows[y] = out.data() + std::size_t{width} * 4 * y;
@@ -114,8 +115,8 @@ void DecodeWithSpng(benchmark::State& state, const PngBenchImage& image) {
 void DecodeWithStb(benchmark::State& state, const PngBenchImage& image) {
   for (auto _ : state) {
     int w, h, n;
-    stbi_uc* pixels = stbi_load_from_memory(image.bytes.data(), static_cast<int>(image.bytes.size()),
-                                            &w, &h, &n, 4);
+    stbi_uc* pixels = stbi_load_from_memory(image.bytes.data(),
+                                            static_cast<int>(image.bytes.size()), &w, &h, &n, 4);
     if (pixels == nullptr) return state.SkipWithError("stb_image failed");
     benchmark::DoNotOptimize(pixels);
     stbi_image_free(pixels);
@@ -134,9 +135,8 @@ void InflateOnly(benchmark::State& state, const PngBenchImage& image) {
 }
 
 const std::pair<const char*, void (*)(benchmark::State&, const PngBenchImage&)> kDecoders[] = {
-    {"zlib_floor", InflateOnly},      {"qorvexctl", DecodeWithQorvexctl},
-    {"libpng", DecodeWithLibpng},     {"libspng", DecodeWithSpng},
-    {"stb_image", DecodeWithStb},
+    {"zlib_floor", InflateOnly}, {"qorvexctl", DecodeWithQorvexctl}, {"libpng", DecodeWithLibpng},
+    {"libspng", DecodeWithSpng}, {"stb_image", DecodeWithStb},
 };
 
 // Keeps every run's time per iteration, by image and decoder, for the table at the end.
@@ -159,7 +159,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
       if (byDecoder.size() != std::size(kDecoders)) continue;  // filtered out
       const double floor = byDecoder.at("zlib_floor"), ours = byDecoder.at("qorvexctl");
       std::printf("%-28s %9.3f", image.c_str(), ours);
-      for (const auto& [decoder, _] : kDecoders) std::printf(" %10.2f", byDecoder.at(decoder) / floor);
+      for (const auto& [decoder, _] : kDecoders)
+        std::printf(" %10.2f", byDecoder.at(decoder) / floor);
       std::printf("  %10.2f\n", byDecoder.at("libpng") / ours);
     }
   }

@@ -9,15 +9,15 @@
 
 #include <string>
 
-#include "qorvexctl/platform/CheckBox.h"
-#include "qorvexctl/platform/CommandButton.h"
-#include "qorvexctl/platform/Compositor.h"
-#include "qorvexctl/platform/Desktop.h"
-#include "qorvexctl/platform/Form.h"
-#include "qorvexctl/platform/Label.h"
-#include "qorvexctl/platform/TextBox.h"
-#include "qorvexctl/platform/UserInput.h"
-#include "qorvexctl/platform/headless/HeadlessPresenter.h"
+#include "qorvexctl/platform/desktop/Compositor.h"
+#include "qorvexctl/platform/desktop/Desktop.h"
+#include "qorvexctl/platform/desktop/HeadlessPresenter.h"
+#include "qorvexctl/platform/desktop/UserInput.h"
+#include "qorvexctl/platform/widgets/CheckBox.h"
+#include "qorvexctl/platform/widgets/CommandButton.h"
+#include "qorvexctl/platform/widgets/Form.h"
+#include "qorvexctl/platform/widgets/Label.h"
+#include "qorvexctl/platform/widgets/TextBox.h"
 
 namespace qorvexctl::platform {
 namespace {

@@ -12,9 +12,9 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -55,9 +55,12 @@ constexpr const char* kShapes[][2] = {
 std::string Fill(const char* shape, std::mt19937& random) {
   std::string text;
   for (const char* p = shape; *p; ++p) {
-    if (*p == 'd' || *p == 'c') text += static_cast<char>('0' + random() % 10);
-    else if (*p == 'L' || *p == 'C') text += static_cast<char>('A' + random() % 26);
-    else text += *p;
+    if (*p == 'd' || *p == 'c')
+      text += static_cast<char>('0' + random() % 10);
+    else if (*p == 'L' || *p == 'C')
+      text += static_cast<char>('A' + random() % 26);
+    else
+      text += *p;
   }
   return text;
 }
@@ -195,8 +198,8 @@ void BM_StdnumReference(benchmark::State& state) {
     const double ours = (ProcessorSeconds() - start) / kRounds;
     std::size_t agree = 0;
     for (std::size_t i = 0; i < numbers.size(); ++i) {
-      agree += (run.verdicts[i] == '1') == ValidateTaxNumber(numbers[i].text, numbers[i].index,
-                                                               locale);
+      agree +=
+          (run.verdicts[i] == '1') == ValidateTaxNumber(numbers[i].text, numbers[i].index, locale);
     }
     const auto count = static_cast<double>(numbers.size());
     state.counters["stdnum_per_s"] = count / run.seconds;

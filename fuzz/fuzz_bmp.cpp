@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <span>
 
-#include "qorvexctl/platform/BmpDecoder.h"
-#include "qorvexctl/platform/Canvas.h"
+#include "qorvexctl/platform/codecs/BmpDecoder.h"
+#include "qorvexctl/platform/drawing/Canvas.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace qorvexctl::platform;

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <span>
 
-#include "qorvexctl/imaging/GifComposer.h"
-#include "qorvexctl/imaging/GifImage.h"
+#include "qorvexctl/imaging/gif/GifComposer.h"
+#include "qorvexctl/imaging/gif/GifImage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   qorvexctl::GifImage image;

@@ -6,8 +6,8 @@
 #include <span>
 
 #include "qorvexctl/imaging/PngPicture.h"
-#include "qorvexctl/platform/Canvas.h"
-#include "qorvexctl/platform/IcoDecoder.h"
+#include "qorvexctl/platform/codecs/IcoDecoder.h"
+#include "qorvexctl/platform/drawing/Canvas.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace qorvexctl::platform;

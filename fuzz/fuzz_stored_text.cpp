@@ -10,7 +10,7 @@
 #include "qorvexctl/base/Base64.h"
 #include "qorvexctl/base/Text.h"
 #include "qorvexctl/frame/FormFile.h"
-#include "qorvexctl/platform/IniDocument.h"
+#include "qorvexctl/platform/services/IniDocument.h"
 
 namespace {
 

@@ -21,7 +21,8 @@ void PutColourRow(IconBytes& out, int width, int bits, int y,
     std::uint8_t byte = 0;
     int used = 0;
     for (int x = 0; x < width; ++x) {
-      byte = static_cast<std::uint8_t>(byte | (pixel(x, y) & ((1u << bits) - 1)) << (8 - bits - used));
+      byte =
+          static_cast<std::uint8_t>(byte | (pixel(x, y) & ((1u << bits) - 1)) << (8 - bits - used));
       used += bits;
       if (used == 8) out.push_back(byte), byte = 0, used = 0;
     }
@@ -65,7 +66,8 @@ IconBytes IconFile(const std::vector<IconImage>& images) {
   for (const IconImage& image : images) {
     out.push_back(static_cast<std::uint8_t>(image.width & 0xFF));
     out.push_back(static_cast<std::uint8_t>(image.height & 0xFF));
-    out.push_back(image.bitCount <= 8 ? static_cast<std::uint8_t>((1 << image.bitCount) & 0xFF) : 0);
+    out.push_back(image.bitCount <= 8 ? static_cast<std::uint8_t>((1 << image.bitCount) & 0xFF)
+                                      : 0);
     out.push_back(0);
     Put(out, 1, 2);
     Put(out, static_cast<std::uint32_t>(image.bitCount), 2);

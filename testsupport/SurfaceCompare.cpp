@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "qorvexctl/platform/Screenshot.h"
+#include "qorvexctl/platform/drawing/Screenshot.h"
 
 namespace qorvexctl::testsupport {
 

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "qorvexctl/platform/Surface.h"
+#include "qorvexctl/platform/drawing/Surface.h"
 
 namespace qorvexctl::testsupport {
 

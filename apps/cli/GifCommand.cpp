@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "apps/cli/Commands.h"
-#include "qorvexctl/imaging/GifComposer.h"
-#include "qorvexctl/imaging/GifImage.h"
+#include "qorvexctl/imaging/gif/GifComposer.h"
+#include "qorvexctl/imaging/gif/GifImage.h"
 
 namespace qorvexctl::cli {
 namespace {

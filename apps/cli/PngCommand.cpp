@@ -58,9 +58,9 @@ std::vector<std::uint8_t> Pixels(const platform::Surface& bitmap) {
     }
     for (int x = 0; x < bitmap.Width(); ++x) {
       Colour c = bitmap.PixelColour(x, y);
-      out.insert(out.end(), {static_cast<std::uint8_t>(BlueOf(c)),
-                             static_cast<std::uint8_t>(GreenOf(c)),
-                             static_cast<std::uint8_t>(RedOf(c))});
+      out.insert(out.end(),
+                 {static_cast<std::uint8_t>(BlueOf(c)), static_cast<std::uint8_t>(GreenOf(c)),
+                  static_cast<std::uint8_t>(RedOf(c))});
     }
   }
   return out;
@@ -95,7 +95,8 @@ int Decode(const DecodeOptions& options) {
   if (!Load(png, options.files[0], options.force32, options.alpha)) return 1;
   const std::vector<std::uint8_t> pixels = Pixels(*png.Handle());
   std::ofstream out(options.files[1], std::ios::binary);
-  out.write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(pixels.size()));
+  out.write(reinterpret_cast<const char*>(pixels.data()),
+            static_cast<std::streamsize>(pixels.size()));
   if (!out) {
     std::fprintf(stderr, "qorvexctl png: cannot write %s\n", options.files[1].c_str());
     return 1;
@@ -124,7 +125,6 @@ int RunPng(const Arguments& args) {
 
 }  // namespace
 
-const Command kPngCommand = {"png", "PNG files: properties and decoded pixels", kPngUsage,
-                             RunPng};
+const Command kPngCommand = {"png", "PNG files: properties and decoded pixels", kPngUsage, RunPng};
 
 }  // namespace qorvexctl::cli

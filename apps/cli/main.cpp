@@ -12,7 +12,10 @@ namespace {
 // Each command group registers here.
 const Command kCommands[] = {
     {"version", "print the library version", "qorvexctl version",
-     [](const Arguments&) { std::puts("qorvexctl 0.1.0"); return 0; }},
+     [](const Arguments&) {
+       std::puts("qorvexctl 0.1.0");
+       return 0;
+     }},
     kValidateCommand,
     kNibCommand,
     kGifCommand,

@@ -6,9 +6,9 @@
 #include <span>
 
 #include "qorvexctl/imaging/PngPicture.h"
-#include "qorvexctl/platform/Canvas.h"
-#include "qorvexctl/platform/IcoDecoder.h"
-#include "qorvexctl/platform/Screenshot.h"
+#include "qorvexctl/platform/codecs/IcoDecoder.h"
+#include "qorvexctl/platform/drawing/Canvas.h"
+#include "qorvexctl/platform/drawing/Screenshot.h"
 
 // data/images/demo/coin.ico, compiled in by qorvexctl_embed_resource.
 extern const unsigned char qorvexctl_demo_coin_ico[];

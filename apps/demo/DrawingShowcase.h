@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "qorvexctl/platform/Surface.h"
+#include "qorvexctl/platform/drawing/Surface.h"
 
 namespace qorvexctl::demo {
 

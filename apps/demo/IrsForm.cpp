@@ -4,7 +4,7 @@
 
 #include "PngShowcase.h"
 #include "qorvexctl/base/Text.h"
-#include "qorvexctl/platform/Desktop.h"
+#include "qorvexctl/platform/desktop/Desktop.h"
 
 namespace qorvexctl::demo {
 
@@ -74,8 +74,8 @@ IrsForm::IrsForm(platform::Desktop& desktop, LibraryState& library)
   AddPngShowcase(m_form);
 }
 
-platform::TextBox& IrsForm::AddField(platform::Window& frame, const char* caption,
-                                     const char* name, int top, int tabIndex) {
+platform::TextBox& IrsForm::AddField(platform::Window& frame, const char* caption, const char* name,
+                                     int top, int tabIndex) {
   AddCaption(frame, caption, (std::string("lbl") + (name + 3)).c_str(),
              Rect::FromSize(12, top + 3, 170, 18), tabIndex - 1);
   auto& box = m_form.Add<platform::TextBox>(name, &frame);
@@ -84,8 +84,8 @@ platform::TextBox& IrsForm::AddField(platform::Window& frame, const char* captio
   return box;
 }
 
-platform::Label& IrsForm::AddCaption(platform::Window& frame, const char* caption,
-                                     const char* name, Rect bounds, int tabIndex) {
+platform::Label& IrsForm::AddCaption(platform::Window& frame, const char* caption, const char* name,
+                                     Rect bounds, int tabIndex) {
   auto& label = m_form.Add<platform::Label>(name, &frame);
   label.Caption(caption);
   label.SetBounds(bounds);
@@ -93,8 +93,8 @@ platform::Label& IrsForm::AddCaption(platform::Window& frame, const char* captio
   return label;
 }
 
-std::unique_ptr<cNIF> IrsForm::MakeNifField(platform::Window& frame, const char* name,
-                                            Rect bounds, int tabIndex) {
+std::unique_ptr<cNIF> IrsForm::MakeNifField(platform::Window& frame, const char* name, Rect bounds,
+                                            int tabIndex) {
   auto field = std::make_unique<cNIF>(m_library, m_desktop, &frame);
   field->Name(name);
   field->SetBounds(bounds);
@@ -115,13 +115,16 @@ InfoButton& IrsForm::AddHelp(platform::Window& frame, const char* name, int top,
 // The status line says what is missing, or that the declaration is ready.
 void IrsForm::CheckFields() {
   std::string problem;
-  if (Trim(m_name->Text()).empty()) problem = "Falta o nome do sujeito passivo.";
-  else if (!m_nif->IsValid()) problem = "O NIF do sujeito passivo A não é válido.";
+  if (Trim(m_name->Text()).empty())
+    problem = "Falta o nome do sujeito passivo.";
+  else if (!m_nif->IsValid())
+    problem = "O NIF do sujeito passivo A não é válido.";
   else if (!m_nifB->IsEmpty() && !m_nifB->IsValid())
     problem = "O NIF do sujeito passivo B não é válido.";
   else if (!m_nifDependant->IsEmpty() && !m_nifDependant->IsValid())
     problem = "O NIF do dependente não é válido.";
-  else if (m_income->Text().empty()) problem = "Indique o rendimento bruto.";
+  else if (m_income->Text().empty())
+    problem = "Indique o rendimento bruto.";
   m_status->Caption(problem.empty() ? "Declaração pronta a submeter." : problem);
 }
 

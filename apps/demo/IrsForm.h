@@ -9,12 +9,12 @@
 
 #include "qorvexctl/controls/helpers/InfoButton.h"
 #include "qorvexctl/controls/nif/cNIF.h"
-#include "qorvexctl/platform/CheckBox.h"
-#include "qorvexctl/platform/CommandButton.h"
-#include "qorvexctl/platform/Form.h"
-#include "qorvexctl/platform/Frame.h"
-#include "qorvexctl/platform/Label.h"
-#include "qorvexctl/platform/TextBox.h"
+#include "qorvexctl/platform/widgets/CheckBox.h"
+#include "qorvexctl/platform/widgets/CommandButton.h"
+#include "qorvexctl/platform/widgets/Form.h"
+#include "qorvexctl/platform/widgets/Frame.h"
+#include "qorvexctl/platform/widgets/Label.h"
+#include "qorvexctl/platform/widgets/TextBox.h"
 
 namespace qorvexctl::demo {
 

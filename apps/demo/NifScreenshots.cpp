@@ -4,10 +4,10 @@
 #include <string>
 
 #include "qorvexctl/controls/nif/frmSelectCountry.h"
-#include "qorvexctl/platform/Desktop.h"
-#include "qorvexctl/platform/Menu.h"
-#include "qorvexctl/platform/UserInput.h"
-#include "qorvexctl/platform/headless/HeadlessPresenter.h"
+#include "qorvexctl/platform/desktop/Desktop.h"
+#include "qorvexctl/platform/desktop/HeadlessPresenter.h"
+#include "qorvexctl/platform/desktop/Menu.h"
+#include "qorvexctl/platform/desktop/UserInput.h"
 
 namespace qorvexctl::demo {
 

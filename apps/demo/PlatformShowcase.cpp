@@ -4,11 +4,11 @@
 #include <string>
 
 #include "qorvexctl/frame/FlagPicture.h"
-#include "qorvexctl/platform/Clipboard.h"
-#include "qorvexctl/platform/Desktop.h"
-#include "qorvexctl/platform/Label.h"
-#include "qorvexctl/platform/UserInput.h"
-#include "qorvexctl/platform/headless/HeadlessPresenter.h"
+#include "qorvexctl/platform/desktop/Desktop.h"
+#include "qorvexctl/platform/desktop/HeadlessPresenter.h"
+#include "qorvexctl/platform/desktop/UserInput.h"
+#include "qorvexctl/platform/services/Clipboard.h"
+#include "qorvexctl/platform/widgets/Label.h"
 
 namespace qorvexctl::demo {
 

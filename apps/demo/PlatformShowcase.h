@@ -7,15 +7,15 @@
 #include <filesystem>
 
 #include "qorvexctl/frame/LibraryState.h"
-#include "qorvexctl/platform/CheckBox.h"
-#include "qorvexctl/platform/CommandButton.h"
-#include "qorvexctl/platform/Form.h"
-#include "qorvexctl/platform/ImageList.h"
-#include "qorvexctl/platform/Label.h"
-#include "qorvexctl/platform/ListView.h"
-#include "qorvexctl/platform/Menu.h"
-#include "qorvexctl/platform/ScrollBar.h"
-#include "qorvexctl/platform/TextBox.h"
+#include "qorvexctl/platform/desktop/Menu.h"
+#include "qorvexctl/platform/widgets/CheckBox.h"
+#include "qorvexctl/platform/widgets/CommandButton.h"
+#include "qorvexctl/platform/widgets/Form.h"
+#include "qorvexctl/platform/widgets/ImageList.h"
+#include "qorvexctl/platform/widgets/Label.h"
+#include "qorvexctl/platform/widgets/ListView.h"
+#include "qorvexctl/platform/widgets/ScrollBar.h"
+#include "qorvexctl/platform/widgets/TextBox.h"
 
 namespace qorvexctl::demo {
 

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "qorvexctl/platform/Compositor.h"
-#include "qorvexctl/platform/Desktop.h"
-#include "qorvexctl/platform/UserInput.h"
+#include "qorvexctl/platform/desktop/Compositor.h"
+#include "qorvexctl/platform/desktop/Desktop.h"
+#include "qorvexctl/platform/desktop/UserInput.h"
 
 namespace qorvexctl::demo {
 namespace {

@@ -5,9 +5,9 @@
 #include <span>
 
 #include "qorvexctl/imaging/StdPNG.h"
-#include "qorvexctl/platform/Frame.h"
-#include "qorvexctl/platform/Label.h"
-#include "qorvexctl/platform/PictureBox.h"
+#include "qorvexctl/platform/widgets/Frame.h"
+#include "qorvexctl/platform/widgets/Label.h"
+#include "qorvexctl/platform/widgets/PictureBox.h"
 
 // data/images/demo/*.png, compiled in by qorvexctl_embed_resource.
 extern const unsigned char qorvexctl_demo_emblem_png[];
@@ -33,8 +33,8 @@ PictureBox& AddPictureBox(platform::Form& form, platform::Window& frame, const c
   return box;
 }
 
-void AddCaption(platform::Form& form, platform::Window& frame, const char* name,
-                const char* text, int left) {
+void AddCaption(platform::Form& form, platform::Window& frame, const char* name, const char* text,
+                int left) {
   auto& label = form.Add<platform::Label>(name, &frame);
   label.Caption(text);
   label.SetBounds(Rect::FromSize(left, 18, 200, 18));
@@ -73,16 +73,16 @@ void ShowProgressively(platform::Desktop& desktop, PictureBox& box) {
 
 void AddPngShowcase(platform::Form& form) {
   const Rect bounds = form.Bounds();
-  form.SetBounds(Rect::FromSize(bounds.left, bounds.top, bounds.Width(),
-                                bounds.Height() + kFrameHeight));
+  form.SetBounds(
+      Rect::FromSize(bounds.left, bounds.top, bounds.Width(), bounds.Height() + kFrameHeight));
   const int top = bounds.Height() - 24;  // under the status line
   auto& frame = form.Add<platform::Frame>("fraImagens");
   frame.Caption("Imagens PNG");
   frame.SetBounds(Rect::FromSize(12, top, 488, kFrameHeight - 10));
   AddCaption(form, frame, "lblEmblema", "Transparência sobre cor:", 12);
   AddCaption(form, frame, "lblPaisagem", "Carregamento progressivo:", 250);
-  auto& emblem = AddPictureBox(form, frame, "picEmblema", Rect::FromSize(12, 38, 156, 84),
-                               RGB(250, 200, 60));
+  auto& emblem =
+      AddPictureBox(form, frame, "picEmblema", Rect::FromSize(12, 38, 156, 84), RGB(250, 200, 60));
   auto& landscape = AddPictureBox(form, frame, "picPaisagem", Rect::FromSize(250, 38, 164, 124),
                                   RGB(255, 255, 255));
   ShowEmblem(emblem);

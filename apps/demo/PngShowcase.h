@@ -3,7 +3,7 @@
 // emblem with soft alpha edges blended over a coloured background, the other an interlaced
 // picture drawn pass by pass while it loads (Adam7 blocks refined as each pass arrives).
 
-#include "qorvexctl/platform/Form.h"
+#include "qorvexctl/platform/widgets/Form.h"
 
 namespace qorvexctl::demo {
 

@@ -16,9 +16,10 @@
 #include "hostkit/DemoSeed.h"
 #include "hostkit/SqliteTaxpayerDirectory.h"
 #include "qorvexctl/frame/LibraryState.h"
-#include "qorvexctl/platform/Desktop.h"
-#include "qorvexctl/platform/UserInput.h"
-#include "qorvexctl/platform/headless/HeadlessPresenter.h"
+#include "qorvexctl/platform/desktop/Desktop.h"
+#include "qorvexctl/platform/desktop/HeadlessPresenter.h"
+#include "qorvexctl/platform/desktop/UserInput.h"
+#include "qorvexctl/platform/widgets/MessageBoxForm.h"
 #if defined(QORVEXCTL_HAVE_SDL)
 #include "qorvexctl/platform/sdl/SdlPresenter.h"
 #endif
@@ -98,6 +99,8 @@ int RunInWindow([[maybe_unused]] int quitAfterMs) {
   auto presenter = qorvexctl::platform::SdlPresenter::Open(desktop, "QORVEXCTL - demo");
   if (!presenter) return -1;
   desktop.SetPresenter(std::move(presenter));
+  desktop.SetMessageBoxService(
+      std::make_unique<qorvexctl::platform::FormMessageBoxService>(desktop));
   LibraryState library(desktop.Settings(), desktop.MessageBoxes());
   ConnectDemoRegister(library);
   qorvexctl::demo::PlatformShowcase showcase(desktop, library);
@@ -128,10 +131,11 @@ int main(int argc, char** argv) {
     } else if (arg == "--quit-after" && i + 1 < argc) {
       quitAfterMs = std::atoi(argv[++i]);
     } else if (arg == "--help") {
-      std::puts("qorvexctl_demo [--screenshots DIR] [--quit-after MS]\n"
-                "  Shows the IRS form in a window when a display is available; otherwise, or\n"
-                "  with --screenshots, fills it in on the headless desktop and writes PNG files.\n"
-                "  --quit-after closes the window after MS milliseconds (and fails without one).");
+      std::puts(
+          "qorvexctl_demo [--screenshots DIR] [--quit-after MS]\n"
+          "  Shows the IRS form in a window when a display is available; otherwise, or\n"
+          "  with --screenshots, fills it in on the headless desktop and writes PNG files.\n"
+          "  --quit-after closes the window after MS milliseconds (and fails without one).");
       return 0;
     } else {
       std::fprintf(stderr, "unknown argument: %s\n", argv[i]);

@@ -61,10 +61,9 @@ class Event {
   // Adds a handler; it runs after those connected before it.
   Connection connect(Handler handler) {
     auto slot = std::make_shared<Slot>(Slot{std::move(handler), true, nullptr});
-    slot->disconnect = std::make_shared<std::function<void()>>(
-        [weak = std::weak_ptr<Slot>(slot)] {
-          if (auto s = weak.lock()) s->connected = false;
-        });
+    slot->disconnect = std::make_shared<std::function<void()>>([weak = std::weak_ptr<Slot>(slot)] {
+      if (auto s = weak.lock()) s->connected = false;
+    });
     m_slots.push_back(slot);
     return Connection(slot->disconnect);
   }

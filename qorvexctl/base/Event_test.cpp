@@ -9,7 +9,10 @@ namespace qorvexctl {
 TEST(Event, CallsHandlersInConnectionOrderWithReferenceArguments) {
   Event<bool&> beforeClose;
   std::string order;
-  beforeClose.connect([&](bool& cancel) { order += "a"; cancel = true; });
+  beforeClose.connect([&](bool& cancel) {
+    order += "a";
+    cancel = true;
+  });
   beforeClose.connect([&](bool& cancel) { order += cancel ? "B" : "b"; });
   bool cancel = false;
   beforeClose(cancel);

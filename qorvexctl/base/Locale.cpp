@@ -115,8 +115,8 @@ struct RoundedDecimal {
 RoundedDecimal RoundToDecimals(double value, int decimals) {
   RoundedDecimal out;
   char buffer[40];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                    std::chars_format::scientific, 14);
   const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
   std::string digits = std::string(text.substr(0, 1)) + std::string(text.substr(2, 14));
   int exponent = std::atoi(std::string(text.substr(text.find('e') + 1)).c_str());
@@ -150,10 +150,10 @@ RoundedDecimal RoundToDecimals(double value, int decimals) {
   out.fractionDigits = digits.substr(split);
   out.integerDigits = digits.substr(0, split);
   const auto firstNonZero = out.integerDigits.find_first_not_of('0');
-  out.integerDigits.erase(0, firstNonZero == std::string::npos ? out.integerDigits.size()
-                                                               : firstNonZero);
-  const bool isZero = out.integerDigits.empty() &&
-                      out.fractionDigits.find_first_not_of('0') == std::string::npos;
+  out.integerDigits.erase(
+      0, firstNonZero == std::string::npos ? out.integerDigits.size() : firstNonZero);
+  const bool isZero =
+      out.integerDigits.empty() && out.fractionDigits.find_first_not_of('0') == std::string::npos;
   out.negative = value < 0 && !isZero;
   return out;
 }

@@ -32,29 +32,33 @@ TEST(Locale, PortugueseIsTheDefaultForAnyOtherName) {
 
 TEST(Locale, NumericTestAcceptsTheLenientForms) {
   const std::initializer_list<NumericCase> common = {
-      {"0", true},       {"123", true},    {"  42  ", true}, {"+7", true},   {"-7", true},
-      {"1e5", true},     {"1E+05", true},  {"2e-3", true},   {"007", true},  {" -1e2 ", true}};
+      {"0", true},   {"123", true},   {"  42  ", true}, {"+7", true},  {"-7", true},
+      {"1e5", true}, {"1E+05", true}, {"2e-3", true},   {"007", true}, {" -1e2 ", true}};
   ExpectNumeric(Locale::Portuguese(), common);
   ExpectNumeric(Locale::UnitedStates(), common);
-  ExpectNumeric(Locale::Portuguese(), {{"1,5", true}, {",5", true}, {"5,", true},
-                                       {"1.234,5", true}, {"1.2.3", true}, {"1..2", true}});
-  ExpectNumeric(Locale::UnitedStates(), {{"1.5", true}, {".5", true}, {"5.", true},
-                                         {"1,234.5", true}, {"1,2,3", true}});
+  ExpectNumeric(Locale::Portuguese(), {{"1,5", true},
+                                       {",5", true},
+                                       {"5,", true},
+                                       {"1.234,5", true},
+                                       {"1.2.3", true},
+                                       {"1..2", true}});
+  ExpectNumeric(Locale::UnitedStates(),
+                {{"1.5", true}, {".5", true}, {"5.", true}, {"1,234.5", true}, {"1,2,3", true}});
 }
 
 TEST(Locale, NumericTestRejectsEverythingElse) {
   const std::initializer_list<NumericCase> common = {
-      {"", false},    {" ", false},   {"+", false},    {"-", false},   {"1e", false},
-      {"1e+", false}, {"e5", false},  {"1 2", false},  {"1-", false},  {"--1", false},
-      {"+-1", false}, {"- 1", false}, {"12a", false},  {"U123", false}, {"1e999", false},
+      {"", false},    {" ", false},   {"+", false},   {"-", false},    {"1e", false},
+      {"1e+", false}, {"e5", false},  {"1 2", false}, {"1-", false},   {"--1", false},
+      {"+-1", false}, {"- 1", false}, {"12a", false}, {"U123", false}, {"1e999", false},
       {"\t1", false}, {"１", false},  {"1d5", false}};
   ExpectNumeric(Locale::Portuguese(), common);
   ExpectNumeric(Locale::UnitedStates(), common);
   // The other locale's separators, a grouping separator first or after the decimal one.
-  ExpectNumeric(Locale::Portuguese(), {{"1,2,3", false}, {".5", false}, {"1,5.3", false},
-                                       {",", false}});
-  ExpectNumeric(Locale::UnitedStates(), {{"1.2.3", false}, {",5", false}, {"1.5,3", false},
-                                         {".", false}});
+  ExpectNumeric(Locale::Portuguese(),
+                {{"1,2,3", false}, {".5", false}, {"1,5.3", false}, {",", false}});
+  ExpectNumeric(Locale::UnitedStates(),
+                {{"1.2.3", false}, {",5", false}, {"1.5,3", false}, {".", false}});
 }
 
 TEST(Locale, NumericTestTakesTinyValuesAsZero) {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "qorvexctl/frame/Registry.h"
-#include "qorvexctl/platform/MemorySettingsStore.h"
-#include "qorvexctl/platform/MessageBoxService.h"
+#include "qorvexctl/platform/services/MemorySettingsStore.h"
+#include "qorvexctl/platform/services/MessageBoxService.h"
 
 namespace qorvexctl {
 

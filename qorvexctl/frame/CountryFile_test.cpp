@@ -9,8 +9,8 @@
 #include "qorvexctl/base/Text.h"
 #include "qorvexctl/frame/CountryTables.h"
 #include "qorvexctl/frame/LibraryFunctions.h"
-#include "qorvexctl/platform/MemorySettingsStore.h"
-#include "qorvexctl/platform/MessageBoxService.h"
+#include "qorvexctl/platform/services/MemorySettingsStore.h"
+#include "qorvexctl/platform/services/MessageBoxService.h"
 #include "testsupport/TestData.h"
 
 namespace qorvexctl {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "qorvexctl/platform/MemorySettingsStore.h"
-#include "qorvexctl/platform/MessageBoxService.h"
+#include "qorvexctl/platform/services/MemorySettingsStore.h"
+#include "qorvexctl/platform/services/MessageBoxService.h"
 
 namespace qorvexctl {
 namespace {

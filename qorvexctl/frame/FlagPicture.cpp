@@ -5,10 +5,10 @@
 #include <span>
 
 #include "qorvexctl/frame/CountryTables.h"
-#include "qorvexctl/platform/Blit.h"
-#include "qorvexctl/platform/PictureBox.h"
-#include "qorvexctl/platform/PictureLoader.h"
-#include "qorvexctl/platform/ScaleMode.h"
+#include "qorvexctl/platform/codecs/PictureLoader.h"
+#include "qorvexctl/platform/drawing/Blit.h"
+#include "qorvexctl/platform/drawing/ScaleMode.h"
+#include "qorvexctl/platform/widgets/PictureBox.h"
 
 // resources/countries.bmp, compiled in by qorvexctl_embed_resource.
 extern const unsigned char qorvexctl_countries_bmp[];

@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "qorvexctl/frame/LibraryState.h"
-#include "qorvexctl/platform/Picture.h"
-#include "qorvexctl/platform/Surface.h"
+#include "qorvexctl/platform/drawing/Picture.h"
+#include "qorvexctl/platform/drawing/Surface.h"
 
 namespace qorvexctl {
 

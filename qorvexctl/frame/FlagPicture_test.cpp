@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "qorvexctl/frame/CountryTables.h"
-#include "qorvexctl/platform/Desktop.h"
-#include "qorvexctl/platform/Form.h"
-#include "qorvexctl/platform/MemorySettingsStore.h"
-#include "qorvexctl/platform/MessageBoxService.h"
-#include "qorvexctl/platform/PictureBox.h"
-#include "qorvexctl/platform/ScaleMode.h"
+#include "qorvexctl/platform/desktop/Desktop.h"
+#include "qorvexctl/platform/drawing/ScaleMode.h"
+#include "qorvexctl/platform/services/MemorySettingsStore.h"
+#include "qorvexctl/platform/services/MessageBoxService.h"
+#include "qorvexctl/platform/widgets/Form.h"
+#include "qorvexctl/platform/widgets/PictureBox.h"
 
 namespace qorvexctl {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "qorvexctl/base/Text.h"
-#include "qorvexctl/platform/AtomicFile.h"
+#include "qorvexctl/platform/services/AtomicFile.h"
 
 namespace qorvexctl {
 

@@ -20,7 +20,7 @@
 #include "qorvexctl/frame/FormFile.h"
 #include "qorvexctl/frame/IntrinsicControls.h"
 #include "qorvexctl/frame/Registry.h"
-#include "qorvexctl/platform/Form.h"
+#include "qorvexctl/platform/widgets/Form.h"
 
 namespace qorvexctl {
 

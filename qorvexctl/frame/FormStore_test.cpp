@@ -7,14 +7,14 @@
 #include <fstream>
 
 #include "qorvexctl/frame/UserControl.h"
-#include "qorvexctl/platform/CheckBox.h"
-#include "qorvexctl/platform/CommandButton.h"
-#include "qorvexctl/platform/Desktop.h"
-#include "qorvexctl/platform/Frame.h"
-#include "qorvexctl/platform/Label.h"
-#include "qorvexctl/platform/ListView.h"
-#include "qorvexctl/platform/ScrollBar.h"
-#include "qorvexctl/platform/TextBox.h"
+#include "qorvexctl/platform/desktop/Desktop.h"
+#include "qorvexctl/platform/widgets/CheckBox.h"
+#include "qorvexctl/platform/widgets/CommandButton.h"
+#include "qorvexctl/platform/widgets/Frame.h"
+#include "qorvexctl/platform/widgets/Label.h"
+#include "qorvexctl/platform/widgets/ListView.h"
+#include "qorvexctl/platform/widgets/ScrollBar.h"
+#include "qorvexctl/platform/widgets/TextBox.h"
 #include "testsupport/TestData.h"
 
 namespace qorvexctl {

@@ -5,18 +5,18 @@
 #include <exception>
 
 #include "qorvexctl/base/Text.h"
-#include "qorvexctl/platform/CheckBox.h"
-#include "qorvexctl/platform/CommandButton.h"
-#include "qorvexctl/platform/Form.h"
-#include "qorvexctl/platform/Frame.h"
-#include "qorvexctl/platform/Image.h"
-#include "qorvexctl/platform/Label.h"
-#include "qorvexctl/platform/Line.h"
-#include "qorvexctl/platform/ListView.h"
-#include "qorvexctl/platform/PictureBox.h"
-#include "qorvexctl/platform/ScrollBar.h"
-#include "qorvexctl/platform/Shape.h"
-#include "qorvexctl/platform/TextBox.h"
+#include "qorvexctl/platform/widgets/CheckBox.h"
+#include "qorvexctl/platform/widgets/CommandButton.h"
+#include "qorvexctl/platform/widgets/Form.h"
+#include "qorvexctl/platform/widgets/Frame.h"
+#include "qorvexctl/platform/widgets/Image.h"
+#include "qorvexctl/platform/widgets/Label.h"
+#include "qorvexctl/platform/widgets/Line.h"
+#include "qorvexctl/platform/widgets/ListView.h"
+#include "qorvexctl/platform/widgets/PictureBox.h"
+#include "qorvexctl/platform/widgets/ScrollBar.h"
+#include "qorvexctl/platform/widgets/Shape.h"
+#include "qorvexctl/platform/widgets/TextBox.h"
 
 namespace qorvexctl {
 namespace {
@@ -222,8 +222,7 @@ IntrinsicProperties ListViewProperties() {
   using platform::ListView;
   return {
       Kept<ListView>(
-          "ColumnHeaders",
-          [](ListView& l, const Variant& v) { ApplyColumnsText(l, v.ToString()); },
+          "ColumnHeaders", [](ListView& l, const Variant& v) { ApplyColumnsText(l, v.ToString()); },
           [](const ListView& l) { return ColumnsText(l); }),
       Number<ListView>("SortKey", &ListView::SortKey, &ListView::SortKey),
       Number<ListView>("SortOrder", &ListView::SortOrder, &ListView::SortOrder),
@@ -239,8 +238,7 @@ IntrinsicType ScrollBarType(std::string name, platform::ScrollBarOrientation ori
                        [orientation](Window& container) {
                          return std::make_unique<platform::ScrollBar>(container, orientation);
                        },
-                       Join({IntrinsicControls::WindowProperties(), ScrollBarProperties()}),
-                       false};
+                       Join({IntrinsicControls::WindowProperties(), ScrollBarProperties()}), false};
 }
 
 // The type T made on a container, with the window properties and `own` ones.

@@ -16,7 +16,7 @@
 
 #include "qorvexctl/base/Variant.h"
 #include "qorvexctl/frame/PropertyBag.h"
-#include "qorvexctl/platform/Window.h"
+#include "qorvexctl/platform/desktop/Window.h"
 
 namespace qorvexctl {
 

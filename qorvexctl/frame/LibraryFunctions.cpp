@@ -6,9 +6,9 @@
 
 #include "qorvexctl/base/RuntimeError.h"
 #include "qorvexctl/base/Windows1252.h"
-#include "qorvexctl/platform/AtomicFile.h"
-#include "qorvexctl/platform/MessageBoxService.h"
-#include "qorvexctl/platform/SettingsStore.h"
+#include "qorvexctl/platform/services/AtomicFile.h"
+#include "qorvexctl/platform/services/MessageBoxService.h"
+#include "qorvexctl/platform/services/SettingsStore.h"
 
 namespace qorvexctl {
 

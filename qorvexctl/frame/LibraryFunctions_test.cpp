@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "qorvexctl/platform/MemorySettingsStore.h"
-#include "qorvexctl/platform/MessageBoxService.h"
+#include "qorvexctl/platform/services/MemorySettingsStore.h"
+#include "qorvexctl/platform/services/MessageBoxService.h"
 #include "testsupport/TestData.h"
 
 namespace qorvexctl {

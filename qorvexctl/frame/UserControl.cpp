@@ -1,8 +1,8 @@
 #include "qorvexctl/frame/UserControl.h"
 
-#include "qorvexctl/platform/Desktop.h"
-#include "qorvexctl/platform/Menu.h"
-#include "qorvexctl/platform/TabOrder.h"
+#include "qorvexctl/platform/desktop/Desktop.h"
+#include "qorvexctl/platform/desktop/Menu.h"
+#include "qorvexctl/platform/desktop/TabOrder.h"
 
 namespace qorvexctl {
 
@@ -21,7 +21,8 @@ UserControl::~UserControl() { Terminate(); }
 UserControl::AmbientProperties UserControl::Ambient() const {
   const platform::Window* container = Parent();
   const platform::Window& source = container ? *container : *this;
-  return AmbientProperties{source.BackColor(), source.ForeColor(), source.Font(),    Name(),
+  return AmbientProperties{source.BackColor(), source.ForeColor(),
+                           source.Font(),      Name(),
                            m_userMode,         TopLevel()->DefaultButtonHandle() == hWnd()};
 }
 

@@ -19,15 +19,15 @@
 #include <string_view>
 
 #include "qorvexctl/frame/Component.h"
-#include "qorvexctl/platform/Control.h"
-#include "qorvexctl/platform/DrawingLayer.h"
+#include "qorvexctl/platform/widgets/Control.h"
+#include "qorvexctl/platform/widgets/DrawingLayer.h"
 
 namespace qorvexctl {
 
 namespace platform {
 class Desktop;
 class Menu;
-}
+}  // namespace platform
 
 class UserControl : public platform::Control, public Component {
  public:

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "qorvexctl/platform/CommandButton.h"
-#include "qorvexctl/platform/Desktop.h"
-#include "qorvexctl/platform/Form.h"
-#include "qorvexctl/platform/Menu.h"
-#include "qorvexctl/platform/TextBox.h"
-#include "qorvexctl/platform/UserInput.h"
+#include "qorvexctl/platform/desktop/Desktop.h"
+#include "qorvexctl/platform/desktop/Menu.h"
+#include "qorvexctl/platform/desktop/UserInput.h"
+#include "qorvexctl/platform/widgets/CommandButton.h"
+#include "qorvexctl/platform/widgets/Form.h"
+#include "qorvexctl/platform/widgets/TextBox.h"
 
 namespace qorvexctl {
 namespace {

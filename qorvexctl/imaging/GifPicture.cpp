@@ -1,7 +1,7 @@
 #include "qorvexctl/imaging/GifPicture.h"
 
-#include "qorvexctl/imaging/GifParser.h"
-#include "qorvexctl/imaging/GifSurfaces.h"
+#include "qorvexctl/imaging/gif/GifParser.h"
+#include "qorvexctl/imaging/gif/GifSurfaces.h"
 
 namespace qorvexctl {
 

@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "qorvexctl/imaging/GifTestBuilder.h"
+#include "testsupport/GifTestBuilder.h"
 #include "testsupport/TestData.h"
 
 namespace qorvexctl {

@@ -1,9 +1,9 @@
 #include "qorvexctl/imaging/PngPicture.h"
 
 #include "qorvexctl/imaging/GifPicture.h"
-#include "qorvexctl/imaging/PngChunkWalker.h"
 #include "qorvexctl/imaging/StdPNG.h"
-#include "qorvexctl/platform/IcoDecoder.h"
+#include "qorvexctl/imaging/png/PngChunkWalker.h"
+#include "qorvexctl/platform/codecs/IcoDecoder.h"
 
 namespace qorvexctl {
 

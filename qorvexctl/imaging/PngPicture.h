@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <span>
 
-#include "qorvexctl/platform/Picture.h"
-#include "qorvexctl/platform/PictureLoader.h"
+#include "qorvexctl/platform/codecs/PictureLoader.h"
+#include "qorvexctl/platform/drawing/Picture.h"
 
 namespace qorvexctl {
 

@@ -32,7 +32,8 @@ TEST(PngPicture, TheStandardLoaderReadsIconsWhoseLargeImageIsAPng) {
   ASSERT_FALSE(png.empty());
   const auto small = testsupport::BitmapIconImage(
       16, 16, 24, [](int, int) { return 0x00FF00u; }, [](int, int) { return false; });
-  const testsupport::IconBytes file = testsupport::IconFile({small, testsupport::PngIconImage(png, 32, 32)});
+  const testsupport::IconBytes file =
+      testsupport::IconFile({small, testsupport::PngIconImage(png, 32, 32)});
   const platform::Picture icon = StandardPictureLoader().Load(file);
   ASSERT_FALSE(icon.IsEmpty());
   EXPECT_EQ(icon.Type(), platform::PictureType::Icon);

@@ -1,6 +1,6 @@
 #include "qorvexctl/imaging/StdPNG.h"
 
-#include "qorvexctl/imaging/PngComments.h"
+#include "qorvexctl/imaging/png/PngComments.h"
 
 namespace qorvexctl {
 
@@ -29,8 +29,7 @@ int DaysInMonth(int year, int month) {
 // Dates run from year 100 to 9999; a leap second (60) is allowed.
 bool IsValidTime(const png::ModificationTime& t) {
   return t.year >= 100 && t.year <= 9999 && t.month >= 1 && t.month <= 12 && t.day >= 1 &&
-         t.day <= DaysInMonth(t.year, t.month) && t.hour <= 23 && t.minute <= 59 &&
-         t.second <= 60;
+         t.day <= DaysInMonth(t.year, t.month) && t.hour <= 23 && t.minute <= 59 && t.second <= 60;
 }
 
 template <typename T, std::size_t N>
@@ -43,7 +42,8 @@ std::vector<T> ToVector(const std::optional<std::array<std::int32_t, N>>& values
 std::vector<std::uint8_t> GreyRamp(int entries) {
   std::vector<std::uint8_t> ramp;
   ramp.reserve(static_cast<std::size_t>(entries) * 3);
-  for (int i = 0; i < entries; ++i) ramp.insert(ramp.end(), 3, static_cast<std::uint8_t>(i * (255 / (entries - 1))));
+  for (int i = 0; i < entries; ++i)
+    ramp.insert(ramp.end(), 3, static_cast<std::uint8_t>(i * (255 / (entries - 1))));
   return ramp;
 }
 
@@ -66,7 +66,8 @@ double StdPNG::GammaCorrection() const {
 }
 
 std::vector<double> StdPNG::Chromaticity() const {
-  std::vector<double> values = Answering() ? ToVector<double>(m_info.chromaticity) : std::vector<double>{};
+  std::vector<double> values =
+      Answering() ? ToVector<double>(m_info.chromaticity) : std::vector<double>{};
   for (double& v : values) v /= kFixedPointScale;
   return values;
 }
@@ -134,9 +135,7 @@ void StdPNG::TransparentStyle(std::int32_t style) {
   if (Answering()) m_transparentStyle = style;
 }
 
-std::uint8_t StdPNG::ProgressiveDisplay() const {
-  return Answering() ? m_progressiveDisplay : 0;
-}
+std::uint8_t StdPNG::ProgressiveDisplay() const { return Answering() ? m_progressiveDisplay : 0; }
 void StdPNG::ProgressiveDisplay(std::uint8_t mode) {
   if (Answering() && mode < 7) m_progressiveDisplay = mode;
 }

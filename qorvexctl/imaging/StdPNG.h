@@ -17,13 +17,13 @@
 #include <vector>
 
 #include "qorvexctl/base/Event.h"
-#include "qorvexctl/imaging/PngFailure.h"
-#include "qorvexctl/imaging/PngFileInfo.h"
-#include "qorvexctl/imaging/PngOutputFormat.h"
-#include "qorvexctl/imaging/PngRowConverter.h"
-#include "qorvexctl/imaging/PngScanlines.h"
+#include "qorvexctl/imaging/png/PngFailure.h"
+#include "qorvexctl/imaging/png/PngFileInfo.h"
+#include "qorvexctl/imaging/png/PngOutputFormat.h"
+#include "qorvexctl/imaging/png/PngRowConverter.h"
+#include "qorvexctl/imaging/png/PngScanlines.h"
 #include "qorvexctl/imaging/stdPNGdata.h"
-#include "qorvexctl/platform/Messages.h"
+#include "qorvexctl/platform/desktop/Messages.h"
 
 namespace qorvexctl {
 
@@ -62,7 +62,7 @@ struct PngPaintArea {
   std::int32_t destCx = 0, destCy = 0;  // 0: the image's width or height
   platform::Canvas* PngDC = nullptr;    // the source device context; nullptr: the object's own
   std::int32_t pngX = 0, pngY = 0;
-  std::int32_t pngCx = 0, pngCy = 0;    // below 1: the image's width or height
+  std::int32_t pngCx = 0, pngCy = 0;  // below 1: the image's width or height
   int AlphaBlend = 255;
 };
 
@@ -88,8 +88,8 @@ class StdPNG {
   std::uint8_t BitCount_PNG() const;  // bits per pixel of the file
   std::uint8_t ColorType() const;
   bool IsInterlaced() const;
-  double GammaCorrection() const;            // 0 without gAMA
-  std::vector<double> Chromaticity() const;  // white x, y, red x, y, green, blue; or empty
+  double GammaCorrection() const;                 // 0 without gAMA
+  std::vector<double> Chromaticity() const;       // white x, y, red x, y, green, blue; or empty
   std::vector<std::int32_t> AspectRatio() const;  // pixels per unit x, y, unit; or empty
   std::vector<std::int32_t> Offsets() const;      // x, y, unit; or empty
   std::uint8_t StdRGB() const;                    // rendering intent + 1, or 0
@@ -127,8 +127,7 @@ class StdPNG {
   // image drawn there while it decodes.
   Event<std::int32_t /*Width*/, std::int32_t /*Height*/, platform::Canvas*& /*destinationDC*/,
         platform::HWND& /*destinationHwnd*/, std::int32_t /*WinBkgColor*/, bool /*AlphaPng*/,
-        std::int32_t& /*x*/, std::int32_t& /*y*/, bool /*IsInterlaced*/,
-        bool /*useProgression*/>
+        std::int32_t& /*x*/, std::int32_t& /*y*/, bool /*IsInterlaced*/, bool /*useProgression*/>
       ProgessiveDisplay;
   // Raised with 0 when decoding starts, then per band or pass, 100 at the end.
   Event<std::int32_t> Progress;
@@ -152,7 +151,8 @@ class StdPNG {
   std::uint16_t ChooseStrategy(const Destination& destination) const;
   void PrepareBackground(const Destination& destination, int bitCount);
   png::ScanlineHooks MakeHooks(const Destination& destination, int alphaBlendValue);
-  void ShowProgress(const Destination& destination, const platform::Rect& area, int alphaBlendValue);
+  void ShowProgress(const Destination& destination, const platform::Rect& area,
+                    int alphaBlendValue);
   void RedrawDestination(const Destination& destination, const platform::Rect& area) const;
   bool FinishLoad(const Destination& destination, int alphaBlendValue);
   bool Inflate();

@@ -30,8 +30,8 @@ std::vector<Expected> ReadExpected() {
     std::stringstream ss(line);
     for (std::string f; std::getline(ss, f, '\t');) fields.push_back(f);
     if (fields.size() < 7) continue;
-    rows.push_back({fields[0], fields[1] == "OK", std::stoi(fields[2]), std::stoi(fields[3]),
-                    fields[6]});
+    rows.push_back(
+        {fields[0], fields[1] == "OK", std::stoi(fields[2]), std::stoi(fields[3]), fields[6]});
   }
   return rows;
 }

@@ -8,10 +8,10 @@
 #include <iterator>
 #include <new>
 
-#include "qorvexctl/imaging/PngChunkWalker.h"
-#include "qorvexctl/imaging/PngScanlines.h"
 #include "qorvexctl/imaging/StdPNG.h"
-#include "qorvexctl/platform/SystemColours.h"
+#include "qorvexctl/imaging/png/PngChunkWalker.h"
+#include "qorvexctl/imaging/png/PngScanlines.h"
+#include "qorvexctl/platform/drawing/SystemColours.h"
 
 namespace qorvexctl {
 
@@ -41,8 +41,8 @@ bool StdPNG::LoadFile(const std::string& fileName, bool ValidateAllData, bool Ma
   return LoadBytes(*bytes, ValidateAllData, Make32Bit, AlphaBlendValue);
 }
 
-bool StdPNG::LoadBytes(std::span<const std::uint8_t> bytes, bool ValidateAllData,
-                       bool Make32Bit, int AlphaBlendValue) {
+bool StdPNG::LoadBytes(std::span<const std::uint8_t> bytes, bool ValidateAllData, bool Make32Bit,
+                       int AlphaBlendValue) {
   if (m_loadState >= kStateDecoding) return false;
   Reset();
   png::PngFailure failure = png::ReadPngFile(bytes, ValidateAllData, m_info);
@@ -119,8 +119,8 @@ bool StdPNG::Decode(bool force32, int alphaBlendValue) {
   if (!Inflate()) return false;
   const Destination destination = AskForDestination();
 
-  png::TransparencyTreatment treatment = png::ResolveTransparency(
-      m_info, m_transparentStyle, [](int index) {
+  png::TransparencyTreatment treatment =
+      png::ResolveTransparency(m_info, m_transparentStyle, [](int index) {
         return static_cast<std::int32_t>(platform::ResolveColour(SystemColour(index)));
       });
   m_resolvedBackground = treatment.background;

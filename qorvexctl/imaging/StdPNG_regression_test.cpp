@@ -14,8 +14,7 @@ namespace {
 using png::PngFailure;
 
 std::string Regression(const char* name) {
-  return (testsupport::RepositoryRoot() / "qorvexctl" / "imaging" / "testdata" /
-          name).string();
+  return (testsupport::RepositoryRoot() / "qorvexctl" / "imaging" / "testdata" / name).string();
 }
 
 struct Case {

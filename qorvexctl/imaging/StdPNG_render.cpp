@@ -2,8 +2,8 @@
 // load (the ProgessiveDisplay event, the strategies, the background capture, the final paint).
 
 #include "qorvexctl/imaging/StdPNG.h"
-#include "qorvexctl/platform/Desktop.h"
-#include "qorvexctl/platform/Window.h"
+#include "qorvexctl/platform/desktop/Desktop.h"
+#include "qorvexctl/platform/desktop/Window.h"
 
 namespace qorvexctl {
 
@@ -32,8 +32,10 @@ void StdPNG::HasOwnDC(bool value) {
   if (!Answering()) return;
   m_hasOwnDC = value;
   if (!m_bitmap) return;
-  if (value) m_bitmap->CreateMemoryDC();
-  else m_bitmap->ReleaseMemoryDC();
+  if (value)
+    m_bitmap->CreateMemoryDC();
+  else
+    m_bitmap->ReleaseMemoryDC();
 }
 
 void StdPNG::Paint(platform::Canvas* hDC, std::int32_t destX, std::int32_t destY) {
@@ -59,9 +61,9 @@ void StdPNG::Paint(platform::Canvas* hDC, std::int32_t destX, std::int32_t destY
 StdPNG::Destination StdPNG::AskForDestination() {
   Destination destination;
   if (m_progressiveDisplay >= pngNeverProgressive) return destination;
-  ProgessiveDisplay(m_info.header.width, m_info.header.height, destination.canvas,
-                    destination.hwnd, m_info.background, m_info.HasAlpha(), destination.x,
-                    destination.y, m_info.header.IsInterlaced(), SuggestProgression());
+  ProgessiveDisplay(m_info.header.width, m_info.header.height, destination.canvas, destination.hwnd,
+                    m_info.background, m_info.HasAlpha(), destination.x, destination.y,
+                    m_info.header.IsInterlaced(), SuggestProgression());
   return destination;
 }
 

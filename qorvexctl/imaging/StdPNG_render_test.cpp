@@ -3,17 +3,17 @@
 
 #include <gtest/gtest.h>
 
-#include "qorvexctl/imaging/PngTestFile.h"
 #include "qorvexctl/imaging/StdPNG.h"
+#include "testsupport/PngTestFile.h"
 
 namespace qorvexctl {
 namespace {
 
+using platform::Canvas;
+using platform::Surface;
 using png::testing::Bytes;
 using png::testing::PngTestFile;
 using png::testing::Rows;
-using platform::Canvas;
-using platform::Surface;
 
 constexpr Colour kRed = 0x0000FF;
 constexpr Colour kGreen = 0x00FF00;
@@ -21,10 +21,12 @@ constexpr Colour kBlue = 0xFF0000;
 
 // 2 x 2 RGBA: a transparent pixel, then opaque green, blue and half-transparent white.
 Bytes TwoByTwoRgba() {
-  return PngTestFile().Header(2, 2, 8, png::kRGBA)
+  return PngTestFile()
+      .Header(2, 2, 8, png::kRGBA)
       .Scanlines({0, 0, 0, 0, 0, 0, 255, 0, 255,  //
                   0, 0, 0, 255, 255, 255, 255, 255, 128})
-      .End().bytes();
+      .End()
+      .bytes();
 }
 
 // An opaque RGB image of one colour, optionally interlaced (each non-empty pass stored in
@@ -65,17 +67,23 @@ TEST(StdPNGRender, WindowBackgroundStyleUsesBkgdOrWhite) {
   png.TransparentStyle(alphaPNGwindowBkg);
   ASSERT_TRUE(png.LoadBytes(TwoByTwoRgba()));
   EXPECT_EQ(png.Handle()->PixelColour(0, 0), 0xFFFFFFu);
-  Bytes withBackground = PngTestFile().Header(1, 1, 8, png::kRGBA)
+  Bytes withBackground = PngTestFile()
+                             .Header(1, 1, 8, png::kRGBA)
                              .Chunk("bKGD", {0, 0, 0, 0, 0, 255})  // blue
-                             .Scanlines({0, 0, 0, 0, 0}).End().bytes();
+                             .Scanlines({0, 0, 0, 0, 0})
+                             .End()
+                             .bytes();
   ASSERT_TRUE(png.LoadBytes(withBackground));
   EXPECT_EQ(png.Handle()->PixelColour(0, 0), kBlue);
 }
 
 TEST(StdPNGRender, TransparentColourStyleOfAnRgbImageIsItsOwnKey) {
-  Bytes keyed = PngTestFile().Header(2, 1, 8, png::kRGB)
+  Bytes keyed = PngTestFile()
+                    .Header(2, 1, 8, png::kRGB)
                     .Chunk("tRNS", {0, 10, 0, 20, 0, 30})
-                    .Scanlines({0, 10, 20, 30, 1, 2, 3}).End().bytes();
+                    .Scanlines({0, 10, 20, 30, 1, 2, 3})
+                    .End()
+                    .bytes();
   StdPNG png;
   png.TransparentStyle(alphaTransColorBkg);
   ASSERT_TRUE(png.LoadBytes(keyed));
@@ -133,19 +141,18 @@ struct ProgressiveHost {
 
   void Attach(StdPNG& png) {
     canvas.FillRect(screen.Bounds(), kGreen);
-    png.ProgessiveDisplay.connect([this](std::int32_t, std::int32_t, Canvas*& dc,
-                                         platform::HWND& hwnd, std::int32_t, bool alpha,
-                                         std::int32_t& x, std::int32_t& y, bool interlaced,
-                                         bool suggestion) {
-      ++events;
-      dc = &canvas;
-      hwnd = 1;
-      x = 2;
-      y = 3;
-      lastAlpha = alpha;
-      lastInterlaced = interlaced;
-      lastSuggestion = suggestion;
-    });
+    png.ProgessiveDisplay.connect(
+        [this](std::int32_t, std::int32_t, Canvas*& dc, platform::HWND& hwnd, std::int32_t,
+               bool alpha, std::int32_t& x, std::int32_t& y, bool interlaced, bool suggestion) {
+          ++events;
+          dc = &canvas;
+          hwnd = 1;
+          x = 2;
+          y = 3;
+          lastAlpha = alpha;
+          lastInterlaced = interlaced;
+          lastSuggestion = suggestion;
+        });
     png.Progress.connect([this](int) {
       std::vector<Colour> column;
       for (int row = 0; row < 36; ++row) column.push_back(screen.PixelColour(2, 3 + row));
@@ -159,7 +166,7 @@ TEST(StdPNGRender, ScannerPaintsEachBandOfSixteenRowsAsItIsDecoded) {
   ProgressiveHost host;
   host.Attach(png);
   ASSERT_TRUE(png.LoadBytes(Plain(4, 20, 255, 0, 0)));
-  ASSERT_EQ(host.seen.size(), 3u);      // 0, 80, 100: each raised before its band is shown
+  ASSERT_EQ(host.seen.size(), 3u);  // 0, 80, 100: each raised before its band is shown
   EXPECT_EQ(host.seen[1][0], kGreen);
   EXPECT_EQ(host.seen[2][15], kRed);    // first band shown...
   EXPECT_EQ(host.seen[2][16], kGreen);  // ...the second not yet
@@ -174,17 +181,17 @@ TEST(StdPNGRender, PixelatedFillsAdam7BlocksAfterTheFirstPass) {
   ProgressiveHost host;
   host.Attach(png);
   ASSERT_TRUE(png.LoadBytes(Plain(16, 16, 255, 0, 0, 1)));
-  ASSERT_EQ(host.seen.size(), 8u);    // 0 and one per pass, each before the pass is shown
-  EXPECT_EQ(host.seen[2][7], kRed);   // pass 1 pixel (0,0) filled its 8 x 8 block
-  EXPECT_EQ(host.seen[2][8], kRed);   // and pixel (0,8) the block below
+  ASSERT_EQ(host.seen.size(), 8u);   // 0 and one per pass, each before the pass is shown
+  EXPECT_EQ(host.seen[2][7], kRed);  // pass 1 pixel (0,0) filled its 8 x 8 block
+  EXPECT_EQ(host.seen[2][8], kRed);  // and pixel (0,8) the block below
   EXPECT_EQ(host.seen[2][16], kGreen);
   EXPECT_EQ(png.BitCount_BMP(), 24);
   EXPECT_TRUE(host.lastSuggestion);
 }
 
 TEST(StdPNGRender, FadeInBlendsAlphaImagesOverTheCapturedBackground) {
-  Bytes rgbaInterlaced = PngTestFile().Header(1, 1, 8, png::kRGBA, 1)
-                             .Scanlines({0, 0, 0, 255, 128}).End().bytes();
+  Bytes rgbaInterlaced =
+      PngTestFile().Header(1, 1, 8, png::kRGBA, 1).Scanlines({0, 0, 0, 255, 128}).End().bytes();
   StdPNG png;
   png.TransparentStyle(alphaTransparent);
   ProgressiveHost host;

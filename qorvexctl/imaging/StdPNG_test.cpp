@@ -7,7 +7,7 @@
 
 #include <cstring>
 
-#include "qorvexctl/imaging/PngTestFile.h"
+#include "testsupport/PngTestFile.h"
 
 namespace qorvexctl {
 namespace {
@@ -68,8 +68,8 @@ TEST(StdPNG, BitCountFollowsColourTypeAndTransparency) {
   EXPECT_EQ(png.BitCount_BMP(), 24);
   ASSERT_TRUE(png.LoadBytes(Image(2, 1, 8, png::kRGB, Rows({1, 2, 3, 4, 5, 6}, 1)), true, true));
   EXPECT_EQ(png.BitCount_BMP(), 32);
-  ASSERT_TRUE(png.LoadBytes(Image(2, 1, 8, png::kRGB, Rows({1, 2, 3, 4, 5, 6}, 1)), true, false,
-                            128));
+  ASSERT_TRUE(
+      png.LoadBytes(Image(2, 1, 8, png::kRGB, Rows({1, 2, 3, 4, 5, 6}, 1)), true, false, 128));
   EXPECT_EQ(png.BitCount_BMP(), 32);  // an AlphaBlendValue forces 32 bits too
 }
 
@@ -94,8 +94,9 @@ TEST(StdPNG, PaletteTransparencyIsKeptOrDroppedByStyle) {
 // A 16-bit grey pixel is transparent only when all 16 bits match; the property still holds
 // the low byte.
 TEST(StdPNG, SixteenBitGreyTransparencyComparesTheWholeSample) {
-  auto file = Image(2, 1, 16, png::kGrey, Rows({0x12, 0x34, 0x56, 0x34}, 1),
-                    [](PngTestFile& f) { f.Chunk("tRNS", {0x12, 0x34}); });
+  auto file = Image(2, 1, 16, png::kGrey, Rows({0x12, 0x34, 0x56, 0x34}, 1), [](PngTestFile& f) {
+    f.Chunk("tRNS", {0x12, 0x34});
+  });
   StdPNG png;
   png.TransparentStyle(alphaTransparent);
   ASSERT_TRUE(png.LoadBytes(file));
@@ -125,8 +126,8 @@ TEST(StdPNG, HeaderPropertiesAndEmptyValuesAfterFailure) {
 TEST(StdPNG, AncillaryProperties) {
   auto file = Image(1, 1, 8, png::kGrey, Rows({0}, 1), [](PngTestFile& f) {
     f.Chunk("gAMA", Be32(45455))
-        .Chunk("cHRM", Concat({Be32(31270), Be32(32900), Be32(64000), Be32(33000),
-                               Be32(30000), Be32(60000), Be32(15000), Be32(6000)}))
+        .Chunk("cHRM", Concat({Be32(31270), Be32(32900), Be32(64000), Be32(33000), Be32(30000),
+                               Be32(60000), Be32(15000), Be32(6000)}))
         .Chunk("sRGB", {0})
         .Chunk("tIME", {0x07, 0xD0, 2, 29, 12, 0, 0});  // 2000-02-29 12:00:00
   });
@@ -143,8 +144,8 @@ TEST(StdPNG, LastModifiedIsZeroForImpossibleDates) {
   for (Bytes time : {Bytes{0x07, 0xD1, 2, 29, 0, 0, 0}, Bytes{0x07, 0xD0, 13, 1, 0, 0, 0},
                      Bytes{0x07, 0xD0, 1, 1, 24, 0, 0}, Bytes{0, 0, 1, 1, 0, 0, 0}}) {
     StdPNG png;
-    ASSERT_TRUE(png.LoadBytes(Image(1, 1, 8, png::kGrey, Rows({0}, 1),
-                                    [&](PngTestFile& f) { f.Chunk("tIME", time); })));
+    ASSERT_TRUE(png.LoadBytes(
+        Image(1, 1, 8, png::kGrey, Rows({0}, 1), [&](PngTestFile& f) { f.Chunk("tIME", time); })));
     EXPECT_EQ(png.LastModified(), 0.0);
   }
 }
@@ -157,8 +158,8 @@ TEST(StdPNG, CommentsJoinKeywordAndTextWithCrLfLineBreaks) {
   StdPNG png;
   ASSERT_TRUE(png.LoadBytes(WithTexts([](PngTestFile& f) {
     f.Chunk("tEXt", Text(std::string("Title\0Caf\xE9 27 line\nbreak", 24)))
-        .Chunk("zTXt", Concat({Text(std::string("Author\0\0", 8)),
-                               png::testing::Deflate(Text("A\r\nB"))}))
+        .Chunk("zTXt",
+               Concat({Text(std::string("Author\0\0", 8)), png::testing::Deflate(Text("A\r\nB"))}))
         .Chunk("tEXt", Bytes(90, 'k'));  // no keyword terminator in 81 bytes: skipped
   })));
   EXPECT_EQ(png.Comments("none"), "Title: Caf\xC3\xA9   line\r\nbreak\r\nAuthor: A\r\nB");
@@ -199,8 +200,9 @@ TEST(StdPNG, ProgressiveDisplayLetIgnoresSevenAndAbove) {
 }
 
 TEST(StdPNG, PaletteLetOnAGreyImageMakesAPaletteImage) {
-  auto file = Image(2, 1, 2, png::kGrey, Rows({0b00010000}, 1),
-                    [](PngTestFile& f) { f.Chunk("tRNS", {0, 1}); });
+  auto file = Image(2, 1, 2, png::kGrey, Rows({0b00010000}, 1), [](PngTestFile& f) {
+    f.Chunk("tRNS", {0, 1});
+  });
   StdPNG png;
   png.TransparentStyle(alphaTransparent);
   png.Progress.connect([&](int percent) {
@@ -239,8 +241,7 @@ TEST(StdPNG, PropertiesAnswerUntilTheTransparencyIsResolved) {
 
 TEST(StdPNG, HeadersPromisingMoreThanTheDataCanHoldAreRefused) {
   PngTestFile file;
-  file.Header(20000, 20000, 8, png::kRGBA).Chunk("IDAT", png::testing::Deflate(Bytes(64, 0)))
-      .End();
+  file.Header(20000, 20000, 8, png::kRGBA).Chunk("IDAT", png::testing::Deflate(Bytes(64, 0))).End();
   StdPNG png;
   EXPECT_FALSE(png.LoadBytes(file.bytes()));
   EXPECT_EQ(png.LastFailure(), png::PngFailure::DataCannotFill);

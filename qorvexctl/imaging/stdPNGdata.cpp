@@ -76,8 +76,8 @@ void stdPNGdata::ShowProgress(platform::Canvas& destination, platform::Point at,
     return;
   }
   platform::Canvas work(*m_workspace);
-  work.BitBlt(area.left, area.top, area.Width(), area.Height(), *m_background, area.left,
-              area.top, platform::SRCCOPY);
+  work.BitBlt(area.left, area.top, area.Width(), area.Height(), *m_background, area.left, area.top,
+              platform::SRCCOPY);
   Draw(work, area, area, alphaBlendValue);
   destination.BitBlt(onScreen.left, onScreen.top, area.Width(), area.Height(), *m_workspace,
                      area.left, area.top, platform::SRCCOPY);

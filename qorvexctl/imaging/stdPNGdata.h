@@ -10,9 +10,9 @@
 #include <span>
 
 #include "qorvexctl/base/Colour.h"
-#include "qorvexctl/platform/AlphaBlend.h"
-#include "qorvexctl/platform/Canvas.h"
-#include "qorvexctl/platform/Surface.h"
+#include "qorvexctl/platform/drawing/AlphaBlend.h"
+#include "qorvexctl/platform/drawing/Canvas.h"
+#include "qorvexctl/platform/drawing/Surface.h"
 
 namespace qorvexctl {
 

@@ -69,7 +69,8 @@ bool IsCzechSpecialIndividual(const TaxText& t) {
 bool HasCzechBirthDate(const TaxText& t) {
   int mm = static_cast<int>(t.Value(3, 4));
   if (mm > 50) mm -= 50;
-  return IsCalendarDate(1900 + static_cast<int>(t.Value(1, 2)), mm, static_cast<int>(t.Value(5, 6)));
+  return IsCalendarDate(1900 + static_cast<int>(t.Value(1, 2)), mm,
+                        static_cast<int>(t.Value(5, 6)));
 }
 
 bool IsCzechBirthNumberBefore1954(const TaxText& t) {

@@ -58,7 +58,8 @@ TEST(LatvianNumber, AcceptsLegalEntitiesWithTheWeightedCheck) {
   ExpectValid("LV", {"40003510414"});
   ExpectInvalid("LV", {"40003510415", "4000351041", "400035104140"});
   // Remainder 4 gives the check −1: no last digit is valid.
-  for (char last = '0'; last <= '9'; ++last) ExpectInvalid("LV", {std::string("4000001009") + last});
+  for (char last = '0'; last <= '9'; ++last)
+    ExpectInvalid("LV", {std::string("4000001009") + last});
 }
 
 TEST(LatvianNumber, AcceptsIndividualsByTheirBirthDateAlone) {

@@ -14,7 +14,7 @@ TEST(AustrianNumber, AcceptsTheDoubledDigitCheck) {
 }
 
 TEST(AustrianNumber, RejectsWrongCheckLengthOrPrefix) {
-  ExpectInvalid("AT", {"U12345676", "U13585626"});             // changed check digit
+  ExpectInvalid("AT", {"U12345676", "U13585626"});              // changed check digit
   ExpectInvalid("AT", {"u12345675", "12345675", "X12345675"});  // the "U" is exact
   ExpectInvalid("AT", {"U1234567", "U123456750", ""});          // 8 and 10 characters
   ExpectInvalid("AT", {"U1234A675", "UU2345675"});              // not numeric after the U

@@ -17,7 +17,8 @@ constexpr std::size_t kFullLength = 21;
 std::string CheckDigitsOf(std::u32string_view chars) {
   if (chars.size() < kCheckedLength) return {};
   int sum = 0;
-  for (std::size_t i = 0; i < kCheckedLength; ++i) sum += kWeights[i] * TaxText::DigitValue(chars[i]);
+  for (std::size_t i = 0; i < kCheckedLength; ++i)
+    sum += kWeights[i] * TaxText::DigitValue(chars[i]);
   const int check = 98 - sum % 97;
   return {static_cast<char>('0' + check / 10), static_cast<char>('0' + check % 10)};
 }

@@ -27,7 +27,8 @@ TEST(NibCheckDigits, NeedsNineteenCharactersAndReadsOnlyThose) {
 }
 
 TEST(NibCheckDigits, CountsNonDigitsAsZero) {
-  EXPECT_EQ(CalculateCheckDigits("0035-0123-000123456"), CalculateCheckDigits("0035001230000123456"));
+  EXPECT_EQ(CalculateCheckDigits("0035-0123-000123456"),
+            CalculateCheckDigits("0035001230000123456"));
   EXPECT_EQ(CalculateCheckDigits("ABCDEFGHIJKLMNOPQRS"), "98");
 }
 

@@ -25,9 +25,9 @@ TEST(BritishNumber, AcceptsNineAndTwelveDigits) {
 }
 
 TEST(BritishNumber, RejectsBadPrefixesSuffixesAndChecks) {
-  ExpectInvalid("GB", {"980212341", "123456783"});   // changed digit
-  ExpectInvalid("GB", {"980212340000"});              // branch 000
-  ExpectInvalid("GB", {"003123449"});                 // "003" is not an allowed start
+  ExpectInvalid("GB", {"980212341", "123456783"});     // changed digit
+  ExpectInvalid("GB", {"980212340000"});               // branch 000
+  ExpectInvalid("GB", {"003123449"});                  // "003" is not an allowed start
   ExpectInvalid("GB", {"000000000", "000000000000"});  // all zeros
   ExpectInvalid("GB", {"98021234", "9802123400", "9802123400011"});
 }

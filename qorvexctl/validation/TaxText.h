@@ -72,6 +72,8 @@ constexpr bool IsOneOf(char32_t c, std::string_view alphabet) {
 }
 
 // True for the letters A–Z and a–z.
-constexpr bool IsAsciiLetter(char32_t c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+constexpr bool IsAsciiLetter(char32_t c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
 }  // namespace qorvexctl

@@ -26,8 +26,7 @@ inline void ExpectValid(std::string_view country, std::initializer_list<std::str
   ExpectVerdict(country, true, texts);
 }
 
-inline void ExpectInvalid(std::string_view country,
-                          std::initializer_list<std::string_view> texts) {
+inline void ExpectInvalid(std::string_view country, std::initializer_list<std::string_view> texts) {
   ExpectVerdict(country, false, texts);
 }
 

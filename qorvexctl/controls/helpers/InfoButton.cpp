@@ -3,7 +3,7 @@
 #include "qorvexctl/controls/helpers/InfoButton.h"
 
 #include "qorvexctl/base/Text.h"
-#include "qorvexctl/platform/Desktop.h"
+#include "qorvexctl/platform/desktop/Desktop.h"
 
 namespace qorvexctl {
 
@@ -11,9 +11,12 @@ namespace {
 
 ttIconType IconOf(IB_STYLE_ENUM style) {
   switch (style) {
-    case IB_WARNING: return TTIconWarning;
-    case IB_ERROR: return TTIconError;
-    default: return TTIconInfo;
+    case IB_WARNING:
+      return TTIconWarning;
+    case IB_ERROR:
+      return TTIconError;
+    default:
+      return TTIconInfo;
   }
 }
 

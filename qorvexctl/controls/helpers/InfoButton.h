@@ -20,8 +20,8 @@
 
 #include "qorvexctl/controls/helpers/clsBalloonTip.h"
 #include "qorvexctl/frame/Component.h"
-#include "qorvexctl/platform/Control.h"
-#include "qorvexctl/platform/Surface.h"
+#include "qorvexctl/platform/drawing/Surface.h"
+#include "qorvexctl/platform/widgets/Control.h"
 
 namespace qorvexctl {
 

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "qorvexctl/controls/helpers/InfoButton.h"
-#include "qorvexctl/platform/Canvas.h"
-#include "qorvexctl/platform/TooltipPainter.h"
+#include "qorvexctl/platform/drawing/Canvas.h"
+#include "qorvexctl/platform/widgets/TooltipPainter.h"
 
 namespace qorvexctl {
 

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "qorvexctl/frame/FormFile.h"
-#include "qorvexctl/platform/Compositor.h"
-#include "qorvexctl/platform/Desktop.h"
-#include "qorvexctl/platform/Form.h"
-#include "qorvexctl/platform/TooltipWindow.h"
-#include "qorvexctl/platform/UserInput.h"
+#include "qorvexctl/platform/desktop/Compositor.h"
+#include "qorvexctl/platform/desktop/Desktop.h"
+#include "qorvexctl/platform/desktop/UserInput.h"
+#include "qorvexctl/platform/widgets/Form.h"
+#include "qorvexctl/platform/widgets/TooltipWindow.h"
 
 namespace qorvexctl {
 namespace {
@@ -111,8 +111,9 @@ TEST_F(InfoButtonFixture, ClickFollowsTheAction) {
     const auto* tip = dynamic_cast<TooltipWindow*>(desktop.FromHandle(b.GetTooltipClass().lHwnd()));
     ASSERT_NE(tip, nullptr);
     EXPECT_EQ(tip->IsTipShown(), c.tipShown);
-    EXPECT_EQ(std::vector<std::string>(shell->Opened().begin() + openedBefore, shell->Opened().end()),
-              c.opened);
+    EXPECT_EQ(
+        std::vector<std::string>(shell->Opened().begin() + openedBefore, shell->Opened().end()),
+        c.opened);
     b.Visible(false);
   }
 }

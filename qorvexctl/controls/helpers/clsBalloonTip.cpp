@@ -5,8 +5,8 @@
 
 #include "qorvexctl/base/Text.h"
 #include "qorvexctl/frame/Registry.h"
-#include "qorvexctl/platform/Desktop.h"
-#include "qorvexctl/platform/TooltipWindow.h"
+#include "qorvexctl/platform/desktop/Desktop.h"
+#include "qorvexctl/platform/widgets/TooltipWindow.h"
 
 namespace qorvexctl {
 
@@ -14,9 +14,9 @@ using namespace platform;
 
 namespace {
 
-constexpr unsigned kStandardStyle = TTS_ALWAYSTIP | TTS_NOPREFIX;      // 3
-constexpr unsigned kBalloonStyle = kStandardStyle | TTS_BALLOON;       // 67
-constexpr unsigned kToolFlags = TTF_SUBCLASS | TTF_TRANSPARENT;        // 272
+constexpr unsigned kStandardStyle = TTS_ALWAYSTIP | TTS_NOPREFIX;  // 3
+constexpr unsigned kBalloonStyle = kStandardStyle | TTS_BALLOON;   // 67
+constexpr unsigned kToolFlags = TTF_SUBCLASS | TTF_TRANSPARENT;    // 272
 
 // The text on one line: each line break becomes " - ".
 std::string OneLine(const std::string& text) {

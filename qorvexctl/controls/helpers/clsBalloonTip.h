@@ -17,7 +17,7 @@
 
 #include "qorvexctl/base/Colour.h"
 #include "qorvexctl/frame/Component.h"
-#include "qorvexctl/platform/Messages.h"
+#include "qorvexctl/platform/desktop/Messages.h"
 
 namespace qorvexctl {
 

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "qorvexctl/frame/Registry.h"
-#include "qorvexctl/platform/Desktop.h"
-#include "qorvexctl/platform/Form.h"
-#include "qorvexctl/platform/TextBox.h"
-#include "qorvexctl/platform/TooltipWindow.h"
-#include "qorvexctl/platform/UserInput.h"
+#include "qorvexctl/platform/desktop/Desktop.h"
+#include "qorvexctl/platform/desktop/UserInput.h"
+#include "qorvexctl/platform/widgets/Form.h"
+#include "qorvexctl/platform/widgets/TextBox.h"
+#include "qorvexctl/platform/widgets/TooltipWindow.h"
 
 namespace qorvexctl {
 namespace {
@@ -76,8 +76,9 @@ TEST_F(BalloonTipFixture, CreateSetsStyleToolFlagsTitleColoursAndDelays) {
     bool popupOnDemand, centered;
     unsigned windowStyle, toolFlags;
   };
-  for (const Case& c : {Case{TTBalloon, false, false, 67, 272}, Case{TTStandard, true, false, 3, 273},
-                        Case{TTBalloon, false, true, 67, 274}, Case{TTStandard, true, true, 3, 275}}) {
+  for (const Case& c :
+       {Case{TTBalloon, false, false, 67, 272}, Case{TTStandard, true, false, 3, 273},
+        Case{TTBalloon, false, true, 67, 274}, Case{TTStandard, true, true, 3, 275}}) {
     clsBalloonTip tip(library, desktop);
     tip.ParentControl(&box);
     tip.Style(c.style);

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "qorvexctl/controls/nif/cNIF.h"
-#include "qorvexctl/platform/Desktop.h"
-#include "qorvexctl/platform/Form.h"
-#include "qorvexctl/platform/UserInput.h"
+#include "qorvexctl/platform/desktop/Desktop.h"
+#include "qorvexctl/platform/desktop/UserInput.h"
+#include "qorvexctl/platform/widgets/Form.h"
 #include "testsupport/TestData.h"
 
 namespace qorvexctl {

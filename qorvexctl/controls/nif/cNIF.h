@@ -24,10 +24,10 @@
 #include "qorvexctl/frame/IRSDeclaration.h"
 #include "qorvexctl/frame/TaxpayerRecord.h"
 #include "qorvexctl/frame/UserControl.h"
-#include "qorvexctl/platform/Menu.h"
-#include "qorvexctl/platform/PictureBox.h"
-#include "qorvexctl/platform/Shape.h"
-#include "qorvexctl/platform/TextBox.h"
+#include "qorvexctl/platform/desktop/Menu.h"
+#include "qorvexctl/platform/widgets/PictureBox.h"
+#include "qorvexctl/platform/widgets/Shape.h"
+#include "qorvexctl/platform/widgets/TextBox.h"
 
 namespace qorvexctl {
 

@@ -10,7 +10,7 @@
 #include "qorvexctl/controls/nif/NifFieldTest.h"
 #include "qorvexctl/frame/FormFile.h"
 #include "qorvexctl/frame/Registry.h"
-#include "qorvexctl/platform/Compositor.h"
+#include "qorvexctl/platform/desktop/Compositor.h"
 #include "testsupport/SurfaceCompare.h"
 #include "testsupport/TestData.h"
 

@@ -6,7 +6,7 @@
 #include "qorvexctl/base/Text.h"
 #include "qorvexctl/controls/nif/cNIF.h"
 #include "qorvexctl/controls/nif/frmSelectCountry.h"
-#include "qorvexctl/platform/Desktop.h"
+#include "qorvexctl/platform/desktop/Desktop.h"
 
 namespace qorvexctl {
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "qorvexctl/controls/nif/NifFieldTest.h"
-#include "qorvexctl/platform/Menu.h"
-#include "qorvexctl/platform/PopupMenuWindow.h"
+#include "qorvexctl/platform/desktop/Menu.h"
+#include "qorvexctl/platform/desktop/PopupMenuWindow.h"
 
 namespace qorvexctl {
 namespace {

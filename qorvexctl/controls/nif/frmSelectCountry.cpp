@@ -9,7 +9,7 @@
 #include "qorvexctl/frame/CountryTables.h"
 #include "qorvexctl/frame/FlagPicture.h"
 #include "qorvexctl/frame/LibraryFunctions.h"
-#include "qorvexctl/platform/Desktop.h"
+#include "qorvexctl/platform/desktop/Desktop.h"
 #include "qorvexctl/validation/TaxNumber.h"
 
 namespace qorvexctl {

@@ -16,11 +16,11 @@
 
 #include "qorvexctl/controls/nif/CountryFilter.h"
 #include "qorvexctl/frame/LibraryState.h"
-#include "qorvexctl/platform/CommandButton.h"
-#include "qorvexctl/platform/Form.h"
-#include "qorvexctl/platform/ImageList.h"
-#include "qorvexctl/platform/ListView.h"
-#include "qorvexctl/platform/PictureBox.h"
+#include "qorvexctl/platform/widgets/CommandButton.h"
+#include "qorvexctl/platform/widgets/Form.h"
+#include "qorvexctl/platform/widgets/ImageList.h"
+#include "qorvexctl/platform/widgets/ListView.h"
+#include "qorvexctl/platform/widgets/PictureBox.h"
 
 namespace qorvexctl {
 

@@ -1,7 +1,7 @@
 #include "qorvexctl/platform/sdl/SdlInputTranslator.h"
 
 #include "qorvexctl/base/Text.h"
-#include "qorvexctl/platform/Desktop.h"
+#include "qorvexctl/platform/desktop/Desktop.h"
 #include "qorvexctl/platform/sdl/SdlKeys.h"
 
 namespace qorvexctl::platform {
@@ -9,10 +9,14 @@ namespace {
 
 int ButtonOf(Uint8 sdlButton) {
   switch (sdlButton) {
-    case SDL_BUTTON_LEFT: return vbLeftButton;
-    case SDL_BUTTON_RIGHT: return vbRightButton;
-    case SDL_BUTTON_MIDDLE: return vbMiddleButton;
-    default: return 0;
+    case SDL_BUTTON_LEFT:
+      return vbLeftButton;
+    case SDL_BUTTON_RIGHT:
+      return vbRightButton;
+    case SDL_BUTTON_MIDDLE:
+      return vbMiddleButton;
+    default:
+      return 0;
   }
 }
 
@@ -29,24 +33,33 @@ SdlInputTranslator::SdlInputTranslator(Desktop& desktop) : m_desktop(desktop) {}
 bool SdlInputTranslator::Translate(const SDL_Event& event) {
   switch (event.type) {
     case SDL_MOUSEMOTION:
-      m_desktop.PostInput({.kind = InputEvent::Kind::MouseMove,
-                           .screen = {event.motion.x, event.motion.y}});
+      m_desktop.PostInput(
+          {.kind = InputEvent::Kind::MouseMove, .screen = {event.motion.x, event.motion.y}});
       return true;
     case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP: TranslateButton(event.button); return true;
-    case SDL_MOUSEWHEEL: TranslateWheel(event.wheel); return true;
+    case SDL_MOUSEBUTTONUP:
+      TranslateButton(event.button);
+      return true;
+    case SDL_MOUSEWHEEL:
+      TranslateWheel(event.wheel);
+      return true;
     case SDL_KEYDOWN:
-    case SDL_KEYUP: TranslateKey(event.key); return true;
-    case SDL_TEXTINPUT: TranslateText(event.text.text); return true;
-    default: return false;
+    case SDL_KEYUP:
+      TranslateKey(event.key);
+      return true;
+    case SDL_TEXTINPUT:
+      TranslateText(event.text.text);
+      return true;
+    default:
+      return false;
   }
 }
 
 void SdlInputTranslator::TranslateButton(const SDL_MouseButtonEvent& button) {
   const int which = ButtonOf(button.button);
   if (which == 0) return;
-  InputEvent input{.kind = InputEvent::Kind::MouseUp, .screen = {button.x, button.y},
-                   .button = which};
+  InputEvent input{
+      .kind = InputEvent::Kind::MouseUp, .screen = {button.x, button.y}, .button = which};
   if (button.state == SDL_PRESSED) {
     // Every second press of a series is a double click, as the classic desktop counts them.
     const bool second = button.clicks >= 2 && button.clicks % 2 == 0;
@@ -59,7 +72,8 @@ void SdlInputTranslator::TranslateWheel(const SDL_MouseWheelEvent& wheel) {
   int notches = wheel.y;
   if (wheel.direction == SDL_MOUSEWHEEL_FLIPPED) notches = -notches;
   if (notches == 0) return;
-  m_desktop.PostInput({.kind = InputEvent::Kind::MouseWheel, .screen = {wheel.mouseX, wheel.mouseY},
+  m_desktop.PostInput({.kind = InputEvent::Kind::MouseWheel,
+                       .screen = {wheel.mouseX, wheel.mouseY},
                        .wheelDelta = notches * kWheelDelta});
 }
 
@@ -69,8 +83,8 @@ void SdlInputTranslator::TranslateKey(const SDL_KeyboardEvent& key) {
   const bool down = key.state == SDL_PRESSED;
   SyncLockKeys(key.keysym, virtualKey, down);
   if (virtualKey == 0) return;
-  m_desktop.PostInput({.kind = down ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp,
-                       .keyCode = virtualKey});
+  m_desktop.PostInput(
+      {.kind = down ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp, .keyCode = virtualKey});
 }
 
 // Sets Num Lock and Caps Lock as the real keyboard has them, just before the key is routed. A

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "qorvexctl/platform/CommandButton.h"
-#include "qorvexctl/platform/Desktop.h"
-#include "qorvexctl/platform/Form.h"
-#include "qorvexctl/platform/TextBox.h"
+#include "qorvexctl/platform/desktop/Desktop.h"
 #include "qorvexctl/platform/sdl/SdlKeys.h"
+#include "qorvexctl/platform/widgets/CommandButton.h"
+#include "qorvexctl/platform/widgets/Form.h"
+#include "qorvexctl/platform/widgets/TextBox.h"
 
 namespace qorvexctl::platform {
 namespace {
@@ -46,7 +46,9 @@ SDL_Event Button(int x, int y, bool down, Uint8 clicks = 1) {
 class LoggingBox final : public TextBox {
  public:
   explicit LoggingBox(Window& parent) : TextBox(parent) {
-    KeyDown.connect([this](int& k, int s) { log.push_back("down " + std::to_string(k) + "/" + std::to_string(s)); });
+    KeyDown.connect([this](int& k, int s) {
+      log.push_back("down " + std::to_string(k) + "/" + std::to_string(s));
+    });
     KeyPress.connect([this](int& a) { log.push_back("press " + std::to_string(a)); });
     KeyUp.connect([this](int& k, int) { log.push_back("up " + std::to_string(k)); });
   }
@@ -106,7 +108,8 @@ TEST_F(SdlInputTranslatorTest, CtrlShortcutsDoNotTypeTheirLetter) {
 
 TEST_F(SdlInputTranslatorTest, LockKeysFollowTheRealKeyboard) {
   desktop.Keyboard().NumLock(true);
-  Feed({Key(SDLK_x, SDL_SCANCODE_X, true, KMOD_CAPS), Key(SDLK_x, SDL_SCANCODE_X, false, KMOD_CAPS)});
+  Feed({Key(SDLK_x, SDL_SCANCODE_X, true, KMOD_CAPS),
+        Key(SDLK_x, SDL_SCANCODE_X, false, KMOD_CAPS)});
   EXPECT_FALSE(desktop.Keyboard().NumLock());
   EXPECT_TRUE(desktop.Keyboard().CapsLock());
   // The lock key's own press reports the state after it; routing it toggles once.

@@ -3,10 +3,9 @@
 #include <SDL.h>
 
 #include "qorvexctl/base/FlagGuard.h"
-#include "qorvexctl/platform/Compositor.h"
-#include "qorvexctl/platform/Desktop.h"
-#include "qorvexctl/platform/Form.h"
-#include "qorvexctl/platform/MessageBoxForm.h"
+#include "qorvexctl/platform/desktop/Compositor.h"
+#include "qorvexctl/platform/desktop/Desktop.h"
+#include "qorvexctl/platform/desktop/Window.h"
 #include "qorvexctl/platform/sdl/SdlInputTranslator.h"
 
 namespace qorvexctl::platform {
@@ -33,9 +32,9 @@ std::unique_ptr<SdlPresenter> SdlPresenter::Open(Desktop& desktop, std::string t
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return nullptr;
   const Size screen = desktop.ScreenSize();
-  SDL_Window* window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED,
-                                        SDL_WINDOWPOS_CENTERED, screen.width, screen.height,
-                                        SDL_WINDOW_RESIZABLE);
+  SDL_Window* window =
+      SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, screen.width,
+                       screen.height, SDL_WINDOW_RESIZABLE);
   SDL_Renderer* renderer = window ? CreateRenderer(window) : nullptr;
   SDL_Texture* texture =
       renderer ? SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
@@ -59,7 +58,6 @@ SdlPresenter::SdlPresenter(Desktop& desktop, SDL_Window* window, SDL_Renderer* r
       m_texture(texture),
       m_translator(std::make_unique<SdlInputTranslator>(desktop)) {
   desktop.Keyboard().CharactersFromTextInput(true);
-  desktop.SetMessageBoxService(std::make_unique<FormMessageBoxService>(desktop));
   desktop.GetClipboard().OnChanged = [this] { CopyToSystemClipboard(); };
   SDL_StartTextInput();
 }
@@ -108,8 +106,8 @@ Surface SdlPresenter::ReadBack() const {
 
 void SdlPresenter::PollInput(Desktop& desktop, int timeoutMs) {
   SDL_Event event;
-  bool got = timeoutMs > 0 ? SDL_WaitEventTimeout(&event, timeoutMs) != 0
-                           : SDL_PollEvent(&event) != 0;
+  bool got =
+      timeoutMs > 0 ? SDL_WaitEventTimeout(&event, timeoutMs) != 0 : SDL_PollEvent(&event) != 0;
   while (got) {
     Handle(desktop, event);
     got = SDL_PollEvent(&event) != 0;
@@ -119,8 +117,12 @@ void SdlPresenter::PollInput(Desktop& desktop, int timeoutMs) {
 
 void SdlPresenter::Handle(Desktop& desktop, const SDL_Event& event) {
   switch (event.type) {
-    case SDL_QUIT: m_closeRequested = true; return;
-    case SDL_CLIPBOARDUPDATE: TakeSystemClipboard(desktop); return;
+    case SDL_QUIT:
+      m_closeRequested = true;
+      return;
+    case SDL_CLIPBOARDUPDATE:
+      TakeSystemClipboard(desktop);
+      return;
     case SDL_WINDOWEVENT:
       if (event.window.event == SDL_WINDOWEVENT_CLOSE) m_closeRequested = true;
       if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) TakeSystemClipboard(desktop);
@@ -132,7 +134,8 @@ void SdlPresenter::Handle(Desktop& desktop, const SDL_Event& event) {
     case SDL_KEYDOWN:
       if (IsPasteChord(event.key)) TakeSystemClipboard(desktop);
       break;
-    default: break;
+    default:
+      break;
   }
   m_translator->Translate(event);
 }
@@ -140,10 +143,11 @@ void SdlPresenter::Handle(Desktop& desktop, const SDL_Event& event) {
 // Closes the innermost modal form as its close box would. Its handlers may show boxes of their
 // own ("save first?"), which must wait for the user, so nothing is closed while one runs.
 void SdlPresenter::CloseInnermostModal(Desktop& desktop) {
-  auto* form = dynamic_cast<Form*>(desktop.ModalWindow());
-  if (!form) return;
+  const Window* modal = desktop.ModalWindow();
+  if (!modal) return;
   FlagGuard closing(m_closing);
-  if (!form->CloseByUser()) m_closeRequested = false;  // the application refused: the user stays
+  // A form answers WM_CLOSE with 1 once it has closed; 0 means the application refused.
+  if (desktop.SendMessage(modal->hWnd(), WM_CLOSE) == 0) m_closeRequested = false;
 }
 
 void SdlPresenter::TakeSystemClipboard(Desktop& desktop) {

@@ -3,21 +3,25 @@
 // text input and clipboard feeding it. The window shows the whole desktop screen (scaled when
 // the user resizes it); a frame is uploaded only when what the desktop shows has changed.
 //
-// Opening it also gives the desktop drawn message boxes, because a real user now answers
-// them. The desktop must run on the real clock (Options::ForApplication). Closing the window
-// closes the modal forms from the innermost out, as their close boxes would, so the host's
+// The desktop must run on the real clock (Options::ForApplication). Closing the window sends
+// WM_CLOSE to the modal forms from the innermost out, as their close boxes would, so the host's
 // modal loop ends; a form whose QueryUnload refuses stays open and the request is dropped.
+// Whoever opens the window also chooses how message boxes are answered: a real user now sees
+// them, so hosts install the drawn ones (widgets' FormMessageBoxService).
 //
 //   Desktop desktop(Desktop::Options::ForApplication());
-//   if (auto window = SdlPresenter::Open(desktop, "IRS")) desktop.SetPresenter(std::move(window));
+//   if (auto window = SdlPresenter::Open(desktop, "IRS")) {
+//     desktop.SetPresenter(std::move(window));
+//     desktop.SetMessageBoxService(std::make_unique<FormMessageBoxService>(desktop));
+//   }
 //   mainForm.Show(vbModal);
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
-#include "qorvexctl/platform/Presenter.h"
-#include "qorvexctl/platform/Surface.h"
+#include "qorvexctl/platform/desktop/Presenter.h"
+#include "qorvexctl/platform/drawing/Surface.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -48,8 +52,7 @@ class SdlPresenter final : public Presenter {
   int FramesUploaded() const { return m_framesUploaded; }
 
  private:
-  SdlPresenter(Desktop& desktop, SDL_Window* window, SDL_Renderer* renderer,
-               SDL_Texture* texture);
+  SdlPresenter(Desktop& desktop, SDL_Window* window, SDL_Renderer* renderer, SDL_Texture* texture);
   void Handle(Desktop& desktop, const SDL_Event& event);
   void CloseInnermostModal(Desktop& desktop);
   void TakeSystemClipboard(Desktop& desktop);

@@ -9,13 +9,15 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 
-#include "qorvexctl/platform/Compositor.h"
-#include "qorvexctl/platform/Desktop.h"
-#include "qorvexctl/platform/Form.h"
-#include "qorvexctl/platform/TextBox.h"
+#include "qorvexctl/platform/desktop/Compositor.h"
+#include "qorvexctl/platform/desktop/Desktop.h"
 #include "qorvexctl/platform/sdl/SdlPresenter.h"
+#include "qorvexctl/platform/widgets/Form.h"
+#include "qorvexctl/platform/widgets/MessageBoxForm.h"
+#include "qorvexctl/platform/widgets/TextBox.h"
 
 namespace {
 
@@ -94,7 +96,8 @@ void CheckTypingAndPixels(Desktop& desktop, SdlPresenter& window) {
   PushText(window.WindowId(), "1.234,56 €");
   PushKey(window.WindowId(), SDLK_BACKSPACE, SDL_SCANCODE_BACKSPACE);
   const bool typed = PumpUntil(desktop, [&] { return box.Text() == "1.234,56 "; });
-  Check(typed, "a click focuses the text box and typed text reaches it (text: \"" + box.Text() + "\")");
+  Check(typed,
+        "a click focuses the text box and typed text reaches it (text: \"" + box.Text() + "\")");
   Check(box.HasFocus(), "the clicked text box has the focus");
 
   desktop.DoEvents();
@@ -103,12 +106,13 @@ void CheckTypingAndPixels(Desktop& desktop, SdlPresenter& window) {
   desktop.DoEvents();
   Check(window.FramesUploaded() == frames, "an unchanged desktop is not uploaded again");
   const int differing = DifferingPixels(window.ReadBack(), ComposeDesktop(desktop));
-  Check(differing == 0, "the window shows the composed desktop (" + std::to_string(differing) +
-                            " pixels differ)");
+  Check(differing == 0,
+        "the window shows the composed desktop (" + std::to_string(differing) + " pixels differ)");
 
   desktop.GetClipboard().SetText("NIF 123456789");
   char* system = SDL_GetClipboardText();
-  Check(system && std::string(system) == "NIF 123456789", "copied text reaches the system clipboard");
+  Check(system && std::string(system) == "NIF 123456789",
+        "copied text reaches the system clipboard");
   SDL_free(system);
 }
 
@@ -147,6 +151,7 @@ int main() {
   }
   SdlPresenter& window = *presenter;
   desktop.SetPresenter(std::move(presenter));
+  desktop.SetMessageBoxService(std::make_unique<FormMessageBoxService>(desktop));
   Check(desktop.Interactive(), "the window presenter is interactive");
   CheckTypingAndPixels(desktop, window);
   CheckMessageBox(desktop, window);

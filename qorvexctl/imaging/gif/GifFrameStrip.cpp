@@ -1,0 +1,47 @@
+#include "qorvexctl/imaging/gif/GifFrameStrip.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "qorvexctl/imaging/gif/GifInterlace.h"
+
+namespace qorvexctl {
+
+GifError GifFrameStrip::Layout(std::vector<GifFrame>& frames) {
+  Clear();
+  std::size_t width = 0;
+  std::size_t height = 0;
+  for (GifFrame& frame : frames) {
+    frame.offset = static_cast<std::int32_t>(std::min<std::size_t>(width, INT32_MAX));
+    width += static_cast<std::size_t>(frame.width);
+    height = std::max(height, static_cast<std::size_t>(frame.height));
+    if (width > kMaxStripBytes) return GifError::kStripTooLarge;
+  }
+  if (height != 0 && width > kMaxStripBytes / height) return GifError::kStripTooLarge;
+  pixels_.reset(
+      static_cast<std::uint8_t*>(std::calloc(std::max<std::size_t>(width * height, 1), 1)));
+  if (!pixels_) return GifError::kStripTooLarge;
+  width_ = static_cast<std::int32_t>(width);
+  height_ = static_cast<std::int32_t>(height);
+  return GifError::kNone;
+}
+
+void GifFrameStrip::Place(const GifFrame& frame, std::span<const std::uint8_t> indices) {
+  const auto rowBytes = static_cast<std::size_t>(frame.width);
+  std::vector<std::int32_t> displayRows;
+  if (frame.interlaced) displayRows = InterlacedDisplayRows(frame.height);
+  for (std::int32_t stored = 0; stored < frame.height; ++stored) {
+    const std::int32_t y = frame.interlaced ? displayRows[stored] : stored;
+    std::uint8_t* target = pixels_.get() + static_cast<std::size_t>(y) * width_ + frame.offset;
+    std::memcpy(target, indices.data() + static_cast<std::size_t>(stored) * rowBytes, rowBytes);
+  }
+}
+
+void GifFrameStrip::Clear() {
+  width_ = 0;
+  height_ = 0;
+  pixels_.reset();
+}
+
+}  // namespace qorvexctl
