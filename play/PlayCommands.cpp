@@ -4,8 +4,6 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include <unistd.h>
-
 #include "hostkit/DemoSeed.h"
 #include "hostkit/SqliteTaxpayerDirectory.h"
 #include "play/PlayOutput.h"

@@ -85,7 +85,9 @@ TEST(ScriptReader, AnyBytesGiveCommandsOrAnError) {
                                 : alphabet[random() % alphabet.size()];
     }
     const Script script = ReadScript(text);
-    if (!script.error.empty()) EXPECT_EQ(script.error.rfind("line ", 0), 0u) << text;
+    if (!script.error.empty()) {
+      EXPECT_EQ(script.error.rfind("line ", 0), 0u) << text;
+    }
   }
 }
 
