@@ -237,7 +237,7 @@ void PlaySession::AnswerCommand(const Command& command) {
 
 void PlaySession::ModalCommand(const Command& command) {
   m_desktop->Scripts().OnModalForm(
-      "", [this, &command](platform::Window& modal) { RunModal(command, modal); });
+      "", [this, block = command](platform::Window& modal) { RunModal(block, modal); });
 }
 
 void PlaySession::RunModal(const Command& command, platform::Window& modal) {

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "play/ScriptedDialogs.h"
 #include "testsupport/TestData.h"
 
 namespace qorvexctl::play {
@@ -85,6 +86,17 @@ TEST(PlaySession, RepliesAreWrittenIntoTheNextRaisingOnly) {
   EXPECT_NE(played.output.find("{\"event\":\"DisplayingCountryList\",\"control\":\"n\",\"args\":[false]}"),
             std::string::npos);
   EXPECT_EQ(played.output.find("CountryListSelected"), std::string::npos) << played.output;
+}
+
+TEST(PlaySession, MessageBoxAnswersByNameOrNumber) {
+  using platform::MessageBoxResult;
+  EXPECT_EQ(MessageBoxResultOf("yes"), MessageBoxResult::Yes);
+  EXPECT_EQ(MessageBoxResultOf("vbNo"), MessageBoxResult::No);
+  EXPECT_EQ(MessageBoxResultOf("Cancel"), MessageBoxResult::Cancel);
+  EXPECT_EQ(MessageBoxResultOf("4"), MessageBoxResult::Retry);
+  for (const char* bad : {"0", "8", "vb", "", "yess", "1x"}) {
+    EXPECT_FALSE(MessageBoxResultOf(bad)) << bad;
+  }
 }
 
 }  // namespace
