@@ -14,8 +14,8 @@ namespace {
 
 using platform::Rect;
 
-constexpr const char* kLookNames[] = {"w95",   "w31",   "XP",       "Java",
-                                      "Flat",  "hover", "Netscape", "Macintosh"};
+constexpr const char* kLookNames[] = {"w95",  "w31",   "XP",       "Java",
+                                      "Flat", "hover", "Netscape", "Macintosh"};
 
 // A diamond on white: the white corners are see-through for a picture-shaped button.
 std::shared_ptr<platform::Picture> DiamondPicture() {
@@ -39,8 +39,8 @@ ButtonShowcase::ButtonShowcase(platform::Desktop& desktop, LibraryState& library
   AddGroups();
 }
 
-cButton& ButtonShowcase::AddButton(const std::string& name, const std::string& caption,
-                                   Rect bounds, platform::Window* container) {
+cButton& ButtonShowcase::AddButton(const std::string& name, const std::string& caption, Rect bounds,
+                                   platform::Window* container) {
   auto button = std::make_shared<cButton>(m_library, m_desktop, container ? container : &m_form);
   m_form.Adopt(button, name);
   button->SetBounds(bounds);

@@ -153,9 +153,9 @@ class MacintoshPainter final : public ButtonPainter {
     const platform::Rect box = state.region.Bounds();
     if (state.shape != efbxp_Rectangular || box.Width() < 6 || box.Height() < 6) return;
     // The inner corner pixels round the frame off.
-    for (const Point p : {Point{box.left + 1, box.top + 1}, Point{box.right - 2, box.top + 1},
-                          Point{box.left + 1, box.bottom - 2},
-                          Point{box.right - 2, box.bottom - 2}}) {
+    for (const Point p :
+         {Point{box.left + 1, box.top + 1}, Point{box.right - 2, box.top + 1},
+          Point{box.left + 1, box.bottom - 2}, Point{box.right - 2, box.bottom - 2}}) {
       canvas.SetPixel(p.x, p.y, colours.caption);
     }
   }
@@ -177,7 +177,7 @@ const ButtonPainter& PainterFor(BackStyleConstants look) {
   static const NetscapePainter netscape;
   static const MacintoshPainter macintosh;
   static const ButtonPainter* const looks[] = {&w95,  &w31,   &xp,       &java,
-                                                &flat, &hover, &netscape, &macintosh};
+                                               &flat, &hover, &netscape, &macintosh};
   return look >= efbxp_w95 && look <= efbxp_Macintosh ? *looks[look] : xp;
 }
 

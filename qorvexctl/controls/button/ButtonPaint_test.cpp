@@ -18,8 +18,8 @@ TEST(ButtonGradient, FourBandsStepEveryChannelAndKeepTheWholePart) {
   // 1, 0.67, 0.33, 0 keep 1, 0, 0, 0).
   const GradientBands bands = MakeGradientBands(768, 4, RGB(0, 255, 1), RGB(9, 0, 0));
   EXPECT_EQ(bands.bandSize, 1);
-  EXPECT_EQ(bands.colours, (std::vector<Colour>{RGB(0, 255, 1), RGB(3, 170, 0), RGB(6, 85, 0),
-                                                RGB(9, 0, 0)}));
+  EXPECT_EQ(bands.colours,
+            (std::vector<Colour>{RGB(0, 255, 1), RGB(3, 170, 0), RGB(6, 85, 0), RGB(9, 0, 0)}));
 }
 
 TEST(ButtonGradient, ButtonsAQuarterOfTheScreenOrMoreGetTwoPixelBands) {
@@ -190,7 +190,8 @@ TEST_F(ButtonLooksTest, EveryLookShowsCheckedAndDisabledButtonsDifferently) {
     b.Value(false);
     EXPECT_FALSE(testsupport::CompareSurfaces(checked, normal, 0)) << "look " << look;
     b.Enabled(false);
-    EXPECT_FALSE(testsupport::CompareSurfaces(b.OffscreenSurface(), normal, 0)) << "disabled look " << look;
+    EXPECT_FALSE(testsupport::CompareSurfaces(b.OffscreenSurface(), normal, 0))
+        << "disabled look " << look;
     b.Enabled(true);
   }
 }

@@ -30,8 +30,7 @@ void ButtonPainter::Paint(platform::Surface& surface, const platform::Rect& rect
                           const ButtonColours& colours, const ButtonState& state) const {
   platform::Canvas canvas(surface);
   canvas.FillRect(rect, colours.container);
-  const Region shape =
-      Region::Combine(state.region, Region::FromRect(rect), CombineMode::And);
+  const Region shape = Region::Combine(state.region, Region::FromRect(rect), CombineMode::And);
   canvas.SetClipRegion(shape);
   const Colour face = FaceColour(colours, state);
   canvas.FillRect(rect, face);

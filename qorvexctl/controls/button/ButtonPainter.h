@@ -45,12 +45,12 @@ struct ButtonState {
   bool showFocusRect = true;
   bool isDefault = false;  // the form's default button
   ButtonStyleConstants shape = efbxp_Rectangular;
-  platform::Region region;                // the shape, in surface pixels
-  platform::Point customOffset{0, 0};     // a pressed custom shape's move
+  platform::Region region;             // the shape, in surface pixels
+  platform::Point customOffset{0, 0};  // a pressed custom shape's move
   GradientConstants gradient = efbxp_NoGradient;
-  platform::Size screen{1024, 768};       // screen pixels, for the gradient's bands
-  std::string caption;                    // "||" breaks lines, "&" marks the access key
-  int captionAlign = 2;                   // 0 left, 1 right, 2 centre
+  platform::Size screen{1024, 768};  // screen pixels, for the gradient's bands
+  std::string caption;               // "||" breaks lines, "&" marks the access key
+  int captionAlign = 2;              // 0 left, 1 right, 2 centre
   CaptionEffectConstants captionStyle = efbxp_Default;
   platform::Font font;
   const platform::Picture* picture = nullptr;  // none when null or empty

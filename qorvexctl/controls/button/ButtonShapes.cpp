@@ -35,12 +35,12 @@ std::span<const Point> TrimmedCorner(BackStyleConstants look) {
 
 Region TrimCorners(Region region, platform::Size size, BackStyleConstants look) {
   for (const Point p : TrimmedCorner(look)) {
-    for (const Point corner : {Point{p.x, p.y}, Point{size.width - 1 - p.x, p.y},
-                               Point{p.x, size.height - 1 - p.y},
-                               Point{size.width - 1 - p.x, size.height - 1 - p.y}}) {
-      region = Region::Combine(
-          region, Region::FromRect(platform::Rect::FromSize(corner.x, corner.y, 1, 1)),
-          CombineMode::Diff);
+    for (const Point corner :
+         {Point{p.x, p.y}, Point{size.width - 1 - p.x, p.y}, Point{p.x, size.height - 1 - p.y},
+          Point{size.width - 1 - p.x, size.height - 1 - p.y}}) {
+      region = Region::Combine(region,
+                               Region::FromRect(platform::Rect::FromSize(corner.x, corner.y, 1, 1)),
+                               CombineMode::Diff);
     }
   }
   return region;
@@ -115,8 +115,8 @@ Region PictureShapeRegion(const platform::Surface& picture, const platform::Rect
           !Transparent(picture, x * picture.Width() / drawnAt.Width(), sy, useAlpha, key);
       if (solid && runStart < 0) runStart = x;
       if (!solid && runStart >= 0) {
-        runs.push_back({drawnAt.left + runStart, drawnAt.top + y, drawnAt.left + x,
-                        drawnAt.top + y + 1});
+        runs.push_back(
+            {drawnAt.left + runStart, drawnAt.top + y, drawnAt.left + x, drawnAt.top + y + 1});
         runStart = -1;
       }
     }
@@ -151,8 +151,8 @@ Point CustomClickOffset(CustomCickConstants direction) {
   }
 }
 
-void SmoothShapeEdges(platform::Surface& surface, ButtonStyleConstants shape,
-                      const Region& region, Colour container) {
+void SmoothShapeEdges(platform::Surface& surface, ButtonStyleConstants shape, const Region& region,
+                      Colour container) {
   if (!IsRoundShape(shape) && !IsDiagonalShape(shape)) return;
   const platform::Size size{surface.Width(), surface.Height()};
   constexpr int kSamples = 4;
@@ -161,13 +161,14 @@ void SmoothShapeEdges(platform::Surface& surface, ButtonStyleConstants shape,
       int inside = 0;
       for (int sy = 0; sy < kSamples; ++sy) {
         for (int sx = 0; sx < kSamples; ++sx) {
-          inside += InsideOutline(shape, size, x + (sx + 0.5) / kSamples,
-                                  y + (sy + 0.5) / kSamples);
+          inside +=
+              InsideOutline(shape, size, x + (sx + 0.5) / kSamples, y + (sy + 0.5) / kSamples);
         }
       }
       const Colour painted = surface.PixelColour(x, y);
-      surface.SetPixelValue(x, y, surface.ValueOf(BlendColours(container, painted, inside * 255 /
-                                                                           (kSamples * kSamples))));
+      surface.SetPixelValue(
+          x, y,
+          surface.ValueOf(BlendColours(container, painted, inside * 255 / (kSamples * kSamples))));
     }
   });
 }

@@ -32,7 +32,8 @@ int DiagonalSlant(platform::Size size);
 // The pixels of `picture` that are not transparent, placed on `drawnAt` (the picture scaled to
 // that rectangle). Pictures with an alpha channel are transparent where alpha is below half;
 // others where they have the colour of their top-left pixel.
-platform::Region PictureShapeRegion(const platform::Surface& picture, const platform::Rect& drawnAt);
+platform::Region PictureShapeRegion(const platform::Surface& picture,
+                                    const platform::Rect& drawnAt);
 // Where a pressed custom shape moves for a CustomClick value (nothing for efbxp_cDefault).
 platform::Point CustomClickOffset(CustomCickConstants direction);
 // Blends the rim of a round or diagonal shape with `container` by its coverage (others: no

@@ -62,12 +62,10 @@ struct ButtonTest : ::testing::Test {
     b.MouseUp.connect([this, name](int button, int, float, float) {
       log.push_back(name + " MouseUp " + std::to_string(button));
     });
-    b.KeyDown.connect([this, name](int& key, int) {
-      log.push_back(name + " KeyDown " + std::to_string(key));
-    });
-    b.KeyUp.connect([this, name](int& key, int) {
-      log.push_back(name + " KeyUp " + std::to_string(key));
-    });
+    b.KeyDown.connect(
+        [this, name](int& key, int) { log.push_back(name + " KeyDown " + std::to_string(key)); });
+    b.KeyUp.connect(
+        [this, name](int& key, int) { log.push_back(name + " KeyUp " + std::to_string(key)); });
     b.MouseOnButton.connect([this, name](bool& on) {
       log.push_back(name + " MouseOnButton " + (on ? "True" : "False"));
     });

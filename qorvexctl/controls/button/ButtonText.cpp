@@ -30,9 +30,7 @@ std::vector<std::string> CaptionLines(std::string_view caption) {
   return lines;
 }
 
-std::string CaptionWithoutAmpersands(std::string_view caption) {
-  return Replace(caption, "&", "");
-}
+std::string CaptionWithoutAmpersands(std::string_view caption) { return Replace(caption, "&", ""); }
 
 std::string TooltipWithLineBreaks(std::string_view tip) { return Replace(tip, "\\13", "\n"); }
 

@@ -9,15 +9,13 @@ namespace qorvexctl {
 
 namespace {
 
-std::string MemberKey(std::size_t position) {
-  return kOptMemberPrefix + std::to_string(position);
-}
+std::string MemberKey(std::size_t position) { return kOptMemberPrefix + std::to_string(position); }
 
 }  // namespace
 
 std::vector<platform::HWND> OptionGroupMembers(const platform::Window& container) {
-  const auto count = static_cast<std::size_t>(std::max<std::intptr_t>(
-      container.GetProp(kOptCountProperty), 0));
+  const auto count =
+      static_cast<std::size_t>(std::max<std::intptr_t>(container.GetProp(kOptCountProperty), 0));
   std::vector<platform::HWND> members;
   for (std::size_t position = 1; position <= count; ++position) {
     members.push_back(static_cast<platform::HWND>(container.GetProp(MemberKey(position))));

@@ -2,6 +2,7 @@
 
 #include "qorvexctl/controls/button/cButton.h"
 
+#include "qorvexctl/base/FlagGuard.h"
 #include "qorvexctl/base/Text.h"
 #include "qorvexctl/controls/button/ButtonText.h"
 #include "qorvexctl/controls/button/OptionGroup.h"
@@ -43,8 +44,8 @@ void cButton::Changed(std::string_view property) {
 
 void cButton::Refuse(const std::string& message) const {
   if (!InDesignMode()) return;
-  Library().MessageBoxes().Show(
-      {kLibraryName, message, platform::MessageBoxIcon::Information, platform::MessageBoxButtons::OK});
+  Library().MessageBoxes().Show({kLibraryName, message, platform::MessageBoxIcon::Information,
+                                 platform::MessageBoxButtons::OK});
 }
 
 // --- Properties.
@@ -77,12 +78,13 @@ void cButton::Caption(const std::string& caption) {
 
 void cButton::CaptionAlign(int align) {
   if (align < 0 || align > 2) return;
-  const bool pictureAbove = m_picture && !m_picture->IsEmpty() &&
-                            (m_pictureAlign == efbxp_TopCenter ||
-                             m_pictureAlign == efbxp_BottomCenter);
+  const bool pictureAbove =
+      m_picture && !m_picture->IsEmpty() &&
+      (m_pictureAlign == efbxp_TopCenter || m_pictureAlign == efbxp_BottomCenter);
   if (align != 2 && pictureAbove) {
-    Refuse("When button images are aligned top/bottom center, \nbutton captions can only be "
-           "center aligned");
+    Refuse(
+        "When button images are aligned top/bottom center, \nbutton captions can only be "
+        "center aligned");
     return;
   }
   m_captionAlign = align;
@@ -90,8 +92,7 @@ void cButton::CaptionAlign(int align) {
 }
 
 void cButton::CaptionStyle(CaptionEffectConstants style) {
-  m_captionStyle = style;
-  Changed("CaptionStyle");
+  Store(m_captionStyle, style, "CaptionStyle");
 }
 
 void cButton::CustomClick(CustomCickConstants direction) {
@@ -106,8 +107,7 @@ void cButton::CustomClick(CustomCickConstants direction) {
 
 void cButton::ButtonShape(ButtonStyleConstants shape) {
   if (shape < efbxp_Rectangular || shape > efbxp_Custom3DBorder) return;
-  if (IsCustomShape(shape) &&
-      (!m_picture || m_picture->Type() != platform::PictureType::Bitmap)) {
+  if (IsCustomShape(shape) && (!m_picture || m_picture->Type() != platform::PictureType::Bitmap)) {
     Refuse("The Picture Property must be assigned first and must be a bitmap or JPEG.");
     return;
   }
@@ -121,8 +121,9 @@ void cButton::Picture(std::shared_ptr<platform::Picture> picture) {
   m_picture = std::move(picture);
   const bool bitmap = m_picture && m_picture->Type() == platform::PictureType::Bitmap;
   if (IsCustomShape(m_shape) && !bitmap) {
-    Refuse("Icons cannot be used for custom buttons. Only use bitmaps or JPEGs.\nButton was "
-           "changed to Rectangular shaped.");
+    Refuse(
+        "Icons cannot be used for custom buttons. Only use bitmaps or JPEGs.\nButton was "
+        "changed to Rectangular shaped.");
     m_shape = efbxp_Rectangular;
   }
   UpdateShape();
@@ -183,68 +184,55 @@ void cButton::FontStyle(FontStyles style) {
 
 void cButton::ForeColor(Colour colour) {
   platform::Window::ForeColor(colour);
-  if (m_hoverLocks == efbxp_LockTextandBackColor || m_hoverLocks == efbxp_LockTextColorOnly) {
-    m_hoverFore = colour;
-  }
+  if (ForeColourLocked()) m_hoverFore = colour;
   Changed("ForeColor");
 }
 
 void cButton::BackColor(Colour colour) {
   platform::Window::BackColor(colour);
-  if (m_hoverLocks == efbxp_LockTextandBackColor || m_hoverLocks == efbxp_LockBackColorOnly) {
-    m_hoverBack = colour;
-  }
+  if (BackColourLocked()) m_hoverBack = colour;
   Changed("BackColor");
 }
 
-void cButton::GradientColor(Colour colour) {
-  m_gradientColour = colour;
-  Changed("GradientColor");
-}
+void cButton::GradientColor(Colour colour) { Store(m_gradientColour, colour, "GradientColor"); }
 
-void cButton::GradientMode(GradientConstants mode) {
-  m_gradientMode = mode;
-  Changed("GradientMode");
-}
+void cButton::GradientMode(GradientConstants mode) { Store(m_gradientMode, mode, "GradientMode"); }
 
 void cButton::ResetDefaultColors(bool reset) {
   if (!reset) return;
-  const bool delayed = m_delayDrawing;
-  m_delayDrawing = true;
-  BackColor(kButtonFace);
-  GradientColor(kButtonFace);
-  ForeColor(kButtonText);
-  GradientMode(efbxp_NoGradient);
-  HoverColorLocks(efbxp_LockTextandBackColor);
-  m_delayDrawing = delayed;
+  {
+    FlagGuard delayed(m_delayDrawing);
+    BackColor(kButtonFace);
+    GradientColor(kButtonFace);
+    ForeColor(kButtonText);
+    GradientMode(efbxp_NoGradient);
+    HoverColorLocks(efbxp_LockTextandBackColor);
+  }
   Redraw();
 }
 
 void cButton::HoverColorLocks(HoverLockConstants locks) {
-  m_hoverLocks = locks;
-  Changed("HoverColorLocks");
+  Store(m_hoverLocks, locks, "HoverColorLocks");
 }
 
-void cButton::HoverForeColor(Colour colour) {
-  m_hoverFore = colour;
-  Changed("HoverForeColor");
+void cButton::HoverForeColor(Colour colour) { Store(m_hoverFore, colour, "HoverForeColor"); }
+
+void cButton::HoverBackColor(Colour colour) { Store(m_hoverBack, colour, "HoverBackColor"); }
+
+bool cButton::BackColourLocked() const {
+  return m_hoverLocks == efbxp_LockTextandBackColor || m_hoverLocks == efbxp_LockBackColorOnly;
 }
 
-void cButton::HoverBackColor(Colour colour) {
-  m_hoverBack = colour;
-  Changed("HoverBackColor");
+bool cButton::ForeColourLocked() const {
+  return m_hoverLocks == efbxp_LockTextandBackColor || m_hoverLocks == efbxp_LockTextColorOnly;
 }
 
 Colour cButton::EffectiveHoverBack() const {
-  const bool locked =
-      m_hoverLocks == efbxp_LockTextandBackColor || m_hoverLocks == efbxp_LockBackColorOnly;
-  return locked ? BackColor() : m_hoverBack;
+  return BackColourLocked() ? BackColor() : m_hoverBack;
 }
 
 Colour cButton::EffectiveHoverFore() const {
-  const bool locked =
-      m_hoverLocks == efbxp_LockTextandBackColor || m_hoverLocks == efbxp_LockTextColorOnly;
-  return locked ? ForeColor() : m_hoverFore;
+  return ForeColourLocked() ? ForeColor() : m_hoverFore;
 }
 
 void cButton::Tooltip(std::string text) {
@@ -320,8 +308,7 @@ void cButton::DestroyTip() {
 void cButton::UpdateTip() {
   const std::string noTips = Library().Settings().Get("Balverde", "Settings", "No_Tooltips", "0");
   if (noTips == "1") return;
-  const std::string text =
-      TooltipWithLineBreaks(InDesignMode() ? ToolTipText() : m_tooltip);
+  const std::string text = TooltipWithLineBreaks(InDesignMode() ? ToolTipText() : m_tooltip);
   if (m_tip) {
     if (text.empty()) {
       DestroyTip();

@@ -37,8 +37,7 @@ inline constexpr unsigned kHoverIntervalMs = 50;
 
 class cButton : public UserControl {
  public:
-  cButton(LibraryState& library, platform::Desktop& desktop,
-          platform::Window* container = nullptr);
+  cButton(LibraryState& library, platform::Desktop& desktop, platform::Window* container = nullptr);
   ~cButton() override;
   std::string_view ClassName() const override { return "cButton"; }
   static const MemberTable& Members();
@@ -159,6 +158,14 @@ class cButton : public UserControl {
   void ClearOtherGroupMembers();
   bool AnyGroupMemberOn() const;
   void Changed(std::string_view property);
+  // Stores a property's new value, marks it changed and redraws.
+  template <class T>
+  void Store(T& field, T value, std::string_view property) {
+    field = value;
+    Changed(property);
+  }
+  bool BackColourLocked() const;
+  bool ForeColourLocked() const;
   Colour EffectiveHoverBack() const;
   Colour EffectiveHoverFore() const;
   // Drawing (cButton_paint.cpp).

@@ -29,9 +29,7 @@ void HoverTimerProc(platform::Desktop& desktop, platform::HWND hwnd, std::uintpt
 
 }  // namespace
 
-void cButton::SetState(int bit, bool on) {
-  m_state = on ? (m_state | bit) : (m_state & ~bit);
-}
+void cButton::SetState(int bit, bool on) { m_state = on ? (m_state | bit) : (m_state & ~bit); }
 
 // --- Mouse.
 
@@ -57,10 +55,9 @@ void cButton::OnMouseMove(int buttons, int shift, platform::Point p) {
     MouseOnButton(onButton);
     SetProp(kClassIdProperty, static_cast<std::intptr_t>(hWnd()));
     SetProp(kTimerIdProperty, static_cast<std::intptr_t>(kHoverTimerId));
-    desktop.SetTimer(hWnd(), kHoverTimerId, kHoverIntervalMs,
-                     [&desktop](platform::HWND hwnd, std::uintptr_t id) {
-                       HoverTimerProc(desktop, hwnd, id);
-                     });
+    desktop.SetTimer(
+        hWnd(), kHoverTimerId, kHoverIntervalMs,
+        [&desktop](platform::HWND hwnd, std::uintptr_t id) { HoverTimerProc(desktop, hwnd, id); });
     m_hovering = true;
     m_delayDrawing = false;
     if (buttons & vbLeftButton) m_buttonDown = true;

@@ -78,7 +78,8 @@ std::vector<PersistedProperty> cButtonProperties::Table() {
           },
           [](const B& b) { return b.Caption(); }),
       Persisted<B>(
-          "CapAlign", std::int32_t{2}, [](B& b, const Variant& v) { InRange(v, 2, b.m_captionAlign); },
+          "CapAlign", std::int32_t{2},
+          [](B& b, const Variant& v) { InRange(v, 2, b.m_captionAlign); },
           [](const B& b) { return std::int32_t{b.m_captionAlign}; }),
       Persisted<B>(
           "BackStyle", std::int32_t{efbxp_XP},
@@ -103,7 +104,8 @@ std::vector<PersistedProperty> cButtonProperties::Table() {
       Persisted<B>(
           "Font", kFromContainer,
           [](B& b, const Variant& v) {
-            const auto font = v.IsEmpty() ? std::optional(b.Ambient().Font) : FontOfText(v.ToString());
+            const auto font =
+                v.IsEmpty() ? std::optional(b.Ambient().Font) : FontOfText(v.ToString());
             if (font) b.platform::Window::Font(*font);
           },
           [](const B& b) { return FontText(b.Font()); }),
@@ -140,7 +142,8 @@ std::vector<PersistedProperty> cButtonProperties::Table() {
           [](B& b, const Variant& v) { b.m_hoverFore = ColourOf(v); },
           [](const B& b) { return Stored(b.m_hoverFore); }),
       Persisted<B>(
-          "Enabled", true, [](B& b, const Variant& v) { b.platform::Window::Enabled(v.ToBoolean()); },
+          "Enabled", true,
+          [](B& b, const Variant& v) { b.platform::Window::Enabled(v.ToBoolean()); },
           [](const B& b) { return b.Enabled(); }),
       Persisted<B>(
           "cBackColor", kFromContainer,
@@ -185,66 +188,81 @@ const MemberTable& cButton::Members() {
   using B = cButton;
   static const MemberTable table =
       MembersOf<B>("cButton")
-          .Property("ButtonStyle", [](const B& b) { return b.ButtonStyle(); },
-                    [](B& b, std::int32_t v) { b.ButtonStyle(static_cast<BackStyleConstants>(v)); })
-          .Property("Mode", [](const B& b) { return b.Mode(); },
-                    [](B& b, std::int32_t v) { b.Mode(static_cast<ButtonModeConstants>(v)); })
-          .Property("Caption", [](const B& b) { return b.Caption(); },
-                    [](B& b, std::string v) { b.Caption(v); })
-          .Property("CaptionAlign", [](const B& b) { return std::int32_t{b.CaptionAlign()}; },
-                    [](B& b, std::int32_t v) { b.CaptionAlign(v); })
-          .Property("CaptionStyle", [](const B& b) { return b.CaptionStyle(); },
-                    [](B& b, std::int32_t v) {
-                      b.CaptionStyle(static_cast<CaptionEffectConstants>(v));
-                    })
-          .Property("CustomClick", [](const B& b) { return b.CustomClick(); },
-                    [](B& b, std::int32_t v) { b.CustomClick(static_cast<CustomCickConstants>(v)); })
-          .Property("ButtonShape", [](const B& b) { return b.ButtonShape(); },
-                    [](B& b, std::int32_t v) {
-                      b.ButtonShape(static_cast<ButtonStyleConstants>(v));
-                    })
-          .Property("PictureAlign", [](const B& b) { return b.PictureAlign(); },
-                    [](B& b, std::int32_t v) {
-                      b.PictureAlign(static_cast<ImagePlacementConstants>(v));
-                    })
-          .Property("Enabled", [](const B& b) { return b.Enabled(); },
-                    [](B& b, bool v) { b.Enabled(v); })
-          .Property("ShowFocusRect", [](const B& b) { return b.ShowFocusRect(); },
-                    [](B& b, bool v) { b.ShowFocusRect(v); })
-          .Property("Value", [](const B& b) { return b.Value(); }, [](B& b, bool v) { b.Value(v); })
-          .Property("PictureSize", [](const B& b) { return b.PictureSize(); },
-                    [](B& b, std::int32_t v) { b.PictureSize(static_cast<ImageSizeConstants>(v)); })
-          .Property("MousePointer", [](const B& b) { return std::int32_t{b.MousePointer()}; },
-                    [](B& b, std::int32_t v) { b.MousePointer(v); })
-          .Property("Font", [](const B& b) { return b.Font().Face(); },
-                    [](B& b, std::string face) {
-                      platform::Font font = b.Font();
-                      font.Face(face);
-                      b.Font(font);
-                    })
-          .Property("FontStyle", [](const B& b) { return b.FontStyle(); },
-                    [](B& b, std::int32_t v) { b.FontStyle(static_cast<FontStyles>(v)); })
-          .Property("ForeColor", [](const B& b) { return b.ForeColor(); },
-                    [](B& b, std::uint32_t v) { b.ForeColor(v); })
-          .Property("BackColor", [](const B& b) { return b.BackColor(); },
-                    [](B& b, std::uint32_t v) { b.BackColor(v); })
-          .Property("GradientColor", [](const B& b) { return b.GradientColor(); },
-                    [](B& b, std::uint32_t v) { b.GradientColor(v); })
-          .Property("GradientMode", [](const B& b) { return b.GradientMode(); },
-                    [](B& b, std::int32_t v) { b.GradientMode(static_cast<GradientConstants>(v)); })
-          .Property("ResetDefaultColors", [](const B& b) { return b.ResetDefaultColors(); },
-                    [](B& b, bool v) { b.ResetDefaultColors(v); })
-          .Property("HoverColorLocks", [](const B& b) { return b.HoverColorLocks(); },
-                    [](B& b, std::int32_t v) {
-                      b.HoverColorLocks(static_cast<HoverLockConstants>(v));
-                    })
-          .Property("HoverForeColor", [](const B& b) { return b.HoverForeColor(); },
-                    [](B& b, std::uint32_t v) { b.HoverForeColor(v); })
-          .Property("HoverBackColor", [](const B& b) { return b.HoverBackColor(); },
-                    [](B& b, std::uint32_t v) { b.HoverBackColor(v); })
+          .Property(
+              "ButtonStyle", [](const B& b) { return b.ButtonStyle(); },
+              [](B& b, std::int32_t v) { b.ButtonStyle(static_cast<BackStyleConstants>(v)); })
+          .Property(
+              "Mode", [](const B& b) { return b.Mode(); },
+              [](B& b, std::int32_t v) { b.Mode(static_cast<ButtonModeConstants>(v)); })
+          .Property(
+              "Caption", [](const B& b) { return b.Caption(); },
+              [](B& b, std::string v) { b.Caption(v); })
+          .Property(
+              "CaptionAlign", [](const B& b) { return std::int32_t{b.CaptionAlign()}; },
+              [](B& b, std::int32_t v) { b.CaptionAlign(v); })
+          .Property(
+              "CaptionStyle", [](const B& b) { return b.CaptionStyle(); },
+              [](B& b, std::int32_t v) { b.CaptionStyle(static_cast<CaptionEffectConstants>(v)); })
+          .Property(
+              "CustomClick", [](const B& b) { return b.CustomClick(); },
+              [](B& b, std::int32_t v) { b.CustomClick(static_cast<CustomCickConstants>(v)); })
+          .Property(
+              "ButtonShape", [](const B& b) { return b.ButtonShape(); },
+              [](B& b, std::int32_t v) { b.ButtonShape(static_cast<ButtonStyleConstants>(v)); })
+          .Property(
+              "PictureAlign", [](const B& b) { return b.PictureAlign(); },
+              [](B& b, std::int32_t v) { b.PictureAlign(static_cast<ImagePlacementConstants>(v)); })
+          .Property(
+              "Enabled", [](const B& b) { return b.Enabled(); }, [](B& b, bool v) { b.Enabled(v); })
+          .Property(
+              "ShowFocusRect", [](const B& b) { return b.ShowFocusRect(); },
+              [](B& b, bool v) { b.ShowFocusRect(v); })
+          .Property(
+              "Value", [](const B& b) { return b.Value(); }, [](B& b, bool v) { b.Value(v); })
+          .Property(
+              "PictureSize", [](const B& b) { return b.PictureSize(); },
+              [](B& b, std::int32_t v) { b.PictureSize(static_cast<ImageSizeConstants>(v)); })
+          .Property(
+              "MousePointer", [](const B& b) { return std::int32_t{b.MousePointer()}; },
+              [](B& b, std::int32_t v) { b.MousePointer(v); })
+          .Property(
+              "Font", [](const B& b) { return b.Font().Face(); },
+              [](B& b, std::string face) {
+                platform::Font font = b.Font();
+                font.Face(face);
+                b.Font(font);
+              })
+          .Property(
+              "FontStyle", [](const B& b) { return b.FontStyle(); },
+              [](B& b, std::int32_t v) { b.FontStyle(static_cast<FontStyles>(v)); })
+          .Property(
+              "ForeColor", [](const B& b) { return b.ForeColor(); },
+              [](B& b, std::uint32_t v) { b.ForeColor(v); })
+          .Property(
+              "BackColor", [](const B& b) { return b.BackColor(); },
+              [](B& b, std::uint32_t v) { b.BackColor(v); })
+          .Property(
+              "GradientColor", [](const B& b) { return b.GradientColor(); },
+              [](B& b, std::uint32_t v) { b.GradientColor(v); })
+          .Property(
+              "GradientMode", [](const B& b) { return b.GradientMode(); },
+              [](B& b, std::int32_t v) { b.GradientMode(static_cast<GradientConstants>(v)); })
+          .Property(
+              "ResetDefaultColors", [](const B& b) { return b.ResetDefaultColors(); },
+              [](B& b, bool v) { b.ResetDefaultColors(v); })
+          .Property(
+              "HoverColorLocks", [](const B& b) { return b.HoverColorLocks(); },
+              [](B& b, std::int32_t v) { b.HoverColorLocks(static_cast<HoverLockConstants>(v)); })
+          .Property(
+              "HoverForeColor", [](const B& b) { return b.HoverForeColor(); },
+              [](B& b, std::uint32_t v) { b.HoverForeColor(v); })
+          .Property(
+              "HoverBackColor", [](const B& b) { return b.HoverBackColor(); },
+              [](B& b, std::uint32_t v) { b.HoverBackColor(v); })
           .Property("hwnd", [](const B& b) { return static_cast<std::int32_t>(b.hwnd()); })
-          .Property("Tooltip", [](const B& b) { return b.Tooltip(); },
-                    [](B& b, std::string v) { b.Tooltip(std::move(v)); })
+          .Property(
+              "Tooltip", [](const B& b) { return b.Tooltip(); },
+              [](B& b, std::string v) { b.Tooltip(std::move(v)); })
           .Method("Refresh", {}, [](B& b) { b.Refresh(); })
           .Method("DelayDrawing", {"bDelay"}, [](B& b, bool delay) { b.DelayDrawing(delay); })
           .Event("MouseDown", {"Button", "Shift", "x", "y"}, Own(&B::MouseDown))

@@ -71,8 +71,7 @@ TEST_F(ButtonTest, ValueTrueIsRefusedInCommandModeWithABoxOnlyInDesignMode) {
   b.Value(true);
   EXPECT_FALSE(b.Value());
   ASSERT_EQ(BoxesShown().size(), 1u);
-  EXPECT_EQ(BoxesShown()[0].text,
-            "This property is not applicable for command button modes.");
+  EXPECT_EQ(BoxesShown()[0].text, "This property is not applicable for command button modes.");
   EXPECT_EQ(BoxesShown()[0].icon, platform::MessageBoxIcon::Information);
 }
 
@@ -365,8 +364,8 @@ TEST_F(ButtonTest, PropertiesSurviveAFormFile) {
   const auto report = store.Load(path, copy);
   ASSERT_TRUE(report);
   EXPECT_EQ(report->created, 1);
-  auto* restored = dynamic_cast<cButton*>(copy.FindWindow(
-      [](const platform::Window& w) { return w.Name() == "cmdGravar"; }));
+  auto* restored = dynamic_cast<cButton*>(
+      copy.FindWindow([](const platform::Window& w) { return w.Name() == "cmdGravar"; }));
   ASSERT_NE(restored, nullptr);
   EXPECT_EQ(restored->Caption(), "Gravar||e sair");
   EXPECT_EQ(restored->ButtonStyle(), efbxp_Java);
