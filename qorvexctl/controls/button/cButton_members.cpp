@@ -6,6 +6,8 @@
 
 #include "qorvexctl/base/Text.h"
 #include "qorvexctl/controls/button/cButton.h"
+#include "qorvexctl/imaging/PngPicture.h"
+#include "qorvexctl/platform/drawing/Screenshot.h"
 
 namespace qorvexctl {
 
@@ -37,6 +39,19 @@ std::optional<platform::Font> FontOfText(std::string_view text) {
   font.Italic((style & efbxp_Italic) != 0);
   font.Underline((style & efbxp_Underline) != 0);
   return font;
+}
+
+// Pictures are stored as the bytes of a PNG file; no picture is stored as nothing.
+Variant StoredPicture(const std::shared_ptr<platform::Picture>& picture) {
+  if (!picture || picture->IsEmpty()) return Variant();
+  return Variant(platform::EncodePng(picture->Pixels()));
+}
+
+std::shared_ptr<platform::Picture> PictureOf(const Variant& v) {
+  if (v.Type() != VarType::ByteArray) return nullptr;
+  platform::Picture picture = StandardPictureLoader().Load(v.ToBytes());
+  if (picture.IsEmpty()) return nullptr;
+  return std::make_shared<platform::Picture>(std::move(picture));
 }
 
 Colour ColourOf(const Variant& v) { return static_cast<Colour>(v.ToLong()); }
@@ -127,6 +142,9 @@ std::vector<PersistedProperty> cButtonProperties::Table() {
           [](B& b, const Variant& v) { InRange(v, efbxp_cWest, b.m_customClick); },
           [](const B& b) { return std::int32_t{b.m_customClick}; }),
       Persisted<B>(
+          "Picture", Variant(), [](B& b, const Variant& v) { b.m_picture = PictureOf(v); },
+          [](const B& b) { return StoredPicture(b.m_picture); }),
+      Persisted<B>(
           "ImgSize", std::int32_t{16},
           [](B& b, const Variant& v) {
             const std::int32_t pixels = v.ToLong();
@@ -163,6 +181,9 @@ std::vector<PersistedProperty> cButtonProperties::Table() {
           "CaptionStyle", std::int32_t{efbxp_Default},
           [](B& b, const Variant& v) { InRange(v, efbxp_Raised, b.m_captionStyle); },
           [](const B& b) { return std::int32_t{b.m_captionStyle}; }),
+      Persisted<B>(
+          "mIcon", Variant(), [](B& b, const Variant& v) { b.MouseIcon(PictureOf(v)); },
+          [](const B& b) { return StoredPicture(b.MouseIcon()); }),
       Persisted<B>(
           "mPointer", std::int32_t{0}, [](B& b, const Variant& v) { b.MousePointer(v.ToLong()); },
           [](const B& b) { return std::int32_t{b.MousePointer()}; }),

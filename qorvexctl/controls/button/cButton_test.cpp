@@ -354,6 +354,9 @@ TEST_F(ButtonTest, PropertiesSurviveAFormFile) {
   b.FontStyle(efbxp_BoldItalic);
   b.HoverColorLocks(efbxp_NoLocks);
   b.HoverBackColor(RGB(255, 255, 0));
+  platform::Surface pixels(8, 6, 32);
+  pixels.Fill(pixels.ValueOf(RGB(200, 10, 10)));
+  b.Picture(std::make_shared<platform::Picture>(std::move(pixels)));
 
   Registry registry(library);
   RegisterButton(registry, desktop);
@@ -379,6 +382,9 @@ TEST_F(ButtonTest, PropertiesSurviveAFormFile) {
   EXPECT_EQ(restored->FontStyle(), efbxp_BoldItalic);
   EXPECT_EQ(restored->HoverBackColor(), RGB(255, 255, 0));
   EXPECT_EQ(restored->Bounds(), b.Bounds());
+  ASSERT_NE(restored->Picture(), nullptr);
+  EXPECT_EQ(restored->Picture()->Width(), 8);
+  EXPECT_EQ(restored->Picture()->Pixels().PixelColour(3, 3), RGB(200, 10, 10));
 }
 
 TEST_F(ButtonTest, StoredKeysMatchWithoutRegardToCase) {
