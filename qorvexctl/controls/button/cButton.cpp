@@ -121,9 +121,12 @@ void cButton::Picture(std::shared_ptr<platform::Picture> picture) {
   m_picture = std::move(picture);
   const bool bitmap = m_picture && m_picture->Type() == platform::PictureType::Bitmap;
   if (IsCustomShape(m_shape) && !bitmap) {
-    Refuse(
-        "Icons cannot be used for custom buttons. Only use bitmaps or JPEGs.\nButton was "
-        "changed to Rectangular shaped.");
+    // Without a picture there is no outline to keep; an icon is refused with a message.
+    if (m_picture && !m_picture->IsEmpty()) {
+      Refuse(
+          "Icons cannot be used for custom buttons. Only use bitmaps or JPEGs.\nButton was "
+          "changed to Rectangular shaped.");
+    }
     m_shape = efbxp_Rectangular;
   }
   UpdateShape();

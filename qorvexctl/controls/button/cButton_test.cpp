@@ -52,6 +52,18 @@ TEST_F(ButtonTest, AClickRaisesMouseDownMouseUpThenClick) {
   EXPECT_FALSE(b.IsPressed());
 }
 
+TEST_F(ButtonTest, ADoubleClickReportsTheButtonAndShowsTheSecondPress) {
+  cButton& b = MakeButton("cmd");
+  std::vector<int> doubleClicks;
+  b.DoubleClick.connect([&](int& button) { doubleClicks.push_back(button); });
+  input.DoubleClick(b);
+  EXPECT_EQ(doubleClicks, std::vector<int>{1});
+  // The second press is a press of its own: down, up and a second Click.
+  EXPECT_EQ(std::count(log.begin(), log.end(), "cmd MouseDown 1"), 2);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "cmd Click"), 2);
+  EXPECT_FALSE(b.IsPressed());
+}
+
 TEST_F(ButtonTest, ACheckButtonClickedTwiceRaisesTwoClicksAndEndsOff) {
   cButton& b = MakeButton("chk");
   b.Mode(efbxp_CheckBox);
@@ -413,6 +425,23 @@ TEST_F(ButtonTest, TheRegistryCreatesItByName) {
   auto created = registry.Create("QORVEXCTL.cButton");
   ASSERT_NE(created, nullptr);
   EXPECT_EQ(created->ClassName(), "cButton");
+}
+
+TEST_F(ButtonTest, ItIsReachedByNameThroughItsMemberTable) {
+  cButton& b = MakeButton("chk");
+  const ObjectRef ref{&b, &cButton::Members()};
+  CallByName(ref, "Mode", CallType::Let, {Variant(std::int32_t{efbxp_CheckBox})});
+  CallByName(ref, "Caption", CallType::Let, {Variant(std::string("&Sim"))});
+  std::vector<std::string> events;
+  auto connections = ConnectAllEvents(ref, [&](std::string_view event, std::vector<Variant>& args) {
+    events.push_back(std::string(event) + (args.empty() ? "" : " " + args[0].ToString()));
+  });
+  input.Click(b);
+  EXPECT_TRUE(CallByName(ref, "Value", CallType::Get).ToBoolean());
+  EXPECT_EQ(CallByName(ref, "Caption", CallType::Get).ToString(), "&Sim");
+  EXPECT_EQ(events, (std::vector<std::string>{"MouseOnButton True", "MouseMove 0", "MouseDown 1",
+                                              "MouseUp 1", "Click"}));
+  for (Connection& c : connections) c.Disconnect();
 }
 
 }  // namespace
