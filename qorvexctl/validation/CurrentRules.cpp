@@ -60,7 +60,8 @@ bool ValidateCurrentGreekNumber(const TaxText& t) {
 namespace {
 
 // HMRC's "9755" numbers: the weighted sum plus the check pair plus 55 is a multiple of 97, so
-// the classic remainder is 42. Issued from 100 000 000 on, so never with a leading "0".
+// the classic remainder is 42. The series with a leading "0" predate it and keep the classic
+// check only.
 bool HasBritish9755Check(const TaxText& t) {
   static constexpr int kRemainderOf9755 = 42;
   return t.At(1) != '0' && BritishCheckRemainder(t) == kRemainderOf9755;
