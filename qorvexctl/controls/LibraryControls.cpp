@@ -1,5 +1,6 @@
 #include "qorvexctl/controls/LibraryControls.h"
 
+#include "qorvexctl/controls/button/cButton.h"
 #include "qorvexctl/controls/helpers/InfoButton.h"
 #include "qorvexctl/controls/helpers/clsBalloonTip.h"
 #include "qorvexctl/controls/nif/cNIF.h"
@@ -14,6 +15,7 @@ void RegisterLibraryControls(Registry& registry, platform::Desktop& desktop) {
   RegisterNifField(registry, desktop);
   RegisterBalloonTip(registry, desktop);
   RegisterInfoButton(registry, desktop);
+  RegisterButton(registry, desktop);
   registry.Members().Add<StdPNG>(StdPNGMembers());
 }
 
