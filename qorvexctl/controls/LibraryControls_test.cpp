@@ -60,6 +60,12 @@ struct MemberTablesTest : ::testing::Test {
   }
 };
 
+// Boolean properties whose let is an action rather than a stored value: a command button's
+// Value is a momentary press, ResetDefaultColors resets the colours and reads False.
+bool ActsOnLet(const std::string& type, const std::string& property) {
+  return type == "cButton" && (property == "Value" || property == "ResetDefaultColors");
+}
+
 TEST_F(MemberTablesTest, TheDirectoryKnowsTheIntrinsicAndLibraryTypes) {
   for (const char* name : {"Form", "TextBox", "Label", "CheckBox", "CommandButton", "Frame",
                            "PictureBox", "Image", "ListView", "VScrollBar", "HScrollBar", "cNIF",
@@ -79,7 +85,7 @@ TEST_F(MemberTablesTest, EveryPropertyReadsAndEveryLetRoundTrips) {
       if (!property.let) continue;
       CallByName(object, property.name, CallType::Let, {before});
       EXPECT_EQ(CallByName(object, property.name, CallType::Get), before);
-      if (before.Type() != VarType::Boolean) continue;
+      if (before.Type() != VarType::Boolean || ActsOnLet(name, property.name)) continue;
       CallByName(object, property.name, CallType::Let, {!before.ToBoolean()});
       EXPECT_EQ(CallByName(object, property.name, CallType::Get).ToBoolean(), !before.ToBoolean());
       CallByName(object, property.name, CallType::Let, {before});
