@@ -68,9 +68,9 @@ TEST(Iban, GivesNoIbanForANibThatIsNotValid) {
   EXPECT_EQ(PortugueseIban("000201231234567890155"), "");
   EXPECT_EQ(PortugueseIban("00020123123456789015"), "");
   EXPECT_EQ(PortugueseIban("0002012312345678901540"), "");
-  // Non-digits count as 0 in the NIB check, but an IBAN holds digits only.
-  EXPECT_TRUE(IsValidNib("0002-0123-1234567890154"));
-  EXPECT_EQ(PortugueseIban("0002-0123-1234567890154"), "");
+  // A letter counts as 0 in the NIB check, but an IBAN of Portugal holds digits only.
+  EXPECT_TRUE(IsValidNib("A00201231234567890154"));
+  EXPECT_EQ(PortugueseIban("A00201231234567890154"), "");
 }
 
 TEST(Iban, PortugueseCheckDigitsAreAlways50ForAValidNib) {

@@ -103,8 +103,11 @@ TEST_F(NibFieldTest, TwentyOneDigitsWithAWrongCheckShowTheInvalidImageAtOnce) {
   EXPECT_EQ(field->Text(), kWrongNib);
   EXPECT_EQ(Indicator(), "invalid");
 
-  // Correcting the last digit turns the indicator at once.
-  input.Click(field->nib(3));
+  // Correcting the check digits turns the indicator at once; coming back into the last box
+  // from the button selects its two digits, so typing replaces them.
+  input.Click(ok);
+  input.SendKeys("+{TAB}");
+  ASSERT_EQ(FocusedBox(), 3);
   input.Type("18");
   EXPECT_EQ(Indicator(), "valid");
   EXPECT_EQ(changed, 2);
@@ -156,7 +159,9 @@ TEST_F(NibFieldTest, BackspaceAtTheStartOfABoxDeletesTheLastCharacterOfThePrevio
 
 TEST_F(NibFieldTest, EnteringABoxSelectsItsWholeText) {
   field->Text(kValidNib);
-  input.Click(field->nib(2));
+  input.Click(field->nib(1));
+  input.SendKeys("{TAB}");
+  ASSERT_EQ(FocusedBox(), 2);
   EXPECT_EQ(field->nib(2).SelStart(), 0);
   EXPECT_EQ(field->nib(2).SelLength(), 11);
   input.Type("9");
@@ -260,16 +265,17 @@ TEST_F(NibFieldTest, TheIndicatorIsDrawnAfterTheBoxes) {
   for (int index = 1; index < cNIB::kBoxCount; ++index) {
     EXPECT_GT(field->nib(index).Bounds().left, field->nib(index - 1).Bounds().right - 1);
   }
-  // The middle of each picture, as the form shows it: green for a correct number, red else.
-  const platform::Point centre{picture.left + 8, picture.top + 8};
+  // A point of each disc clear of its mark, as the form shows it: green for a correct number,
+  // red for a wrong one.
+  const platform::Point probe{picture.left + 8, picture.top + 3};
   field->Text(kValidNib);
   desktop.DoEvents();
-  Colour shown = platform::ComposeWindow(*field).PixelColour(centre.x - 3, centre.y + 3);
+  Colour shown = platform::ComposeWindow(*field).PixelColour(probe.x, probe.y);
   EXPECT_GT(GreenOf(shown), 100);
   EXPECT_LT(RedOf(shown), 100);
   field->Text(kWrongNib);
   desktop.DoEvents();
-  shown = platform::ComposeWindow(*field).PixelColour(centre.x - 3, centre.y + 1);
+  shown = platform::ComposeWindow(*field).PixelColour(probe.x, probe.y);
   EXPECT_GT(RedOf(shown), 150);
   EXPECT_LT(GreenOf(shown), 100);
 }
