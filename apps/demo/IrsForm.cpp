@@ -115,10 +115,10 @@ InfoButton& IrsForm::AddHelp(platform::Window& frame, const char* name, int top,
 
 // The bank account a refund is paid into, left of the buttons.
 void IrsForm::AddRefundAccount() {
-  AddCaption(m_form, "NI&B (reembolso):", "lblNIB", Rect::FromSize(16, 297, 104, 18), 11);
+  AddCaption(m_form, "NI&B (reembolso):", "lblNIB", Rect::FromSize(16, 297, 98, 18), 11);
   m_refundAccount = std::make_shared<cNIB>(m_library, m_desktop, &m_form);
   m_form.Adopt(m_refundAccount, "nibReembolso");
-  m_refundAccount->SetBounds(Rect::FromSize(120, 293, 190, 22));
+  m_refundAccount->SetBounds(Rect::FromSize(114, 293, 198, 22));
   m_refundAccount->InitProperties();
   m_refundAccount->TabIndex(11);
 }

