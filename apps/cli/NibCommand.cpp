@@ -87,7 +87,7 @@ const Command kNibCommand = {
     "qorvexctl nib iban TEXT\n"
     "    Prints the IBAN of Portugal (\"PT\", the ISO 13616 check digits, the NIB) of a valid\n"
     "    NIB of 21 digits; for anything else prints nothing and exits 1.\n"
-    "qorvexctl nib check-digits --batch | qorvexctl nib valid --batch | qorvexctl nib iban --batch\n"
+    "qorvexctl nib check-digits --batch | valid --batch | iban --batch\n"
     "    One TEXT per line on standard input; writes TEXT<TAB>DD (DD empty when too short),\n"
     "    TEXT<TAB>1 / TEXT<TAB>0, or TEXT<TAB>IBAN (empty when not a valid NIB), in order.\n",
     RunNib};

@@ -26,7 +26,7 @@ namespace {
 constexpr int kBackspace = 8;
 constexpr int kCheckedLength = 19;  // bank, branch and account
 constexpr int kLastBox = cNIB::kBoxCount - 1;
-constexpr int kGap = 2;        // pixels between the boxes and before the indicator
+constexpr int kGap = 2;       // pixels between the boxes and before the indicator
 constexpr int kBoxEdges = 8;  // pixels of a box for its border, margins and caret
 
 std::shared_ptr<platform::Picture> EmbeddedPicture(const unsigned char* bytes, std::size_t size) {

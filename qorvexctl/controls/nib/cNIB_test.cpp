@@ -118,8 +118,8 @@ TEST_F(NibFieldTest, TheCaretMovesOnWhenABoxFillsUp) {
   const struct {
     const char* typed;
     int focusAfter;
-  } steps[] = {{"003", 0},        {"5", 1},  {"012", 1}, {"3", 2},
-               {"0001234567", 2}, {"8", 3},  {"1", 3},   {"8", 3}};
+  } steps[] = {{"003", 0},        {"5", 1}, {"012", 1}, {"3", 2},
+               {"0001234567", 2}, {"8", 3}, {"1", 3},   {"8", 3}};
   std::string typed;
   for (const auto& step : steps) {
     input.Type(step.typed);
@@ -288,9 +288,9 @@ TEST_F(NibFieldTest, MembersReachTheFieldByName) {
   CallByName(ref, "Text", CallType::Let, {Variant(std::string(kValidNib))});
   EXPECT_EQ(CallByName(ref, "text", CallType::Get).ToString(), kValidNib);
   EXPECT_TRUE(CallByName(ref, "Valid", CallType::Method).ToBoolean());
-  EXPECT_EQ(CallByName(ref, "CalculateCheckDigits", CallType::Method, {Variant(kAccount)})
-                .ToString(),
-            "18");
+  EXPECT_EQ(
+      CallByName(ref, "CalculateCheckDigits", CallType::Method, {Variant(kAccount)}).ToString(),
+      "18");
   EXPECT_EQ(CallByName(ref, "hwnd", CallType::Get).ToLong(),
             static_cast<std::int32_t>(field->hWnd()));
   EXPECT_EQ(events, std::vector<std::string>{"Changed"});
