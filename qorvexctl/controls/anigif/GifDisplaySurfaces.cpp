@@ -12,17 +12,21 @@ platform::Rect RectOf(const GifFrame& frame) {
   return platform::Rect::FromSize(frame.left, frame.top, frame.width, frame.height);
 }
 
-platform::Rect Union(const platform::Rect& a, const platform::Rect& b) {
+}  // namespace
+
+platform::Rect UnionOf(const platform::Rect& a, const platform::Rect& b) {
   if (a.IsEmpty()) return b;
   if (b.IsEmpty()) return a;
   return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
           std::max(a.bottom, b.bottom)};
 }
 
-}  // namespace
+void GifDisplaySurfaces::Changed(const platform::Rect& area) { m_changed = UnionOf(m_changed, area); }
 
-void GifDisplaySurfaces::Update(const GifComposer& composer, platform::Rect area) {
+void GifDisplaySurfaces::Update(const GifComposer& composer) {
   if (composer.Canvas().empty()) return;
+  platform::Rect area = m_changed;
+  m_changed = {};
   if (m_colours.Width() != composer.Width() || m_colours.Height() != composer.Height()) {
     m_colours = platform::Surface(composer.Width(), composer.Height(), 24);
     m_mask = platform::Surface(composer.Width(), composer.Height(), 1);
@@ -49,6 +53,7 @@ void GifDisplaySurfaces::Update(const GifComposer& composer, platform::Rect area
 void GifDisplaySurfaces::Clear() {
   m_colours = {};
   m_mask = {};
+  m_changed = {};
 }
 
 platform::Rect ChangedArea(const GifImage& image, int from, int to) {
@@ -57,7 +62,7 @@ platform::Rect ChangedArea(const GifImage& image, int from, int to) {
   if (to <= 0 || to != from + 1 || to >= image.FrameCount()) return whole;
   const GifFrame& previous = frames[static_cast<std::size_t>(from)];
   const platform::Rect disposed = previous.disposal >= 2 ? RectOf(previous) : platform::Rect{};
-  return Union(disposed, RectOf(frames[static_cast<std::size_t>(to)]));
+  return UnionOf(disposed, RectOf(frames[static_cast<std::size_t>(to)]));
 }
 
 }  // namespace qorvexctl

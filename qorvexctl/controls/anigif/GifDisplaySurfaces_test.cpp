@@ -60,7 +60,8 @@ TEST(GifDisplaySurfaces, UpdatingOnlyTheChangedAreaGivesTheWholeCanvasEveryFrame
       SCOPED_TRACE(k);
       const int from = composer.Current();
       composer.Show(k);
-      surfaces.Update(composer, ChangedArea(image, from, k));
+      surfaces.Changed(ChangedArea(image, from, k));
+      surfaces.Update(composer);
       const auto colours = testsupport::CompareSurfaces(surfaces.Colours(), GifCanvasSurface(composer), 0);
       EXPECT_TRUE(colours) << colours.message;
       const auto mask = testsupport::CompareSurfaces(surfaces.Mask(), GifMaskSurface(composer), 0);

@@ -148,10 +148,17 @@ class ucAniGIF : public UserControl {
   // Size, composition and drawing (ucAniGIF_paint.cpp).
   // Computes the scale for Stretch; with `resize` the control takes the size it gives.
   void ApplyScale(bool resize);
-  void ComposeCurrent();
+  struct Placement {
+    int left, top, width, height;
+    bool acrossX, acrossY;
+  };
+  platform::Rect ComposeCurrent();
   void Recompose();
   void Repaint();
-  void DrawFrame(platform::Canvas& canvas);
+  Placement FramePlacement() const;
+  platform::Rect ControlArea(const platform::Rect& area) const;
+  void DrawFrame(platform::Canvas& canvas, const platform::Rect& area);
+  void DrawOverBackground(platform::Canvas& canvas, const Placement& p, const platform::Rect& area);
   float ToContainerX(int pixels) const;
   float ToContainerY(int pixels) const;
 
@@ -178,6 +185,7 @@ class ucAniGIF : public UserControl {
   platform::Size m_overall{};      // kept through a failed load
   bool m_startupPending{false};    // the first start after a load waits kStartupDelayMs
   bool m_resizing{false};          // the control is changing its own size
+  std::optional<platform::Rect> m_paintArea;  // set: a paint limited to this part
   std::int64_t m_frameDueMs{0};    // when the frame on show was due
   std::int64_t m_nextDueMs{0};     // when the next frame is due
   platform::HWND m_timerWindow{0};  // where the running timer is set
