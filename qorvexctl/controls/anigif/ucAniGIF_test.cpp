@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "qorvexctl/controls/anigif/AniGifTest.h"
+#include "testsupport/SurfaceCompare.h"
 
 namespace qorvexctl::testing {
 namespace {
@@ -275,6 +276,42 @@ TEST_F(AniGifTest, AFailedLoadLeavesAnEmptyControlOfUnchangedSize) {
   EXPECT_EQ(gif.Bounds(), bounds);
   EXPECT_FLOAT_EQ(gif.ActualWidth(), width);
   EXPECT_FALSE(desktop.KillTimer(form.hWnd(), gif.hWnd()));  // no timer to kill
+}
+
+// Small frames moving over a full first frame, cleared (disposal 2) or taken back (3), some
+// with a transparent index.
+Bytes MovingFrames() {
+  GifBuilder gif(4, 8, 6);
+  gif.GraphicControl(1, 10).Image(0, 0, 8, 6, Bytes(48, 1));
+  for (int k = 0; k < 5; ++k) {
+    gif.GraphicControl(k % 2 == 0 ? 2 : 3, 10, k % 3 == 0 ? 0 : -1);
+    gif.Image(k, k / 2, 3, 2, {2, 0, 3, 3, 0, 2});
+  }
+  return gif.Trailer().Build();
+}
+
+TEST_F(AniGifTest, RepaintingOnlyTheChangedPartGivesTheSamePixelsAsAWholePaint) {
+  struct Case {
+    ScaleGIFConstants stretch;
+    MirrorConstants mirror;
+  };
+  for (const Case& c : {Case{gfsActualSize, gfmNone}, Case{gfsStretch, gfmNone},
+                        Case{gfsStretch, gfmHorAndVer}}) {
+    SCOPED_TRACE(::testing::Message() << "stretch " << c.stretch << ", mirror " << c.mirror);
+    gif.SetBounds(platform::Rect::FromSize(10, 10, 27, 19));
+    gif.Stretch(c.stretch);
+    gif.Mirrored(c.mirror);
+    gif.OffsetX(1);
+    LoadNow(MovingFrames());
+    Pixels();
+    for (int tick = 0; tick < 8; ++tick) {
+      desktop.Wait(100);
+      const platform::Surface stepped = gif.BackingSurface();
+      gif.Refresh();  // the whole control
+      const auto same = testsupport::CompareSurfaces(stepped, gif.BackingSurface(), 0);
+      EXPECT_TRUE(same) << "after tick " << tick << ": " << same.message;
+    }
+  }
 }
 
 }  // namespace
