@@ -27,7 +27,7 @@ std::span<const std::uint8_t> CoinSpin() {
 
 AniGifShowcase::AniGifShowcase(platform::Desktop& desktop, LibraryState& library)
     : m_desktop(desktop), m_library(library), m_form(desktop, "Animação GIF") {
-  m_form.SetBounds(Rect::FromSize(560, 40, 400, 230));
+  m_form.SetBounds(Rect::FromSize(610, 40, 400, 230));
   AddLabel("lblActual", "Tamanho real", Rect::FromSize(16, 12, 110, 18));
   AddLabel("lblScaled", "Escalado", Rect::FromSize(136, 12, 110, 18));
   AddLabel("lblMirrored", "Espelhado", Rect::FromSize(270, 12, 110, 18));

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "AniGifShowcase.h"
+#include "ButtonShowcase.h"
 #include "DrawingShowcase.h"
 #include "IrsForm.h"
 #include "NifScreenshots.h"
@@ -90,6 +91,7 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   ok = drawn && ok;
   ok = qorvexctl::demo::WritePlatformShowcaseScreenshots(folder) && ok;
   ok = qorvexctl::demo::WriteAniGifScreenshots(folder) && ok;
+  ok = qorvexctl::demo::WriteButtonShowcaseScreenshots(folder) && ok;
   return ok ? 0 : 1;
 }
 
@@ -109,6 +111,8 @@ int RunInWindow([[maybe_unused]] int quitAfterMs) {
   showcase.Window().Show();
   qorvexctl::demo::AniGifShowcase animation(desktop, library);
   animation.Window().Show();
+  qorvexctl::demo::ButtonShowcase buttons(desktop, library);
+  buttons.Window().Show();
   IrsForm form(desktop, library);
   if (quitAfterMs > 0) {
     desktop.SetTimer(form.Window().hWnd(), 1, static_cast<unsigned>(quitAfterMs),
