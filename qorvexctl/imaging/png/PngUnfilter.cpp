@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "qorvexctl/imaging/png/PngUnfilterVector.h"
+
 namespace qorvexctl::png {
 
 namespace {
@@ -93,6 +95,12 @@ void UnfilterFirstAverage(std::uint8_t* row, std::size_t rowBytes, std::size_t s
 
 bool UnfilterRow(std::uint8_t filterType, std::uint8_t* row, const std::uint8_t* previous,
                  std::size_t rowBytes, std::size_t stride) {
+  if (UnfilterRowVector(filterType, row, previous, rowBytes, stride)) return true;
+  return UnfilterRowScalar(filterType, row, previous, rowBytes, stride);
+}
+
+bool UnfilterRowScalar(std::uint8_t filterType, std::uint8_t* row, const std::uint8_t* previous,
+                       std::size_t rowBytes, std::size_t stride) {
   switch (filterType) {
     case kNone:
       return true;

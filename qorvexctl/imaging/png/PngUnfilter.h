@@ -14,4 +14,9 @@ namespace qorvexctl::png {
                                const std::uint8_t* previous, std::size_t rowBytes,
                                std::size_t stride);
 
+// The same a byte (or a pixel) at a time: the reference the vector versions are held to.
+[[nodiscard]] bool UnfilterRowScalar(std::uint8_t filterType, std::uint8_t* row,
+                                     const std::uint8_t* previous, std::size_t rowBytes,
+                                     std::size_t stride);
+
 }  // namespace qorvexctl::png

@@ -1,0 +1,88 @@
+#include "qorvexctl/imaging/png/PngDecode.h"
+
+#include <cstring>
+#include <new>
+
+#include "qorvexctl/imaging/png/PngChunkWalker.h"
+#include "qorvexctl/imaging/png/PngInflate.h"
+#include "qorvexctl/imaging/png/PngOutputFormat.h"
+
+namespace qorvexctl::png {
+
+namespace {
+
+// Deflate turns one input byte into at most 1032 output bytes; a header that promises more
+// than that from its image data cannot be honest, and is refused before allocating.
+constexpr std::size_t kMaximumDeflateRatio = 1032;
+
+}  // namespace
+
+std::span<std::uint8_t> InflateBuffer::Resize(std::size_t size) {
+  if (size > m_capacity) {
+    m_bytes.reset(new (std::nothrow) std::uint8_t[size]);
+    m_capacity = m_bytes ? size : 0;
+  }
+  m_size = m_bytes ? size : 0;
+  return Bytes();
+}
+
+// For narrow Adam7 images the exact size counts filter bytes of empty passes, so the data
+// may end early; the rest of the buffer is zero.
+Failure InflateImageData(const PngFileInfo& info, InflateBuffer& inflated) {
+  const auto size = static_cast<std::size_t>(*InflatedSize(info.header));
+  if (size / kMaximumDeflateRatio > info.imageData.size()) return Failure::DataCannotFill;
+  const std::span<std::uint8_t> out = inflated.Resize(size);
+  if (out.size() != size) return Failure::DataCannotFill;
+  const InflateResult result = InflateZlibStream(info.imageData, out);
+  if (result.status != InflateStatus::Done) return Failure::InflateFailed;
+  std::memset(out.data() + result.length, 0, size - result.length);
+  return Failure::None;
+}
+
+int ChooseOutputBits(PngFileInfo& info, bool keepAlpha, bool force32) {
+  const int bitCount = OutputBitCount(info, keepAlpha, force32);
+  if (bitCount == 4 && info.header.bitDepth == 2 && info.palette.empty()) {
+    info.palette = FourGreys();
+  }
+  return bitCount;
+}
+
+platform::Surface MakeSurface(const PngFileInfo& info, int bitCount, bool cleared) {
+  const PngHeader& header = info.header;
+  platform::Surface surface =
+      cleared || bitCount != 32
+          ? platform::Surface(header.width, header.height, bitCount)
+          : platform::Surface(header.width, header.height, bitCount, platform::Surface::Unfilled{});
+  if (!surface.IsEmpty()) surface.SetColourTable(0, ColourTable(info, bitCount));
+  return surface;
+}
+
+PngRowConverter MakeConverter(const PngFileInfo& info, int bitCount, bool keepAlpha) {
+  ConversionSettings settings;
+  settings.header = info.header;
+  settings.palette = info.palette;
+  settings.transparency = info.transparency;
+  settings.hasTransparency = info.HasTransparencyChunk();
+  settings.keepAlpha = keepAlpha;
+  settings.outputBits = bitCount;
+  return PngRowConverter(settings);
+}
+
+Decoded Decode(std::span<const std::uint8_t> bytes, const DecodeOptions& options) {
+  PngFileInfo info;
+  Failure failure = ReadPngFile(bytes, options.validateAllData, info);
+  InflateBuffer inflated;
+  if (failure == Failure::None) failure = InflateImageData(info, inflated);
+  if (failure != Failure::None) return {failure, {}};
+  const bool keepAlpha = options.keepAlpha && info.HasAlpha();
+  const int bitCount = ChooseOutputBits(info, keepAlpha, options.force32);
+  Decoded decoded{Failure::None, MakeSurface(info, bitCount, /*cleared=*/false)};
+  if (decoded.surface.IsEmpty()) return {Failure::BitmapCreationFailed, {}};
+  const OutputRows out{decoded.surface.Row(0), static_cast<std::ptrdiff_t>(decoded.surface.Stride()),
+                       bitCount};
+  failure = DecodeScanlines(info.header, inflated.Bytes(), MakeConverter(info, bitCount, keepAlpha), out, {});
+  if (failure != Failure::None) return {failure, {}};
+  return decoded;
+}
+
+}  // namespace qorvexctl::png
