@@ -156,7 +156,7 @@ class StdPNG {
                     int alphaBlendValue);
   void RedrawDestination(const Destination& destination, const platform::Rect& area) const;
   bool FinishLoad(const Destination& destination, int alphaBlendValue);
-  bool CreateBitmap(int bitCount, bool progressive);
+  bool CreateBitmap(int bitCount);
 
   static constexpr std::uint16_t kStrategyMask = 0x0F;
   static constexpr std::uint16_t kStrategyNone = 1;  // also "capture failed, paint at the end"

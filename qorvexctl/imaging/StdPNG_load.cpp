@@ -52,10 +52,9 @@ bool StdPNG::Fail(png::Failure reason) {
   return false;
 }
 
-// A bitmap shown while it decodes starts transparent.
-bool StdPNG::CreateBitmap(int bitCount, bool progressive) {
+bool StdPNG::CreateBitmap(int bitCount) {
   auto bitmap = std::make_unique<stdPNGdata>();
-  if (!bitmap->Adopt(png::MakeSurface(m_info, bitCount, /*cleared=*/progressive))) {
+  if (!bitmap->Adopt(png::MakeSurface(m_info, bitCount))) {
     return Fail(png::Failure::BitmapCreationFailed);
   }
   m_bitmap = std::move(bitmap);
@@ -79,7 +78,7 @@ bool StdPNG::Decode(bool force32, int alphaBlendValue) {
 
   const bool fadeIn = m_info.header.IsInterlaced() && strategy == kStrategyFadeIn;
   const int bitCount = png::ChooseOutputBits(m_info, treatment.keepAlpha, force32 || fadeIn);
-  if (!CreateBitmap(bitCount, destination.IsSet())) return false;
+  if (!CreateBitmap(bitCount)) return false;
   PrepareBackground(destination, bitCount);
 
   png::OutputRows out{m_bitmap->Row(0), m_bitmap->Stride(), bitCount};

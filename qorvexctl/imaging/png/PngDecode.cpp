@@ -47,12 +47,8 @@ int ChooseOutputBits(PngFileInfo& info, bool keepAlpha, bool force32) {
   return bitCount;
 }
 
-platform::Surface MakeSurface(const PngFileInfo& info, int bitCount, bool cleared) {
-  const PngHeader& header = info.header;
-  platform::Surface surface =
-      cleared || bitCount != 32
-          ? platform::Surface(header.width, header.height, bitCount)
-          : platform::Surface(header.width, header.height, bitCount, platform::Surface::Unfilled{});
+platform::Surface MakeSurface(const PngFileInfo& info, int bitCount) {
+  platform::Surface surface(info.header.width, info.header.height, bitCount);
   if (!surface.IsEmpty()) surface.SetColourTable(0, ColourTable(info, bitCount));
   return surface;
 }
@@ -76,7 +72,7 @@ Decoded Decode(std::span<const std::uint8_t> bytes, const DecodeOptions& options
   if (failure != Failure::None) return {failure, {}};
   const bool keepAlpha = options.keepAlpha && info.HasAlpha();
   const int bitCount = ChooseOutputBits(info, keepAlpha, options.force32);
-  Decoded decoded{Failure::None, MakeSurface(info, bitCount, /*cleared=*/false)};
+  Decoded decoded{Failure::None, MakeSurface(info, bitCount)};
   if (decoded.surface.IsEmpty()) return {Failure::BitmapCreationFailed, {}};
   const OutputRows out{decoded.surface.Row(0), static_cast<std::ptrdiff_t>(decoded.surface.Stride()),
                        bitCount};

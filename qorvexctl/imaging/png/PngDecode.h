@@ -55,9 +55,8 @@ Failure InflateImageData(const PngFileInfo& info, InflateBuffer& inflated);
 int ChooseOutputBits(PngFileInfo& info, bool keepAlpha, bool force32);
 
 // A surface of the image's size and `bitCount` bits with its colour table; empty when it
-// cannot be made. It is cleared to zero unless `cleared` is false and decoding will write
-// every byte (32 bits per pixel, no row padding).
-platform::Surface MakeSurface(const PngFileInfo& info, int bitCount, bool cleared);
+// cannot be made.
+platform::Surface MakeSurface(const PngFileInfo& info, int bitCount);
 
 // The converter from the image's scanlines to rows of `bitCount` bits.
 PngRowConverter MakeConverter(const PngFileInfo& info, int bitCount, bool keepAlpha);

@@ -53,12 +53,12 @@ std::optional<std::size_t> Surface::StrideFor(int width, int bitsPerPixel) {
   return static_cast<std::size_t>(stride);
 }
 
-Surface::Surface(int width, int height, int bitsPerPixel, Unfilled) {
+Surface::Surface(int width, int height, int bitsPerPixel) {
   const auto stride = StrideFor(width, bitsPerPixel);
   if (!stride || width < 1 || height < 1 || width > kMaxSide || height > kMaxSide) return;
   if (*stride > kMaxBytes / static_cast<std::size_t>(height)) return;
   try {
-    pixels_.resize(*stride * static_cast<std::size_t>(height));
+    pixels_.assign(*stride * static_cast<std::size_t>(height), 0);
     table_ = DefaultTable(bitsPerPixel);
   } catch (const std::bad_alloc&) {
     pixels_.clear();
@@ -69,11 +69,6 @@ Surface::Surface(int width, int height, int bitsPerPixel, Unfilled) {
   height_ = height;
   bits_ = bitsPerPixel;
   stride_ = *stride;
-}
-
-Surface::Surface(int width, int height, int bitsPerPixel)
-    : Surface(width, height, bitsPerPixel, Unfilled{}) {
-  std::fill(pixels_.begin(), pixels_.end(), std::uint8_t{0});
 }
 
 int Surface::SetColourTable(int start, std::span<const ColourTableEntry> entries) {

@@ -10,10 +10,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <span>
-#include <utility>
 #include <vector>
 
 #include "qorvexctl/base/Colour.h"
@@ -45,27 +43,6 @@ constexpr ColourTableEntry TableEntryOf(Colour c) {
 }
 constexpr Colour ColourOfTableEntry(ColourTableEntry e) { return RGB(e.red, e.green, e.blue); }
 
-// std::allocator that leaves elements made without a value uninitialised, for pixel buffers
-// a caller fills completely.
-template <typename T>
-struct UninitialisedAllocator : std::allocator<T> {
-  template <typename U>
-  struct rebind {
-    using other = UninitialisedAllocator<U>;
-  };
-  UninitialisedAllocator() = default;
-  template <typename U>
-  UninitialisedAllocator(const UninitialisedAllocator<U>&) noexcept {}
-  template <typename U, typename... Args>
-  void construct(U* p, Args&&... args) {
-    if constexpr (sizeof...(Args) == 0) {
-      ::new (static_cast<void*>(p)) U;
-    } else {
-      ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
-    }
-  }
-};
-
 class Surface {
  public:
   // Cairo's limit for image surfaces; larger sides give an empty surface.
@@ -76,10 +53,6 @@ class Surface {
   // A surface cleared to zero (index 0, or transparent black). An unsupported depth, a side
   // below 1 or above kMaxSide, or a buffer that cannot be allocated gives an empty surface.
   Surface(int width, int height, int bitsPerPixel);
-  // The same with the pixel bytes left as allocated, for a caller that writes every byte of
-  // every row before anything reads them.
-  struct Unfilled {};
-  Surface(int width, int height, int bitsPerPixel, Unfilled);
 
   // Bytes per row for a width and depth, or nothing when the depth is unsupported or the
   // arithmetic would overflow.
@@ -133,7 +106,7 @@ class Surface {
   int height_ = 0;
   int bits_ = 0;
   std::size_t stride_ = 0;
-  std::vector<std::uint8_t, UninitialisedAllocator<std::uint8_t>> pixels_;
+  std::vector<std::uint8_t> pixels_;
   std::vector<ColourTableEntry> table_;
 };
 
