@@ -161,9 +161,9 @@ void LibdeflateOnly(benchmark::State& state, const PngBenchImage& image) {
 }
 
 const std::pair<const char*, void (*)(benchmark::State&, const PngBenchImage&)> kDecoders[] = {
-    {"zlib_floor", InflateOnly},     {"deflate_floor", LibdeflateOnly},
+    {"zlib_floor", InflateOnly},        {"deflate_floor", LibdeflateOnly},
     {"qorvexctl", DecodeWithQorvexctl}, {"StdPNG", DecodeWithStdPNG},
-    {"libpng", DecodeWithLibpng},    {"libspng", DecodeWithSpng},
+    {"libpng", DecodeWithLibpng},       {"libspng", DecodeWithSpng},
     {"stb_image", DecodeWithStb},
 };
 

@@ -82,10 +82,9 @@ bool StdPNG::Decode(bool force32, int alphaBlendValue) {
   PrepareBackground(destination, bitCount);
 
   png::OutputRows out{m_bitmap->Row(0), m_bitmap->Stride(), bitCount};
-  png::Failure failure =
-      png::DecodeScanlines(m_info.header, m_inflated.Bytes(),
-                           png::MakeConverter(m_info, bitCount, treatment.keepAlpha),
-                           out, MakeHooks(destination, alphaBlendValue));
+  png::Failure failure = png::DecodeScanlines(
+      m_info.header, m_inflated.Bytes(), png::MakeConverter(m_info, bitCount, treatment.keepAlpha),
+      out, MakeHooks(destination, alphaBlendValue));
   if (failure != png::Failure::None) return Fail(failure);
   return FinishLoad(destination, alphaBlendValue);
 }

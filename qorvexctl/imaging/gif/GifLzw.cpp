@@ -126,7 +126,7 @@ bool GatherSubBlocks(std::span<const std::uint8_t> bytes, std::size_t position,
 }
 
 Failure DecodeGifLzw(int minimumCodeSize, std::span<const std::uint8_t> data,
-                      std::span<std::uint8_t> out) {
+                     std::span<std::uint8_t> out) {
   if (minimumCodeSize < 1 || minimumCodeSize > 8) return Failure::BadCodeSize;
   return LzwDecoder(minimumCodeSize, data).Decode(out);
 }

@@ -20,7 +20,7 @@ namespace qorvexctl::gif {
 // the order they are stored. Codes after the last needed pixel are not read, so surplus or
 // broken data past the end of the image is ignored. Minimum code sizes 1 to 8 are accepted.
 [[nodiscard]] Failure DecodeGifLzw(int minimumCodeSize, std::span<const std::uint8_t> data,
-                                    std::span<std::uint8_t> out);
+                                   std::span<std::uint8_t> out);
 
 // The most indices `dataSize` bytes of LZW data can decode to: every code is at least
 // minimumCodeSize + 1 bits long and no string is longer than the 4096-entry dictionary.

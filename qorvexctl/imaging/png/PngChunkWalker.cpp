@@ -59,9 +59,7 @@ const ChunkKind* FindKind(std::string_view type) {
   return nullptr;
 }
 
-bool CrcMatches(const Chunk& chunk) {
-  return Crc32(chunk.typeAndData) == chunk.storedCrc;
-}
+bool CrcMatches(const Chunk& chunk) { return Crc32(chunk.typeAndData) == chunk.storedCrc; }
 
 bool ShouldCheckCrc(const ChunkKind& kind, const Chunk& chunk, bool validateAllData) {
   if (kind.crc == CrcRule::Always) return true;
@@ -119,8 +117,7 @@ bool HasPngSignature(std::span<const std::uint8_t> file) {
          std::equal(kSignature.begin(), kSignature.end(), file.begin());
 }
 
-Failure ReadPngFile(std::span<const std::uint8_t> file, bool validateAllData,
-                       PngFileInfo& info) {
+Failure ReadPngFile(std::span<const std::uint8_t> file, bool validateAllData, PngFileInfo& info) {
   if (file.size() < kMinimumFileSize || !HasPngSignature(file)) {
     return Failure::NotPng;
   }

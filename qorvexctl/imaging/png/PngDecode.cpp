@@ -74,9 +74,10 @@ Decoded Decode(std::span<const std::uint8_t> bytes, const DecodeOptions& options
   const int bitCount = ChooseOutputBits(info, keepAlpha, options.force32);
   Decoded decoded{Failure::None, MakeSurface(info, bitCount)};
   if (decoded.surface.IsEmpty()) return {Failure::BitmapCreationFailed, {}};
-  const OutputRows out{decoded.surface.Row(0), static_cast<std::ptrdiff_t>(decoded.surface.Stride()),
-                       bitCount};
-  failure = DecodeScanlines(info.header, inflated.Bytes(), MakeConverter(info, bitCount, keepAlpha), out, {});
+  const OutputRows out{decoded.surface.Row(0),
+                       static_cast<std::ptrdiff_t>(decoded.surface.Stride()), bitCount};
+  failure = DecodeScanlines(info.header, inflated.Bytes(), MakeConverter(info, bitCount, keepAlpha),
+                            out, {});
   if (failure != Failure::None) return {failure, {}};
   return decoded;
 }

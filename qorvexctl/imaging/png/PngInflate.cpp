@@ -17,8 +17,7 @@ namespace qorvexctl::png {
 
 // One uncompress call: Z_BUF_ERROR means the output filled up before the stream ended, any
 // other error a bad stream (uncompress reports input that runs out as Z_DATA_ERROR).
-InflateResult InflateZlibStream(std::span<const std::uint8_t> stream,
-                                std::span<std::uint8_t> out) {
+InflateResult InflateZlibStream(std::span<const std::uint8_t> stream, std::span<std::uint8_t> out) {
   constexpr std::size_t kLargest = std::numeric_limits<uLong>::max();
   uLongf length = static_cast<uLongf>(std::min(out.size(), kLargest));
   const int result =
@@ -47,8 +46,7 @@ libdeflate_decompressor* ThreadDecompressor() {
 
 }  // namespace
 
-InflateResult InflateZlibStream(std::span<const std::uint8_t> stream,
-                                std::span<std::uint8_t> out) {
+InflateResult InflateZlibStream(std::span<const std::uint8_t> stream, std::span<std::uint8_t> out) {
   libdeflate_decompressor* decompressor = ThreadDecompressor();
   if (decompressor == nullptr) return {InflateStatus::Corrupt, 0};
   std::size_t length = 0;

@@ -60,7 +60,8 @@ TEST(PngInflate, EachEngineGivesTheSameOutcomeForEveryKindOfStream) {
     const InflateResult result = InflateZlibStream(c.stream, out);
     EXPECT_EQ(result.status, c.status);
     EXPECT_EQ(result.length, c.length);
-    if (result.status == InflateStatus::Done) EXPECT_TRUE(std::equal(data.begin(), data.end(), out.begin()));
+    if (result.status == InflateStatus::Done)
+      EXPECT_TRUE(std::equal(data.begin(), data.end(), out.begin()));
   }
 }
 

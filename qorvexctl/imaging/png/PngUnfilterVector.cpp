@@ -1,9 +1,10 @@
 #include "qorvexctl/imaging/png/PngUnfilterVector.h"
 
+#include "qorvexctl/imaging/png/PngUnfilter.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <utility>
 #endif
@@ -50,16 +51,16 @@ inline void StoreBlock(std::uint8_t* p, __m128i v) {
 // The low Bpp bytes set.
 template <int Bpp>
 inline __m128i PixelMask() {
-  constexpr std::uint64_t kMask = Bpp == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (Bpp * 8)) - 1;
+  constexpr std::uint64_t kMask =
+      Bpp == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (Bpp * 8)) - 1;
   return _mm_cvtsi64_si128(static_cast<long long>(kMask));
 }
 
 // Calls f.template operator()<K>() for K = 0 .. N-1, unrolled.
 template <int N, typename F>
 inline void ForEachPixel(F&& f) {
-  [&]<int... K>(std::integer_sequence<int, K...>) {
-    (f.template operator()<K>(), ...);
-  }(std::make_integer_sequence<int, N>{});
+  [&]<int... K>(std::integer_sequence<int, K...>) { (f.template operator()<K>(), ...); }
+  (std::make_integer_sequence<int, N>{});
 }
 
 // Runs `reconstruct(x, b, a) -> r` over the pixels of the row after the first, block by
@@ -129,7 +130,7 @@ inline __m128i Select(__m128i mask, __m128i whenSet, __m128i otherwise) {
 
 // The Paeth predictor of PNG 9.4 on 16-bit lanes: left when its distance is the smallest,
 // then above, then upper-left.
-inline __m128i PaethPredictor(__m128i left, __m128i above, __m128i upperLeft) {
+inline __m128i PaethPredictorLanes(__m128i left, __m128i above, __m128i upperLeft) {
   const __m128i towardsAbove = _mm_sub_epi16(above, upperLeft);
   const __m128i towardsLeft = _mm_sub_epi16(left, upperLeft);
   const __m128i pa = Abs16(towardsAbove), pb = Abs16(towardsLeft);
@@ -147,17 +148,14 @@ void UnfilterPaeth(std::uint8_t* row, const std::uint8_t* previous, std::size_t 
   __m128i c = _mm_unpacklo_epi8(LoadPixel<Bpp>(previous), zero);
   std::size_t i = RunBlocks<Bpp>(row, previous, rowBytes, [&](__m128i x, __m128i above) {
     const __m128i b = _mm_unpacklo_epi8(above, zero);
-    const __m128i sum = _mm_add_epi16(_mm_unpacklo_epi8(x, zero), PaethPredictor(a, b, c));
+    const __m128i sum = _mm_add_epi16(_mm_unpacklo_epi8(x, zero), PaethPredictorLanes(a, b, c));
     a = _mm_and_si128(sum, _mm_set1_epi16(0xFF));
     c = b;
     return _mm_packus_epi16(a, zero);
   });
   for (; i < rowBytes; ++i) {
-    const int left = row[i - Bpp], above = previous[i], upperLeft = previous[i - Bpp];
-    const int pa = std::abs(above - upperLeft), pb = std::abs(left - upperLeft);
-    const int pc = std::abs(left + above - 2 * upperLeft);
-    const int predictor = (pa <= pb && pa <= pc) ? left : (pb <= pc ? above : upperLeft);
-    row[i] = static_cast<std::uint8_t>(row[i] + predictor);
+    row[i] = static_cast<std::uint8_t>(
+        row[i] + PaethPredictor(row[i - Bpp], previous[i], previous[i - Bpp]));
   }
 }
 
@@ -200,7 +198,8 @@ bool UnfilterRowVector(std::uint8_t filterType, std::uint8_t* row, const std::ui
     case kPaeth:
       // On the first row Paeth is Sub.
       if (previous != nullptr) {
-        return WithPixelSize(stride, [&]<int Bpp>() { UnfilterPaeth<Bpp>(row, previous, rowBytes); });
+        return WithPixelSize(stride,
+                             [&]<int Bpp>() { UnfilterPaeth<Bpp>(row, previous, rowBytes); });
       }
       [[fallthrough]];
     case kSub:
@@ -212,8 +211,7 @@ bool UnfilterRowVector(std::uint8_t filterType, std::uint8_t* row, const std::ui
 
 #else
 
-bool UnfilterRowVector(std::uint8_t, std::uint8_t*, const std::uint8_t*, std::size_t,
-                       std::size_t) {
+bool UnfilterRowVector(std::uint8_t, std::uint8_t*, const std::uint8_t*, std::size_t, std::size_t) {
   return false;
 }
 

@@ -28,9 +28,9 @@ TEST(PngUnfilter, VectorRowsMatchTheScalarReconstructionOnRandomRows) {
     for (std::size_t stride : {1, 2, 3, 4, 6, 8}) {
       for (std::size_t pixels : {1, 2, 5, 6, 7, 8, 9, 13, 17, 31, 64, 333}) {
         for (bool firstRow : {true, false}) {
-          SCOPED_TRACE(testing::Message() << "filter " << int{filter} << ", " << stride
-                                          << " bytes per pixel, " << pixels << " pixels"
-                                          << (firstRow ? ", first row" : ""));
+          SCOPED_TRACE(testing::Message()
+                       << "filter " << int{filter} << ", " << stride << " bytes per pixel, "
+                       << pixels << " pixels" << (firstRow ? ", first row" : ""));
           const std::size_t rowBytes = pixels * stride;
           const Bytes previous = RandomBytes(random, rowBytes);
           Bytes vector = RandomBytes(random, rowBytes);
@@ -70,7 +70,8 @@ TEST(PngPixelRows, PremultiplyAgreesForEveryColourAndAlpha) {
   for (int alpha = 0; alpha < 256; ++alpha) {
     for (int colour = 0; colour < 256; ++colour) {
       const auto c = static_cast<std::uint8_t>(colour);
-      rgba.insert(rgba.end(), {c, static_cast<std::uint8_t>(255 - c), c, static_cast<std::uint8_t>(alpha)});
+      rgba.insert(rgba.end(),
+                  {c, static_cast<std::uint8_t>(255 - c), c, static_cast<std::uint8_t>(alpha)});
     }
   }
   const auto count = static_cast<std::int32_t>(rgba.size() / 4);
