@@ -64,10 +64,52 @@ PngRowConverter MakeConverter(const PngFileInfo& info, int bitCount, bool keepAl
   return PngRowConverter(settings);
 }
 
+namespace {
+
+// Buffers up to this size stay with their thread between decodes.
+constexpr std::size_t kKeptScratchBytes = std::size_t{64} << 20;
+
+// The compressed and inflated image data of one thread's decodes, kept from one decode to the
+// next so a run of loads does not allocate (and fault in) the same memory each time.
+struct Scratch {
+  std::vector<std::uint8_t> imageData;
+  InflateBuffer inflated;
+};
+
+// Lends the thread's scratch buffers to one decode and takes them back after it.
+class ScratchLoan {
+ public:
+  explicit ScratchLoan(PngFileInfo& info) : m_info(info) {
+    m_info.imageData = std::move(Buffers().imageData);
+    m_info.imageData.clear();
+  }
+  ~ScratchLoan() {
+    if (m_info.imageData.capacity() <= kKeptScratchBytes) {
+      Buffers().imageData = std::move(m_info.imageData);
+    }
+    if (Buffers().inflated.Bytes().size() > kKeptScratchBytes) Buffers().inflated = {};
+  }
+  ScratchLoan(const ScratchLoan&) = delete;
+  ScratchLoan& operator=(const ScratchLoan&) = delete;
+
+  InflateBuffer& Inflated() { return Buffers().inflated; }
+
+ private:
+  static Scratch& Buffers() {
+    thread_local Scratch scratch;
+    return scratch;
+  }
+
+  PngFileInfo& m_info;
+};
+
+}  // namespace
+
 Decoded Decode(std::span<const std::uint8_t> bytes, const DecodeOptions& options) {
   PngFileInfo info;
+  ScratchLoan scratch(info);
+  InflateBuffer& inflated = scratch.Inflated();
   Failure failure = ReadPngFile(bytes, options.validateAllData, info);
-  InflateBuffer inflated;
   if (failure == Failure::None) failure = InflateImageData(info, inflated);
   if (failure != Failure::None) return {failure, {}};
   const bool keepAlpha = options.keepAlpha && info.HasAlpha();

@@ -30,6 +30,8 @@ struct Decoded {
   platform::Surface surface;
 };
 
+// The compressed and inflated data buffers (up to 64 MiB each) stay with the calling thread
+// for its next decode.
 Decoded Decode(std::span<const std::uint8_t> bytes, const DecodeOptions& options = {});
 
 // The inflated image data. Its bytes are not cleared when it grows: inflation writes them

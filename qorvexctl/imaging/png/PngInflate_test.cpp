@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace qorvexctl::png {
@@ -60,8 +61,9 @@ TEST(PngInflate, EachEngineGivesTheSameOutcomeForEveryKindOfStream) {
     const InflateResult result = InflateZlibStream(c.stream, out);
     EXPECT_EQ(result.status, c.status);
     EXPECT_EQ(result.length, c.length);
-    if (result.status == InflateStatus::Done)
+    if (result.status == InflateStatus::Done) {
       EXPECT_TRUE(std::equal(data.begin(), data.end(), out.begin()));
+    }
   }
 }
 
