@@ -27,7 +27,7 @@ HouseholdShowcase::HouseholdShowcase(platform::Desktop& desktop, LibraryState& l
       m_library(library),
       m_database(database),
       m_form(desktop, "Agregado familiar") {
-  m_form.SetBounds(Rect::FromSize(60, 60, 480, 250));
+  m_form.SetBounds(Rect::FromSize(60, 60, 480, 290));
   m_rows.reserve(2);
   const auto declarations = hostkit::SeedDemoDatabase(database).declarations;
   AddRow("Casal com dependentes", declarations.at(kWithDependants), 10);

@@ -7,6 +7,8 @@
 
 #include "qorvexctl/base/Text.h"
 #include "qorvexctl/frame/Registry.h"
+#include "qorvexctl/platform/drawing/Canvas.h"
+#include "qorvexctl/platform/drawing/TextLayout.h"
 
 namespace qorvexctl {
 
@@ -17,6 +19,7 @@ constexpr std::array<std::string_view, kSujeitoKinds> kKindCaptions = {
 constexpr int kButtonHeight = 375;        // twips
 constexpr int kUnderlineGap = 30;         // twips below the buttons
 constexpr Colour kUnderlineColour = RGB(40, 100, 190);
+constexpr int kLetterPixels = 16;
 
 // The button index of a code's first letter; the empty code is kind A, an unknown letter -1.
 int KindIndexOf(std::string_view code) {
@@ -35,6 +38,18 @@ int LeadingNumber(std::string_view text) {
   int value = 0;
   std::from_chars(digits.data(), digits.data() + digits.size(), value);
   return value;
+}
+
+// The picture a kind button shows until the host gives it one: its letter, bold, on nothing.
+std::shared_ptr<platform::Picture> LetterPicture(const std::string& letter) {
+  platform::Surface surface(kLetterPixels, kLetterPixels, 32);
+  platform::Canvas canvas(surface);
+  canvas.SelectFont(platform::Font("Arial", 10, true));
+  canvas.SetTextColour(kUnderlineColour);
+  canvas.SetBackgroundMode(platform::BackgroundMode::Transparent);
+  platform::Rect box = surface.Bounds();
+  canvas.DrawText(letter, box, platform::DT_CENTER | platform::DT_VCENTER | platform::DT_SINGLELINE);
+  return std::make_shared<platform::Picture>(std::move(surface));
 }
 
 }  // namespace
@@ -87,6 +102,8 @@ void cSujeitoSelector::BuildButtons() {
     button->Tag(LetterOf(i));
     button->Mode(efbxp_CheckBox);
     button->Tooltip(std::string(kKindCaptions[i]));
+    button->Picture(LetterPicture(LetterOf(i)));
+    button->PictureAlign(efbxp_LeftOfCaption);
     button->Move(0, 0, m_narrowWidth, kButtonHeight);
     button->Click.connect([this, i] {
       // One button is down at a time; a second click lifts it only when none may be selected.
