@@ -22,4 +22,22 @@ diff -u "$data/nib_valid.expected" "$out/valid" || failed=1
 [ "$("$cli" validate PT 123456789)" = valid ] || { echo "validate PT 123456789"; failed=1; }
 "$cli" validate PT 123456780 > /dev/null && { echo "validate PT 123456780: exit 0"; failed=1; }
 [ "$("$cli" nib check-digits 003501230001234567)" = "" ] || { echo "nib check-digits short"; failed=1; }
+# Every command answers --help and -h with its usage on standard output and exit 0; an
+# unknown command or wrong arguments exit 2.
+for command in version validate nib gif png; do
+  for flag in --help -h; do
+    "$cli" $command $flag > "$out/help" 2> "$out/help.err"
+    status=$?
+    [ "$status" -eq 0 ] || { echo "$command $flag: exit $status"; failed=1; }
+    grep -q "^qorvexctl $command" "$out/help" || { echo "$command $flag: no usage"; failed=1; }
+    [ -s "$out/help.err" ] && { echo "$command $flag: wrote to standard error"; failed=1; }
+  done
+done
+"$cli" --help > /dev/null || { echo "--help: exit $?"; failed=1; }
+"$cli" frobnicate > /dev/null 2>&1; status=$?
+[ "$status" -eq 2 ] || { echo "unknown command: exit $status, expected 2"; failed=1; }
+"$cli" validate PT > /dev/null 2>&1; status=$?
+[ "$status" -eq 2 ] || { echo "validate with one argument: exit $status, expected 2"; failed=1; }
+"$cli" png > /dev/null 2>&1; status=$?
+[ "$status" -eq 2 ] || { echo "png without arguments: exit $status, expected 2"; failed=1; }
 exit $failed
