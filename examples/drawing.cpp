@@ -1,7 +1,6 @@
 // docs/drawing.md: drawing on a surface with a canvas, and loading pictures by format.
 
-#include "qorvexctl/imaging/PngPicture.h"
-#include "qorvexctl/platform/codecs/PictureLoader.h"
+#include "qorvexctl/imaging/PictureFormats.h"
 #include "qorvexctl/platform/drawing/Canvas.h"
 #include "qorvexctl/platform/drawing/Region.h"
 #include "qorvexctl/platform/drawing/Screenshot.h"
@@ -31,9 +30,7 @@ void DrawButton(const qorvexctl::platform::SystemColours& desktopColours,
 qorvexctl::platform::Picture LoadPicture(const std::filesystem::path& path) {
   using namespace qorvexctl;
   using namespace qorvexctl::platform;
-  PictureLoader loader;
-  loader.Register({"PNG", LooksLikePng, DecodePngPicture});
-  Picture p = loader.LoadFile(path);  // empty when no format takes the file
+  Picture p = PictureFormats().LoadFile(path);   // empty when no format takes the file
   return p;
 }
 

@@ -18,7 +18,7 @@ namespace {
 int ComposeTwoFrames(std::span<const std::uint8_t> bytes) {
   qorvexctl::GifImage image;
   if (!image.Load(bytes)) {  // std::span<const std::uint8_t>
-    // nothing kept; image.Error() says why (GifErrorText gives a sentence)
+    // nothing kept; image.Error() says why (gif::FailureText gives a sentence)
     return 1;
   }
   qorvexctl::GifComposer composer(image);  // canvas of image.Width() x image.Height()

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "AniGifShowcase.h"
+#include "ButtonShowcase.h"
 #include "DrawingShowcase.h"
 #include "IrsForm.h"
 #include "NifScreenshots.h"
@@ -88,6 +90,8 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   std::printf("%s %s\n", drawn ? "wrote" : "could not write", drawing.string().c_str());
   ok = drawn && ok;
   ok = qorvexctl::demo::WritePlatformShowcaseScreenshots(folder) && ok;
+  ok = qorvexctl::demo::WriteAniGifScreenshots(folder) && ok;
+  ok = qorvexctl::demo::WriteButtonShowcaseScreenshots(folder) && ok;
   return ok ? 0 : 1;
 }
 
@@ -105,6 +109,10 @@ int RunInWindow([[maybe_unused]] int quitAfterMs) {
   ConnectDemoRegister(library);
   qorvexctl::demo::PlatformShowcase showcase(desktop, library);
   showcase.Window().Show();
+  qorvexctl::demo::AniGifShowcase animation(desktop, library);
+  animation.Window().Show();
+  qorvexctl::demo::ButtonShowcase buttons(desktop, library);
+  buttons.Window().Show();
   IrsForm form(desktop, library);
   if (quitAfterMs > 0) {
     desktop.SetTimer(form.Window().hWnd(), 1, static_cast<unsigned>(quitAfterMs),
