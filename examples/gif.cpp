@@ -16,12 +16,12 @@ namespace qorvexctl {
 namespace {
 
 int ComposeTwoFrames(std::span<const std::uint8_t> bytes) {
-  qorvexctl::GifImage image;
+  qorvexctl::gif::GifImage image;
   if (!image.Load(bytes)) {  // std::span<const std::uint8_t>
     // nothing kept; image.Error() says why (gif::FailureText gives a sentence)
     return 1;
   }
-  qorvexctl::GifComposer composer(image);  // canvas of image.Width() x image.Height()
+  qorvexctl::gif::GifComposer composer(image);  // canvas of image.Width() x image.Height()
   composer.Show(0);                        // frame 0 on a cleared canvas
   int delay = image.Frames()[0].delay;  // milliseconds; the control waits max(delay, MinFrameDelay)
   composer.Show(1);                     // disposes of frame 0 first, then draws frame 1
