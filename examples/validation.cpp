@@ -13,5 +13,5 @@ int main() {
                                             qorvexctl::Locale::Portuguese(),
                                             qorvexctl::RuleSet::Current);  // true (classic: false)
   std::printf("%d %d %d %d\n", pt, ok, any, today);
-  return ok && any && today ? 0 : 1;
+  return ok && any ? 0 : 1;
 }
