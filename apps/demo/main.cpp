@@ -13,6 +13,7 @@
 #include "ButtonShowcase.h"
 #include "DrawingShowcase.h"
 #include "IrsForm.h"
+#include "NibScreenshots.h"
 #include "NifScreenshots.h"
 #include "PlatformShowcase.h"
 #include "hostkit/DemoSeed.h"
@@ -85,6 +86,7 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   desktop.Wait(600);
   ok = HeadlessPresenter::Screenshot(desktop, folder / "irs_form_balloon.png") && ok;
   ok = qorvexctl::demo::WriteNifScreenshots(desktop, form, folder) && ok;
+  ok = qorvexctl::demo::WriteNibScreenshots(desktop, form, folder) && ok;
   const std::filesystem::path drawing = folder / "drawing_showcase.png";
   const bool drawn = qorvexctl::demo::WriteDrawingShowcase(drawing);
   std::printf("%s %s\n", drawn ? "wrote" : "could not write", drawing.string().c_str());
