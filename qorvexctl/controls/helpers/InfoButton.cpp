@@ -3,6 +3,7 @@
 #include "qorvexctl/controls/helpers/InfoButton.h"
 
 #include "qorvexctl/base/Text.h"
+#include "qorvexctl/frame/LibraryFunctions.h"
 #include "qorvexctl/frame/Registry.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
 
@@ -65,9 +66,6 @@ const std::vector<PersistedProperty> InfoButton::m_table = {
         [](InfoButton& b, const Variant& v) { b.Transparent(v.ToBoolean()); },
         [](const InfoButton& b) { return b.Transparent(); }),
 };
-
-InfoButton::InfoButton(platform::Window& container, LibraryState& library)
-    : InfoButton(library, container.GetDesktop(), &container) {}
 
 InfoButton::InfoButton(LibraryState& library, platform::Desktop& desktop,
                        platform::Window* container)
@@ -158,7 +156,7 @@ void InfoButton::ClickByAction() {
   if (action.empty()) {
     PopupTip();
   } else if (action != "click") {
-    GetDesktop().Shell().Open(m_action);
+    GetDesktop().Shell().Open(m_action, GetRootPath(Library()));
   }
   Click();
 }

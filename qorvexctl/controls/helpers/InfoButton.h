@@ -8,7 +8,9 @@
 //   ""          pops the tip up, raises Click
 //   "click"     raises Click
 //   "nothing"   nothing at all
-//   other       opens the Action with the shell opener (a file or an address), raises Click
+//   other       opens the Action with the shell opener (a file or an address) from the
+//               application folder (GetRootPath), so a relative path is found there; raises
+//               Click
 //
 // (Action compared without regard to case.)
 
@@ -35,10 +37,10 @@ class InfoButton final : public platform::Control, public Component {
  public:
   static constexpr int kSizePixels = 16;
 
-  InfoButton(platform::Window& container, LibraryState& library);
-  // Without a container (the registry's way); the host places it with SetParent.
   InfoButton(LibraryState& library, platform::Desktop& desktop,
              platform::Window* container = nullptr);
+  InfoButton(platform::Window& container, LibraryState& library)
+      : InfoButton(library, container.GetDesktop(), &container) {}
   ~InfoButton() override;
   std::string TypeName() const override { return "InfoButton"; }
   std::string_view ClassName() const override { return "InfoButton"; }
@@ -101,8 +103,8 @@ class InfoButton final : public platform::Control, public Component {
   static const std::vector<PersistedProperty> m_table;
 };
 
-// Makes "QORVEXCTL.InfoButton" creatable through the registry, on `desktop`, with its member
-// table.
+// Makes "QORVEXCTL.InfoButton" creatable through the registry (and so restorable from a form
+// file), on `desktop`, with its member table.
 void RegisterInfoButton(Registry& registry, platform::Desktop& desktop);
 
 // The picture resource of that name, 16 x 16 pixels with transparent corners; an empty
