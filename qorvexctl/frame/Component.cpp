@@ -9,7 +9,7 @@ Component::Component(LibraryState& library) : m_library(library) { m_library.Add
 Component::~Component() { m_library.RemoveLiveObject(); }
 
 void Component::InitProperties() {
-  for (const PersistedProperty& property : PersistedProperties()) {
+  for (const PersistedProperty& property : InitialProperties()) {
     ApplyGuarded(property, property.defaultValue);
   }
   PropertiesLoaded();
@@ -23,7 +23,7 @@ void Component::ReadProperties(const PropertyBag& bag) {
 }
 
 void Component::WriteProperties(PropertyBag& bag) const {
-  for (const PersistedProperty& property : PersistedProperties()) {
+  for (const PersistedProperty& property : WrittenProperties()) {
     try {
       bag.WriteProperty(property.key, property.value(*this), property.defaultValue);
     } catch (const std::exception&) {

@@ -70,6 +70,16 @@ class Component {
 
   // The persisted properties in read order; none by default.
   virtual std::span<const PersistedProperty> PersistedProperties() const { return {}; }
+  // What InitProperties applies to a newly placed instance: every property's default unless a
+  // component gives a new instance other values.
+  virtual std::span<const PersistedProperty> InitialProperties() const {
+    return PersistedProperties();
+  }
+  // The properties WriteProperties stores, in its order: the read table unless a component
+  // writes in another order or with other defaults.
+  virtual std::span<const PersistedProperty> WrittenProperties() const {
+    return PersistedProperties();
+  }
   // Runs after InitProperties or ReadProperties applied the table.
   virtual void PropertiesLoaded() {}
   // The component's own part of Terminate.
