@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "AmountColumn.h"
 #include "qorvexctl/controls/helpers/InfoButton.h"
 #include "qorvexctl/controls/nif/cNIF.h"
 #include "qorvexctl/platform/widgets/CheckBox.h"
@@ -32,6 +33,7 @@ class IrsForm {
   platform::CommandButton& Check() { return *m_check; }
   platform::Label& Status() { return *m_status; }
   InfoButton& NifHelp() { return *m_nifHelp; }
+  AmountColumn& Amounts() { return *m_amounts; }
 
  private:
   platform::TextBox& AddField(platform::Window& frame, const char* caption, const char* name,
@@ -58,6 +60,7 @@ class IrsForm {
   std::unique_ptr<cNIF> m_nif;
   std::unique_ptr<cNIF> m_nifB;
   std::unique_ptr<cNIF> m_nifDependant;
+  std::unique_ptr<AmountColumn> m_amounts;
 };
 
 }  // namespace qorvexctl::demo

@@ -83,6 +83,7 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   desktop.Wait(600);
   ok = HeadlessPresenter::Screenshot(desktop, folder / "irs_form_balloon.png") && ok;
   ok = qorvexctl::demo::WriteNifScreenshots(desktop, form, folder) && ok;
+  ok = qorvexctl::demo::WriteAmountScreenshots(folder) && ok;
   const std::filesystem::path drawing = folder / "drawing_showcase.png";
   const bool drawn = qorvexctl::demo::WriteDrawingShowcase(drawing);
   std::printf("%s %s\n", drawn ? "wrote" : "could not write", drawing.string().c_str());

@@ -45,6 +45,13 @@ Colour LabelColourOf(fields type) {
 
 }  // namespace
 
+AmountTextBox::AmountTextBox(eurbox& field) : TextBox(field), m_field(field) {}
+
+bool AmountTextBox::WantsKey(int keyCode) const {
+  return (keyCode == platform::vbKeyReturn && m_field.FocusNavEnter()) ||
+         TextBox::WantsKey(keyCode);
+}
+
 eurbox::eurbox(LibraryState& library, platform::Desktop& desktop, platform::Window* container)
     : UserControl(library, desktop, container), m_locale(DefaultLocale()) {
   m_label.Name("cid");

@@ -36,6 +36,19 @@ namespace qorvexctl {
 class Registry;
 class clsBalloonTip;
 
+class eurbox;
+
+// The field's text box: with FocusNavEnter it takes Enter itself, also on a form with a default
+// button, so that Enter moves between the amount fields.
+class AmountTextBox final : public platform::TextBox {
+ public:
+  explicit AmountTextBox(eurbox& field);
+  bool WantsKey(int keyCode) const override;
+
+ private:
+  const eurbox& m_field;
+};
+
 // The field kinds: the label colour and the balloon title follow them.
 enum fields : int { valor = 0, Total = 1, Referencia = 2, transporte = 3 };
 
@@ -193,7 +206,7 @@ class eurbox : public UserControl {
   Locale m_locale;
   platform::Label m_label{*this};
   platform::Image m_calcButton{*this};
-  platform::TextBox m_text{*this};
+  AmountTextBox m_text{*this};
   platform::Menu m_popup{"MnuPopup"};
   AmountForm m_form;
   double m_mult{1.0};

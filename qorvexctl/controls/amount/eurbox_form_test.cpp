@@ -7,6 +7,7 @@
 #include "qorvexctl/controls/helpers/clsBalloonTip.h"
 #include "qorvexctl/frame/FormStore.h"
 #include "qorvexctl/frame/Registry.h"
+#include "qorvexctl/platform/widgets/CommandButton.h"
 #include "qorvexctl/platform/widgets/TextBox.h"
 #include "testsupport/TestData.h"
 
@@ -33,6 +34,10 @@ TEST_F(AmountFormTest, EnterMovesToTheNextEnabledAmountFieldByTabIndex) {
   MakeFields();
   platform::TextBox other(form);
   other.TabIndex(2);
+  bool pressed = false;
+  auto& ok = form.Add<platform::CommandButton>("cmdOK");
+  ok.Default(true);  // the fields take Enter before the default button
+  ok.Click.connect([&] { pressed = true; });
   fields[2]->Enabled(false);
   fields[0]->TextBox().SetFocus();
   input.PressKey(platform::vbKeyReturn);
@@ -45,6 +50,10 @@ TEST_F(AmountFormTest, EnterMovesToTheNextEnabledAmountFieldByTabIndex) {
   EXPECT_EQ(log.front(), "KeyDown 13");
   input.PressKey(platform::vbKeyReturn, platform::vbShiftMask);
   EXPECT_EQ(Focused(), fields[1].get());
+  EXPECT_FALSE(pressed);
+  fields[1]->FocusNavEnter(false);
+  input.PressKey(platform::vbKeyReturn);
+  EXPECT_TRUE(pressed);
 }
 
 TEST_F(AmountFormTest, ArrowsMoveOnlyWhenAskedTo) {
