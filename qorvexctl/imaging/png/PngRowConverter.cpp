@@ -32,14 +32,14 @@ inline void Store(std::uint8_t* out, std::uint32_t bgra) {
 
 // Sample i of a scanline of 1-, 2-, 4- or 8-bit samples (most significant bits first); the
 // high byte of 16-bit samples.
-inline int SampleAt(const std::uint8_t* source, std::int32_t i, int depth) {
+inline int SampleAt(const std::uint8_t* source, std::int64_t i, int depth) {
   switch (depth) {
     case 8:
       return source[i];
     case 16:
       return source[2 * i];
     default: {
-      std::int32_t bit = i * depth;
+      std::int64_t bit = i * depth;
       int shift = 8 - depth - (bit & 7);
       return (source[bit >> 3] >> shift) & ((1 << depth) - 1);
     }
@@ -117,6 +117,10 @@ void PngRowConverter::ConvertToColours(const std::uint8_t* source, std::int32_t 
                                        std::uint8_t* out, std::int32_t outStep) const {
   const PngHeader& header = m_settings.header;
   const bool wide = header.bitDepth == 16;
+  if (header.bitDepth < 8 && header.Channels() > 1) {
+    ConvertPackedSamples<OutBytes>(source, count, out, outStep);
+    return;
+  }
   switch (header.colourType) {
     case kRGB:
       if (wide)
@@ -199,6 +203,35 @@ void PngRowConverter::ConvertWithAlpha(const std::uint8_t* source, std::int32_t 
     int green = grey ? red : source[SampleBytes];
     int blue = grey ? red : source[2 * SampleBytes];
     Store<OutBytes>(out, Colour(red, green, blue, source[alphaAt], keepAlpha));
+  }
+}
+
+// RGB, grey+alpha and RGBA pixels of 1-, 2- or 4-bit samples: each sample is read from its
+// bits and widened to 8 bits as a grey sample of that depth is; an RGB pixel is transparent
+// when its samples equal the low bytes of the tRNS samples.
+template <int OutBytes>
+void PngRowConverter::ConvertPackedSamples(const std::uint8_t* source, std::int32_t count,
+                                           std::uint8_t* out, std::int32_t outStep) const {
+  const PngHeader& header = m_settings.header;
+  const int depth = header.bitDepth;
+  const int channels = header.Channels();
+  const bool grey = header.colourType == kGreyAlpha;
+  const auto& key = m_settings.transparency;
+  const bool keyed = header.colourType == kRGB && m_settings.hasTransparency &&
+                     m_settings.keepAlpha && key.size() >= 6;
+  std::int64_t sample = 0;
+  for (std::int32_t i = 0; i < count; ++i, out += outStep) {
+    std::array<int, 4> s{};
+    for (int c = 0; c < channels; ++c) s[c] = SampleAt(source, sample++, depth);
+    if (keyed && s[0] == key[1] && s[1] == key[3] && s[2] == key[5]) {
+      Store<OutBytes>(out, 0);
+      continue;
+    }
+    const int red = ScaledGrey(s[0], depth);
+    const int green = grey ? red : ScaledGrey(s[1], depth);
+    const int blue = grey ? red : ScaledGrey(s[2], depth);
+    const int alpha = header.HasAlphaChannel() ? ScaledGrey(s[channels - 1], depth) : 255;
+    Store<OutBytes>(out, Colour(red, green, blue, alpha, m_settings.keepAlpha));
   }
 }
 

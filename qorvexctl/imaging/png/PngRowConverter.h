@@ -1,7 +1,8 @@
 #pragma once
 // Turns unfiltered PNG scanlines into rows of the output bitmap: 1-, 4- or 8-bit colour-table
 // indices, 24-bit blue-green-red, or 32-bit blue-green-red-alpha with the colour
-// premultiplied by alpha (channel x alpha / 255, integer division).
+// premultiplied by alpha (channel x alpha / 255, integer division). Samples of 1, 2 or 4 bits
+// are widened to 8 bits (v x 255 / (2^depth - 1)) whatever the colour type.
 
 #include <array>
 #include <cstdint>
@@ -43,6 +44,9 @@ class PngRowConverter {
   template <int OutBytes, int SampleBytes>
   void ConvertWithAlpha(const std::uint8_t* source, std::int32_t count, std::uint8_t* out,
                         std::int32_t outStep) const;
+  template <int OutBytes>
+  void ConvertPackedSamples(const std::uint8_t* source, std::int32_t count, std::uint8_t* out,
+                            std::int32_t outStep) const;
   template <int OutBytes>
   void ConvertKeyedGrey16(const std::uint8_t* source, std::int32_t count, std::uint8_t* out,
                           std::int32_t outStep) const;
