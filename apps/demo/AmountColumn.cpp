@@ -81,6 +81,7 @@ bool WriteAmountScreenshots(const std::filesystem::path& folder) {
   desktop.SetMessageBoxService(std::make_unique<platform::FormMessageBoxService>(desktop));
   LibraryState library(desktop.Settings(), desktop.MessageBoxes());
   platform::Form form(desktop, "Anexo H - Deduções");
+  form.Name("frmAnexoH");
   form.SetBounds(Rect::FromSize(40, 40, 300, 330));
   AmountColumn column(form, library, Rect::FromSize(10, 8, 270, 280), 0);
   form.Show();
@@ -95,9 +96,11 @@ bool WriteAmountScreenshots(const std::filesystem::path& folder) {
   bool ok = Save(desktop, folder / "amount_field_focus.png");
 
   // Over the maximum: the balloon tip warns that the maximum is what counts.
+  // The pointer over the field arms its balloon tip; the typing that follows refreshes it.
   input.SendKeys("{ENTER}");
-  input.Type("4000");
   input.MoveTo(column.Field(3).TextBox());
+  input.Type("4000");
+  input.MoveTo(column.Field(3).TextBox(), platform::Point{8, 6});
   desktop.Wait(600);
   ok = Save(desktop, folder / "amount_field_maximum.png") && ok;
 
