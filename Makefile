@@ -14,7 +14,7 @@ ifneq ($(CCACHE),)
   LAUNCHER := -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 endif
 
-.PHONY: all deps configure build test demo bench test-sanitize fuzz-short screenshots clean
+.PHONY: all deps configure build test demo bench test-sanitize fuzz fuzz-short screenshots clean
 
 all: build
 
@@ -47,8 +47,10 @@ test-sanitize: deps
 	cmake --build $(BUILD_ASAN) -j $(JOBS)
 	cd $(BUILD_ASAN) && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp ctest --output-on-failure -j $(JOBS)
 
-# Builds every fuzz target with clang and libFuzzer and runs each for FUZZ_SECONDS.
-fuzz-short: deps
+# Builds every fuzz target with clang and libFuzzer and runs each for SECONDS (with its
+# dictionary fuzz/NAME.dict when there is one); `make fuzz-short` is the brief run CI makes.
+SECONDS ?= $(FUZZ_SECONDS)
+fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER) \
 	      -DQORVEXCTL_FUZZ=ON -DQORVEXCTL_SANITIZE=ON -DQORVEXCTL_TESTS=OFF -DQORVEXCTL_BENCH=OFF \
 	      -DQORVEXCTL_SDL=OFF
@@ -56,13 +58,17 @@ fuzz-short: deps
 	@for f in $(BUILD_FUZZ)/fuzz/fuzz_*; do \
 	  [ -x "$$f" ] || continue; name=$$(basename $$f); \
 	  mkdir -p $(BUILD_FUZZ)/corpus/$$name; \
-	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
+	  echo "== $$name ($(SECONDS) s)"; \
 	  seeds=""; [ -d fuzz/corpus/$$name ] && seeds=fuzz/corpus/$$name; \
-	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 \
-	      $(BUILD_FUZZ)/corpus/$$name $$seeds > $(BUILD_FUZZ)/$$name.log 2>&1 \
+	  dict=""; [ -f fuzz/$$name.dict ] && dict=-dict=fuzz/$$name.dict; \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp $$f -max_total_time=$(SECONDS) -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 \
+	      $$dict $(BUILD_FUZZ)/corpus/$$name $$seeds > $(BUILD_FUZZ)/$$name.log 2>&1 \
 	      || { tail -n 40 $(BUILD_FUZZ)/$$name.log; exit 1; }; \
 	  tail -n 3 $(BUILD_FUZZ)/$$name.log; \
 	done
+
+fuzz-short:
+	$(MAKE) fuzz SECONDS=$(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)

@@ -3,7 +3,8 @@
 //
 //   build/bench/bench_validation --benchmark_min_time=0.5
 //
-// BM_ValidateMix reports validations per second of ValidateTaxNumber (no I/O).
+// BM_ValidateMix/classic and BM_ValidateMix/current report validations per second of
+// ValidateTaxNumber with each rule set on the same numbers (no I/O).
 // BM_StdnumReference runs python3-stdnum once over the same numbers, timed inside Python (the
 // interpreter's start and the file reading are left out), and reports its rate and the ratio.
 // Both sides of the ratio are processor time, so a busy machine does not skew it.
@@ -29,6 +30,7 @@ namespace {
 
 using qorvexctl::CountryIndex;
 using qorvexctl::Locale;
+using qorvexctl::RuleSet;
 using qorvexctl::ValidateTaxNumber;
 
 struct TaxNumber {
@@ -105,25 +107,29 @@ const std::vector<TaxNumber>& MixOfAllCountries() {
   return mix;
 }
 
-std::size_t ValidateAll(const std::vector<TaxNumber>& numbers, const Locale& locale) {
+std::size_t ValidateAll(const std::vector<TaxNumber>& numbers, const Locale& locale,
+                        RuleSet rules = RuleSet::Classic) {
   std::size_t valid = 0;
-  for (const TaxNumber& n : numbers) valid += ValidateTaxNumber(n.text, n.index, locale) ? 1 : 0;
+  for (const TaxNumber& n : numbers) {
+    valid += ValidateTaxNumber(n.text, n.index, locale, rules) ? 1 : 0;
+  }
   return valid;
 }
 
-void BM_ValidateMix(benchmark::State& state) {
+void BM_ValidateMix(benchmark::State& state, RuleSet rules) {
   const auto& numbers = MixOfAllCountries();
   const Locale locale = Locale::Portuguese();
   std::size_t valid = 0;
   for (auto _ : state) {
-    valid = ValidateAll(numbers, locale);
+    valid = ValidateAll(numbers, locale, rules);
     benchmark::DoNotOptimize(valid);
   }
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * numbers.size()));
   state.counters["numbers"] = static_cast<double>(numbers.size());
   state.counters["valid_share"] = static_cast<double>(valid) / static_cast<double>(numbers.size());
 }
-BENCHMARK(BM_ValidateMix)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ValidateMix, classic, RuleSet::Classic)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ValidateMix, current, RuleSet::Current)->Unit(benchmark::kMillisecond);
 
 // The Python side: reads "CCNUMBER" lines, times is_valid over all of them, prints the seconds
 // and the verdicts.

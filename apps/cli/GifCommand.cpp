@@ -10,18 +10,18 @@
 #include "apps/cli/Commands.h"
 #include "qorvexctl/imaging/gif/GifComposer.h"
 #include "qorvexctl/imaging/gif/GifImage.h"
+#include "qorvexctl/platform/services/AtomicFile.h"
 
 namespace qorvexctl::cli {
 namespace {
 
 bool LoadGif(const std::string& path, GifImage& image) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  const auto file = platform::ReadFileBytes(path);
+  if (!file) {
     std::fprintf(stderr, "qorvexctl gif: cannot read %s\n", path.c_str());
     return false;
   }
-  const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                                        std::istreambuf_iterator<char>()};
+  const std::vector<std::uint8_t> bytes(file->begin(), file->end());
   if (image.Load(bytes)) return true;
   std::fprintf(stderr, "qorvexctl gif: %s: %s\n", path.c_str(),
                std::string(GifErrorText(image.Error())).c_str());

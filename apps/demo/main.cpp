@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ButtonShowcase.h"
 #include "DrawingShowcase.h"
 #include "IrsForm.h"
 #include "NifScreenshots.h"
@@ -89,6 +90,7 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   std::printf("%s %s\n", drawn ? "wrote" : "could not write", drawing.string().c_str());
   ok = drawn && ok;
   ok = qorvexctl::demo::WritePlatformShowcaseScreenshots(folder) && ok;
+  ok = qorvexctl::demo::WriteButtonShowcaseScreenshots(folder) && ok;
   return ok ? 0 : 1;
 }
 
@@ -106,6 +108,8 @@ int RunInWindow([[maybe_unused]] int quitAfterMs) {
   ConnectDemoRegister(library);
   qorvexctl::demo::PlatformShowcase showcase(desktop, library);
   showcase.Window().Show();
+  qorvexctl::demo::ButtonShowcase buttons(desktop, library);
+  buttons.Window().Show();
   IrsForm form(desktop, library);
   if (quitAfterMs > 0) {
     desktop.SetTimer(form.Window().hWnd(), 1, static_cast<unsigned>(quitAfterMs),

@@ -15,6 +15,8 @@ inline constexpr char kSettingsApplication[] = "Qorvex";
 inline constexpr char kSetupSection[] = "Setup";
 inline constexpr char kRootPathKey[] = "RootPath";
 inline constexpr char kConfigSection[] = "Config";
+// The "Config" key of the tax-number rule set ("classic" or "current").
+inline constexpr char kTaxNumberRulesKey[] = "RegrasNIF";
 // What ConfigValue reads as the default to tell an absent key from one stored as "".
 inline constexpr char kConfigEmptySentinel[] = "***EMPTY***";
 

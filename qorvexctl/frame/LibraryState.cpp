@@ -3,6 +3,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "qorvexctl/frame/LibraryFunctions.h"
+#include "qorvexctl/platform/services/SettingsStore.h"
+
 namespace qorvexctl {
 
 LibraryState::LibraryState(platform::SettingsStore& settings,
@@ -20,6 +23,15 @@ std::string LibraryState::ProcessCurrentFolder() {
 void LibraryState::RemoveNifControl() {
   --m_nifControls;
   if (m_nifControls < 1) m_flagStrip.reset();
+}
+
+RuleSet LibraryState::TaxNumberRules() {
+  if (!m_taxNumberRules) {
+    const std::string stored =
+        m_settings.Get(kSettingsApplication, kConfigSection, kTaxNumberRulesKey, "");
+    m_taxNumberRules = ParseRuleSet(stored).value_or(RuleSet::Classic);
+  }
+  return *m_taxNumberRules;
 }
 
 }  // namespace qorvexctl

@@ -6,7 +6,10 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+
+#include "qorvexctl/validation/RuleSet.h"
 
 namespace qorvexctl::platform {
 class MessageBoxService;
@@ -61,6 +64,12 @@ class LibraryState {
     m_taxpayerDirectory = std::move(directory);
   }
 
+  // The tax-number rule set every NIF field judges with. Unless the host chose one, it is read
+  // once, on first use, from the settings store ("Qorvex", "Config", "RegrasNIF": "classic" or
+  // "current"; absent or anything else is classic). The host's choice is not written back.
+  RuleSet TaxNumberRules();
+  void TaxNumberRules(RuleSet rules) { m_taxNumberRules = rules; }
+
   // Tooltip windows alive.
   int TooltipCount() const { return m_tooltips; }
   void AddTooltip() { ++m_tooltips; }
@@ -80,6 +89,7 @@ class LibraryState {
   std::shared_ptr<platform::Picture> m_flagStrip;
   platform::Window* m_flagTarget = nullptr;
   std::shared_ptr<TaxpayerDirectory> m_taxpayerDirectory;
+  std::optional<RuleSet> m_taxNumberRules;
   int m_tooltips = 0;
   int m_liveObjects = 0;
 };

@@ -61,4 +61,8 @@ bool ValidateSlovenianNumber(const TaxText& t);
 // SK: 10 numeric characters, first not 0, third not 1, 5 or 6, divisible by 11.
 bool ValidateSlovakNumber(const TaxText& t);
 
+// The GB weighted sum plus value(8–9), modulo 97, of a 9- or 12-digit number that passes the
+// British gates; -1 for any other text. The classic rule wants 0.
+int BritishCheckRemainder(const TaxText& t);
+
 }  // namespace qorvexctl

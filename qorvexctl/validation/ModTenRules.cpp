@@ -1,8 +1,10 @@
-// Rules whose check digit brings a sum to a multiple of 10: AT, EE, HU, IT, SE.
+// Rules whose check digit brings a sum to a multiple of 10: AT, EE, HU, IT, SE. The current
+// Italian rule is the classic one without its office test.
 
 #include <array>
 
 #include "qorvexctl/validation/CountryRules.h"
+#include "qorvexctl/validation/CurrentRules.h"
 
 namespace qorvexctl {
 
@@ -26,12 +28,15 @@ bool ValidateHungarianNumber(const TaxText& t) {
   return sum != 0 && t.Digit(8) == DistanceToNextTen(sum);
 }
 
-bool ValidateItalianNumber(const TaxText& t) {
-  static constexpr int kClosedOffice = 999;
+bool ValidateCurrentItalianNumber(const TaxText& t) {
   if (t.Length() != 11 || !t.IsNumericFrom(1) || t.AllZeros(1, 11)) return false;
-  if (t.Value(8, 10) == kClosedOffice) return false;
   const int sum = t.DoubledDigitSum(2, 10) + t.AlternateDigitSum(1, 9);
   return t.Digit(11) == DistanceToNextTen(sum);
+}
+
+bool ValidateItalianNumber(const TaxText& t) {
+  static constexpr int kClosedOffice = 999;
+  return t.Value(8, 10) != kClosedOffice && ValidateCurrentItalianNumber(t);
 }
 
 bool ValidateSwedishNumber(const TaxText& t) {

@@ -9,15 +9,15 @@ bool IsEmpty(std::string_view text) {
 }
 
 bool IsValid(std::string_view text, std::string_view countryCode, const Locale& locale,
-             const std::function<void()>& raiseValidated) {
-  const bool valid = ValidateTaxNumber(text, CountryIndex(countryCode), locale);
+             const std::function<void()>& raiseValidated, RuleSet rules) {
+  const bool valid = ValidateTaxNumber(text, CountryIndex(countryCode), locale, rules);
   if (raiseValidated) raiseValidated();
   return valid;
 }
 
 bool IsOK(std::string_view text, std::string_view countryCode, const Locale& locale,
-          const std::function<void()>& raiseValidated) {
-  const bool valid = IsValid(text, countryCode, locale, raiseValidated);
+          const std::function<void()>& raiseValidated, RuleSet rules) {
+  const bool valid = IsValid(text, countryCode, locale, raiseValidated, rules);
   const bool accepted = IsAccepted();
   return valid && accepted && !IsEmpty(text);
 }

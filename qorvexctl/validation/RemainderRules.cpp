@@ -26,17 +26,21 @@ bool IsBritishGovernmentNumber(const TaxText& t) {
 
 }  // namespace
 
-bool ValidateBritishNumber(const TaxText& t) {
+int BritishCheckRemainder(const TaxText& t) {
   static constexpr std::array kWeights = {8, 7, 6, 5, 4, 3, 2};
   static constexpr int kLargestSuffix = 96;
-  if (t.Length() == 5) return IsBritishGovernmentNumber(t);
-  if ((t.Length() != 9 && t.Length() != 12) || !t.IsNumericFrom(1)) return false;
-  if (t.At(1) == '0' && (t.At(2) != '0' || !IsOneOf(t.At(3), "012"))) return false;
-  if (t.AllZeros(1, t.Length())) return false;
-  if (t.Length() == 12 && t.Value(10, 12) <= 0) return false;
+  if ((t.Length() != 9 && t.Length() != 12) || !t.IsNumericFrom(1)) return -1;
+  if (t.At(1) == '0' && (t.At(2) != '0' || !IsOneOf(t.At(3), "012"))) return -1;
+  if (t.AllZeros(1, t.Length())) return -1;
+  if (t.Length() == 12 && t.Value(10, 12) <= 0) return -1;
   const std::int64_t suffix = t.Value(8, 9);
-  if (suffix > kLargestSuffix) return false;
-  return (t.WeightedSum(kWeights) + suffix) % 97 == 0;
+  if (suffix > kLargestSuffix) return -1;
+  return static_cast<int>((t.WeightedSum(kWeights) + suffix) % 97);
+}
+
+bool ValidateBritishNumber(const TaxText& t) {
+  if (t.Length() == 5) return IsBritishGovernmentNumber(t);
+  return BritishCheckRemainder(t) == 0;
 }
 
 bool ValidateLuxembourgNumber(const TaxText& t) {

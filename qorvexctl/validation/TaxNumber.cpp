@@ -3,6 +3,7 @@
 #include <array>
 
 #include "qorvexctl/validation/CountryRules.h"
+#include "qorvexctl/validation/CurrentRules.h"
 #include "qorvexctl/validation/PortugueseNIF.h"
 #include "qorvexctl/validation/TaxText.h"
 
@@ -42,6 +43,25 @@ constexpr bool TableFollowsCodeList() {
 }
 static_assert(TableFollowsCodeList(), "the rule table must follow the EU code list");
 
+// Where the current set differs from the classic one; every other country keeps its rule.
+constexpr std::array<CountryRule, 7> kCurrentDifferences = {{
+    {"BE", ValidateCurrentBelgianNumber}, {"EL", ValidateCurrentGreekNumber},
+    {"GB", ValidateCurrentBritishNumber}, {"IE", ValidateCurrentIrishNumber},
+    {"IT", ValidateCurrentItalianNumber}, {"NL", ValidateCurrentDutchNumber},
+    {"RO", ValidateCurrentRomanianNumber},
+}};
+
+constexpr std::array<CountryRule, kEuCountryCount> CurrentRuleTable() {
+  std::array<CountryRule, kEuCountryCount> table = kCountryRules;
+  for (const CountryRule& difference : kCurrentDifferences) {
+    for (CountryRule& slot : table) {
+      if (slot.code == difference.code) slot.rule = difference.rule;
+    }
+  }
+  return table;
+}
+constexpr std::array<CountryRule, kEuCountryCount> kCurrentRules = CurrentRuleTable();
+
 }  // namespace
 
 int CountryIndex(std::string_view code) {
@@ -65,6 +85,14 @@ bool ValidateTaxNumber(std::string_view text, int index, const Locale& locale) {
 
 bool ValidateTaxNumber(std::string_view text, int index) {
   return ValidateTaxNumber(text, index, DefaultLocale());
+}
+
+bool ValidateTaxNumber(std::string_view text, int index, const Locale& locale, RuleSet rules) {
+  if (rules == RuleSet::Classic) return ValidateTaxNumber(text, index, locale);
+  if (index < 0 || index >= kEuCountryCount) return true;
+  const std::string written = NormaliseWrittenNumber(text);
+  const TaxText taxText(written, locale);
+  return kCurrentRules[static_cast<std::size_t>(index)].rule(taxText);
 }
 
 }  // namespace qorvexctl

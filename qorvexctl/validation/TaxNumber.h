@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "qorvexctl/base/Locale.h"
+#include "qorvexctl/validation/RuleSet.h"
 
 namespace qorvexctl {
 
@@ -25,5 +26,8 @@ std::string_view EuCountryCode(int index);
 bool ValidateTaxNumber(std::string_view text, int index, const Locale& locale);
 // The same in the process default locale.
 bool ValidateTaxNumber(std::string_view text, int index);
+// The verdict of the chosen rule set: the classic one as above, or the current one, which
+// normalises the text (NormaliseWrittenNumber) and then applies the country's current rule.
+bool ValidateTaxNumber(std::string_view text, int index, const Locale& locale, RuleSet rules);
 
 }  // namespace qorvexctl

@@ -19,6 +19,14 @@ diff -u "$data/nib_check_digits.expected" "$out/check" || failed=1
 "$cli" nib valid --batch < "$data/nib_batch.in" > "$out/valid" || failed=1
 diff -u "$data/nib_valid.expected" "$out/valid" || failed=1
 
+"$cli" validate --rules classic --batch < "$data/validate_rules.in" > "$out/classic" || failed=1
+diff -u "$data/validate_rules_classic.expected" "$out/classic" || failed=1
+"$cli" validate --rules current --batch < "$data/validate_rules.in" > "$out/current" || failed=1
+diff -u "$data/validate_rules_current.expected" "$out/current" || failed=1
+[ "$("$cli" validate --rules current NL 99998B57)" = valid ] || { echo "validate --rules current"; failed=1; }
+"$cli" validate --rules modern NL 99998B57 2> /dev/null
+[ $? -eq 2 ] || { echo "validate --rules modern: exit not 2"; failed=1; }
+
 [ "$("$cli" validate PT 123456789)" = valid ] || { echo "validate PT 123456789"; failed=1; }
 "$cli" validate PT 123456780 > /dev/null && { echo "validate PT 123456780: exit 0"; failed=1; }
 [ "$("$cli" nib check-digits 003501230001234567)" = "" ] || { echo "nib check-digits short"; failed=1; }

@@ -190,11 +190,13 @@ void cNIF::Information(const std::string& id, const std::string& value) {
 bool cNIF::IsEmpty() const { return qorvexctl::IsEmpty(m_nif.Text()); }
 
 bool cNIF::IsValid() {
-  return qorvexctl::IsValid(m_nif.Text(), m_country, DefaultLocale(), [this] { Validated(); });
+  return qorvexctl::IsValid(m_nif.Text(), m_country, DefaultLocale(), [this] { Validated(); },
+                            Library().TaxNumberRules());
 }
 
 bool cNIF::IsOK() {
-  return qorvexctl::IsOK(m_nif.Text(), m_country, DefaultLocale(), [this] { Validated(); });
+  return qorvexctl::IsOK(m_nif.Text(), m_country, DefaultLocale(), [this] { Validated(); },
+                         Library().TaxNumberRules());
 }
 
 std::string cNIF::Description() const { return qorvexctl::Description(m_name, Value()); }
@@ -309,6 +311,7 @@ std::string cNIF::BalloonTipLines() {
   }
   lines += "\nNIF: " + m_nif.Text();
   lines += "\nPaís: " + CountryName();
+  if (Library().TaxNumberRules() == RuleSet::Current) lines += "\nRegras: atuais";
   return lines;
 }
 

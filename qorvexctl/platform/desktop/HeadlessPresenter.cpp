@@ -8,19 +8,8 @@
 namespace qorvexctl::platform {
 
 const Surface& HeadlessPresenter::Frame(Desktop& desktop) {
-  desktop.PaintPending();
-  const auto changed = desktop.TakeChangedAreas();
-  const Size size = desktop.ScreenSize();
-  if (!changed || m_frame.Width() != size.width || m_frame.Height() != size.height) {
-    m_frame = ComposeDesktop(desktop);
-  } else if (!changed->empty()) {
-    Region area;
-    for (const Rect& r : *changed) {
-      area = Region::Combine(area, Region::FromRect(r), CombineMode::Or);
-    }
-    ComposeDesktopArea(desktop, m_frame, area);
-  }
-  return m_frame;
+  m_composer.Update(desktop);
+  return m_composer.Frame();
 }
 
 bool HeadlessPresenter::Screenshot(Desktop& desktop, const std::filesystem::path& file) {

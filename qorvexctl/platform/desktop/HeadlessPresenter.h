@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "qorvexctl/platform/desktop/IncrementalComposer.h"
 #include "qorvexctl/platform/desktop/Presenter.h"
 #include "qorvexctl/platform/drawing/Surface.h"
 
@@ -22,7 +23,7 @@ class HeadlessPresenter final : public Presenter {
   static bool Screenshot(Window& window, const std::filesystem::path& file);
 
  private:
-  Surface m_frame;
+  IncrementalComposer m_composer;
 };
 
 }  // namespace qorvexctl::platform

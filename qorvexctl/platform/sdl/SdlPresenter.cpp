@@ -3,7 +3,6 @@
 #include <SDL.h>
 
 #include "qorvexctl/base/FlagGuard.h"
-#include "qorvexctl/platform/desktop/Compositor.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
 #include "qorvexctl/platform/desktop/Window.h"
 #include "qorvexctl/platform/sdl/SdlInputTranslator.h"
@@ -76,11 +75,27 @@ std::uint32_t SdlPresenter::WindowId() const { return SDL_GetWindowID(m_window);
 
 void SdlPresenter::Present(Desktop& desktop) {
   if (desktop.SceneVersion() == m_shownVersion) return;
-  const Surface frame = ComposeDesktop(desktop);
+  const std::optional<Rect> changed = m_composer.Update(desktop);
   m_shownVersion = desktop.SceneVersion();
-  SDL_UpdateTexture(m_texture, nullptr, frame.Data(), static_cast<int>(frame.Stride()));
+  if (changed && changed->IsEmpty()) return;
+  Upload(changed);
   ++m_framesUploaded;
   Redraw();
+}
+
+// Copies the changed rectangle of the composed frame (all of it when `changed` is nothing)
+// into the window's texture.
+void SdlPresenter::Upload(const std::optional<Rect>& changed) {
+  const Surface& frame = m_composer.Frame();
+  const int stride = static_cast<int>(frame.Stride());
+  if (!changed) {
+    SDL_UpdateTexture(m_texture, nullptr, frame.Data(), stride);
+    return;
+  }
+  const SDL_Rect area{changed->left, changed->top, changed->Width(), changed->Height()};
+  const auto* first = frame.Data() + static_cast<std::size_t>(changed->top) * frame.Stride() +
+                      static_cast<std::size_t>(changed->left) * 4;
+  SDL_UpdateTexture(m_texture, &area, first, stride);
 }
 
 void SdlPresenter::Redraw() const {

@@ -1,7 +1,7 @@
 #pragma once
 // The window presenter: the desktop shown in a real SDL window, with the real mouse, keyboard,
 // text input and clipboard feeding it. The window shows the whole desktop screen (scaled when
-// the user resizes it); a frame is uploaded only when what the desktop shows has changed.
+// the user resizes it); only the part of the screen that changed is composed and uploaded.
 //
 // The desktop must run on the real clock (Options::ForApplication). Closing the window sends
 // WM_CLOSE to the modal forms from the innermost out, as their close boxes would, so the host's
@@ -18,8 +18,10 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "qorvexctl/platform/desktop/IncrementalComposer.h"
 #include "qorvexctl/platform/desktop/Presenter.h"
 #include "qorvexctl/platform/drawing/Surface.h"
 
@@ -57,6 +59,7 @@ class SdlPresenter final : public Presenter {
   void CloseInnermostModal(Desktop& desktop);
   void TakeSystemClipboard(Desktop& desktop);
   void CopyToSystemClipboard();
+  void Upload(const std::optional<Rect>& changed);
   void Redraw() const;
 
   Desktop& m_desktop;
@@ -64,6 +67,7 @@ class SdlPresenter final : public Presenter {
   SDL_Renderer* m_renderer;
   SDL_Texture* m_texture;
   std::unique_ptr<SdlInputTranslator> m_translator;
+  IncrementalComposer m_composer;
   std::uint64_t m_shownVersion{~0ull};
   int m_framesUploaded{0};
   bool m_closeRequested{false};

@@ -5,7 +5,8 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
+
+#include "qorvexctl/platform/services/AtomicFile.h"
 
 namespace qorvexctl::platform {
 
@@ -16,26 +17,19 @@ struct AsyncReader::Job {
 namespace {
 
 constexpr long kConnectTimeoutSeconds = 20;
-constexpr std::size_t kFileChunk = 16 * 1024;
 
 bool HasScheme(const std::string& address) { return address.find("://") != std::string::npos; }
 
 AsyncReadResult ReadLocalFile(const std::string& path, const std::atomic<bool>& stop) {
   AsyncReadResult result{.address = path};
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    result.error = "cannot open " + path + ": " + std::strerror(errno);
-    return result;
+  auto bytes = ReadFileBytes(path);
+  if (!bytes) {
+    result.error = "cannot read " + path + ": " + std::strerror(errno);
+  } else if (stop.load()) {
+    result.error = "cancelled";
+  } else {
+    result.bytes.assign(bytes->begin(), bytes->end());
   }
-  char chunk[kFileChunk];
-  while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-    if (stop.load()) {
-      result.error = "cancelled";
-      return result;
-    }
-    result.bytes.insert(result.bytes.end(), chunk, chunk + in.gcount());
-  }
-  if (in.bad()) result.error = "cannot read " + path;
   return result;
 }
 
