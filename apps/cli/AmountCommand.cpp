@@ -65,8 +65,7 @@ std::optional<double> PlainNumber(std::string_view text) {
 std::optional<std::int32_t> WholeNumber(std::string_view text) {
   const std::string trimmed = Trim(text);
   std::int32_t value = 0;
-  const auto [end, error] =
-      std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value);
+  const auto [end, error] = std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value);
   if (trimmed.empty() || error != std::errc{} || end != trimmed.data() + trimmed.size())
     return std::nullopt;
   return value;

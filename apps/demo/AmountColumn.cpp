@@ -48,8 +48,7 @@ bool Save(platform::Desktop& desktop, const std::filesystem::path& file) {
 
 }  // namespace
 
-AmountColumn::AmountColumn(platform::Form& form, LibraryState& library, Rect bounds,
-                           int firstTab) {
+AmountColumn::AmountColumn(platform::Form& form, LibraryState& library, Rect bounds, int firstTab) {
   auto& frame = form.Add<platform::Frame>("fraValores");
   frame.Caption("Deduções à coleta (Anexo H)");
   frame.SetBounds(bounds);

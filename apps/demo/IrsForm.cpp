@@ -75,7 +75,8 @@ IrsForm::IrsForm(platform::Desktop& desktop, LibraryState& library)
   // A column of amount fields right of the form's fields.
   const Rect bounds = m_form.Bounds();
   m_form.SetBounds(Rect::FromSize(bounds.left, bounds.top, 800, bounds.Height()));
-  m_amounts = std::make_unique<AmountColumn>(m_form, library, Rect::FromSize(510, 38, 276, 290), 20);
+  m_amounts =
+      std::make_unique<AmountColumn>(m_form, library, Rect::FromSize(510, 38, 276, 290), 20);
 }
 
 platform::TextBox& IrsForm::AddField(platform::Window& frame, const char* caption, const char* name,

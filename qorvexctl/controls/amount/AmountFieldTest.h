@@ -50,10 +50,8 @@ struct AmountFieldTest : ::testing::Test {
     auto note = [this](std::string text) { return [this, text] { log.push_back(text); }; };
     f.Change.connect(note("Change"));
     f.ValueChanged.connect(note("ValueChanged"));
-    f.KeyDown.connect(
-        [this](int& code, int) { log.push_back("KeyDown " + std::to_string(code)); });
-    f.KeyPress.connect(
-        [this](int& ascii) { log.push_back("KeyPress " + std::to_string(ascii)); });
+    f.KeyDown.connect([this](int& code, int) { log.push_back("KeyDown " + std::to_string(code)); });
+    f.KeyPress.connect([this](int& ascii) { log.push_back("KeyPress " + std::to_string(ascii)); });
   }
 
   std::string TakeLog() {

@@ -17,9 +17,9 @@ constexpr int kDecimalMaxScale = 28;
 constexpr double kDecimalLimit = 79228162514264337593543950336.0;  // 2^96
 
 double PowerOfTen(int exponent) {
-  static constexpr std::array<double, 23> kExact{
-      1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-      1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  static constexpr std::array<double, 23> kExact{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
   if (exponent >= 0 && exponent < static_cast<int>(kExact.size())) return kExact[exponent];
   return std::pow(10.0, exponent);
 }

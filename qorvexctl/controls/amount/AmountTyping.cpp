@@ -41,8 +41,8 @@ std::string DisplayText(Currency amount, bool negative, const AmountForm& form,
   return shown;
 }
 
-CaretPlacement PlaceCaret(const TypedReading& typed, std::string_view shown,
-                          const AmountForm& form, bool reportEveryChange) {
+CaretPlacement PlaceCaret(const TypedReading& typed, std::string_view shown, const AmountForm& form,
+                          bool reportEveryChange) {
   using Rule = CaretPlacement::Rule;
   const int separator = form.wholeEuros ? 0 : Position(shown, DecimalSeparator(form.american));
   const int caret = typed.caret;
@@ -73,8 +73,7 @@ CaretPlacement PlaceCaret(const TypedReading& typed, std::string_view shown,
   }
   lowest = std::max(lowest, caret);
   if (lowest > 1) placement.caret = lowest - 1;
-  placement.raisesValueChanged =
-      placement.rule == Rule::WholeEuroSeparator || reportEveryChange;
+  placement.raisesValueChanged = placement.rule == Rule::WholeEuroSeparator || reportEveryChange;
   return placement;
 }
 

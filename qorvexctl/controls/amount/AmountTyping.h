@@ -59,8 +59,8 @@ struct CaretPlacement {
 
 // The caret rules for the typed reading once `shown` is in the box; `reportEveryChange` is
 // the field's REWD turned around (REWD False raises ValueChanged for the whole part too).
-CaretPlacement PlaceCaret(const TypedReading& typed, std::string_view shown,
-                          const AmountForm& form, bool reportEveryChange);
+CaretPlacement PlaceCaret(const TypedReading& typed, std::string_view shown, const AmountForm& form,
+                          bool reportEveryChange);
 
 // The text colour of an amount: RGB(128,0,0) for a negative one; with a maximum in force,
 // RGB(0,0,92) when the amount counted (`considered`, RVal) is the stored one or above it and

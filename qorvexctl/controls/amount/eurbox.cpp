@@ -252,8 +252,7 @@ void eurbox::TextChanged() {
 // --- The field.
 
 void eurbox::Enabled(bool value) {
-  if (GetDesktop().Settings().Get("Balverde", "IRSBox", "AllwaysEnabled", "0") == "1")
-    value = true;
+  if (GetDesktop().Settings().Get("Balverde", "IRSBox", "AllwaysEnabled", "0") == "1") value = true;
   m_text.Locked(!value);
   m_enabled = value;
   if (value) {

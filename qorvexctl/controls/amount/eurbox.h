@@ -27,8 +27,8 @@
 #include "qorvexctl/frame/Members.h"
 #include "qorvexctl/frame/UserControl.h"
 #include "qorvexctl/platform/desktop/Menu.h"
-#include "qorvexctl/platform/widgets/Label.h"
 #include "qorvexctl/platform/widgets/Image.h"
+#include "qorvexctl/platform/widgets/Label.h"
 #include "qorvexctl/platform/widgets/TextBox.h"
 
 namespace qorvexctl {

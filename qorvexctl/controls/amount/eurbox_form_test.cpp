@@ -118,7 +118,8 @@ TEST_F(AmountFormTest, TheDescriptionEnablesTheInformationBox) {
   EXPECT_EQ(field.descricao(), "Limite: 1.500,00 €");
   EXPECT_TRUE(field.ContextMenu().Item("mnu_Info")->Enabled());
   field.RefArtigo("IRS,78,2,a)");
-  EXPECT_EQ(field.descricao(), "Limite: 1.500,00 €\r\nCódigo de IRS artigo 78.º número 2 alínea a)");
+  EXPECT_EQ(field.descricao(),
+            "Limite: 1.500,00 €\r\nCódigo de IRS artigo 78.º número 2 alínea a)");
   EXPECT_EQ(field.RefArtigo2(), "Código de IRS artigo 78.º número 2 alínea a)");
   field.mult(0.5);
   EXPECT_NE(field.InformationText().find("Percentagem a considerar: 50% de 0,00 €"),
@@ -236,7 +237,8 @@ TEST_F(AmountFormTest, FieldsComeBackFromAFormFileWithTheirProperties) {
   ASSERT_TRUE(report.has_value());
   ASSERT_EQ(report->created, 4);
   std::vector<eurbox*> copies;
-  for (platform::Window* control : again.Controls()) copies.push_back(dynamic_cast<eurbox*>(control));
+  for (platform::Window* control : again.Controls())
+    copies.push_back(dynamic_cast<eurbox*>(control));
   ASSERT_NE(copies[0], nullptr);
   ASSERT_NE(copies[1], nullptr);
   const eurbox& copy = *copies[0];

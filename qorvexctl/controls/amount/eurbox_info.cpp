@@ -49,8 +49,8 @@ bool eurbox::FieldHasInformation() const {
 }
 
 void eurbox::RefreshInformation() {
-  const InformationValues values{m_description, m_mult, m_useMax, m_useMin, m_max, m_min,
-                                 RVal(),        Value(), m_text.Text()};
+  const InformationValues values{m_description, m_mult, m_useMax, m_useMin,     m_max,
+                                 m_min,         RVal(), Value(),  m_text.Text()};
   const std::string text = qorvexctl::InformationText(values, m_locale);
   if (m_tip) {
     m_tip->Icon(MaximumApplied(values) ? TTIconWarning : TTIconInfo);

@@ -50,49 +50,63 @@ void eurbox::ApplyEuroEsquerda(const Variant& stored) {
 std::span<const PersistedProperty> eurbox::PersistedProperties() const {
   using E = eurbox;
   static const std::array<PersistedProperty, 17> table{
-      Persisted<E>("FocusNavEnter", true, [](E& c, const Variant& v) { c.m_navEnter = v.ToBoolean(); },
-                   [](const E& c) { return c.m_navEnter; }),
-      Persisted<E>("FocusNavArrows", false,
-                   [](E& c, const Variant& v) { c.m_navArrows = v.ToBoolean(); },
-                   [](const E& c) { return c.m_navArrows; }),
-      Persisted<E>("CampoID", "", [](E& c, const Variant& v) { c.ShowCode(v.ToString()); },
-                   [](const E& c) { return c.CampoID(); }),
-      Persisted<E>("enabled", true,
-                   [](E& c, const Variant& v) {
-                     if (!v.ToBoolean()) c.Enabled(false);
-                   },
-                   [](const E& c) { return c.Enabled(); }),
-      Persisted<E>("FieldType", std::int32_t{0},
-                   [](E& c, const Variant& v) { c.FieldType(static_cast<fields>(v.ToLong())); },
-                   [](const E& c) { return static_cast<std::int32_t>(c.FieldType()); }),
-      Persisted<E>("backcolor", ColourValue(RGB(128, 128, 255)),
-                   [](E& c, const Variant& v) { c.m_labelColour = static_cast<Colour>(v.ToLong()); },
-                   [](const E& c) { return ColourValue(c.m_labelColour); }),
-      Persisted<E>("savevar", "", [](E& c, const Variant& v) { c.m_saveVar = v.ToString(); },
-                   [](const E& c) { return c.m_saveVar; }),
-      Persisted<E>("Transparent", false,
-                   [](E& c, const Variant& v) { c.Transparent(v.ToBoolean()); },
-                   [](const E& c) { return c.Transparent(); }),
-      Persisted<E>("max", 0.0, [](E& c, const Variant& v) { c.max(StoredNumber(v)); },
-                   [](const E& c) { return c.max(); }),
-      Persisted<E>("min", 0.0, [](E& c, const Variant& v) { c.Min(StoredNumber(v)); },
-                   [](const E& c) { return c.Min(); }),
-      Persisted<E>("Multiplier", "1", [](E& c, const Variant& v) { c.m_mult = StoredNumber(v); },
-                   [](const E& c) { return c.mult(); }),
-      Persisted<E>("Descricao", "", [](E& c, const Variant& v) { c.descricao(v.ToString()); },
-                   [](const E& c) { return c.m_descriptionTemplate; }),
-      Persisted<E>("REWD", true, [](E& c, const Variant& v) { c.m_rewd = v.ToBoolean(); },
-                   [](const E& c) { return c.m_rewd; }),
-      Persisted<E>("Centimos", false, [](E& c, const Variant& v) { c.Centimos(v.ToBoolean()); },
-                   [](const E& c) { return c.Centimos(); }),
-      Persisted<E>("EuroEsquerda", Variant(),
-                   [](E& c, const Variant& v) { c.ApplyEuroEsquerda(v); },
-                   [](const E& c) { return c.EuroEsquerda(); }),
-      Persisted<E>("EnableCalculadora", true,
-                   [](E& c, const Variant& v) { c.EnableCalculadora = v.ToBoolean(); },
-                   [](const E& c) { return c.EnableCalculadora; }),
-      Persisted<E>("RefArtigo", "", [](E& c, const Variant& v) { c.RefArtigo(v.ToString()); },
-                   [](const E& c) { return c.m_reference; }),
+      Persisted<E>(
+          "FocusNavEnter", true, [](E& c, const Variant& v) { c.m_navEnter = v.ToBoolean(); },
+          [](const E& c) { return c.m_navEnter; }),
+      Persisted<E>(
+          "FocusNavArrows", false, [](E& c, const Variant& v) { c.m_navArrows = v.ToBoolean(); },
+          [](const E& c) { return c.m_navArrows; }),
+      Persisted<E>(
+          "CampoID", "", [](E& c, const Variant& v) { c.ShowCode(v.ToString()); },
+          [](const E& c) { return c.CampoID(); }),
+      Persisted<E>(
+          "enabled", true,
+          [](E& c, const Variant& v) {
+            if (!v.ToBoolean()) c.Enabled(false);
+          },
+          [](const E& c) { return c.Enabled(); }),
+      Persisted<E>(
+          "FieldType", std::int32_t{0},
+          [](E& c, const Variant& v) { c.FieldType(static_cast<fields>(v.ToLong())); },
+          [](const E& c) { return static_cast<std::int32_t>(c.FieldType()); }),
+      Persisted<E>(
+          "backcolor", ColourValue(RGB(128, 128, 255)),
+          [](E& c, const Variant& v) { c.m_labelColour = static_cast<Colour>(v.ToLong()); },
+          [](const E& c) { return ColourValue(c.m_labelColour); }),
+      Persisted<E>(
+          "savevar", "", [](E& c, const Variant& v) { c.m_saveVar = v.ToString(); },
+          [](const E& c) { return c.m_saveVar; }),
+      Persisted<E>(
+          "Transparent", false, [](E& c, const Variant& v) { c.Transparent(v.ToBoolean()); },
+          [](const E& c) { return c.Transparent(); }),
+      Persisted<E>(
+          "max", 0.0, [](E& c, const Variant& v) { c.max(StoredNumber(v)); },
+          [](const E& c) { return c.max(); }),
+      Persisted<E>(
+          "min", 0.0, [](E& c, const Variant& v) { c.Min(StoredNumber(v)); },
+          [](const E& c) { return c.Min(); }),
+      Persisted<E>(
+          "Multiplier", "1", [](E& c, const Variant& v) { c.m_mult = StoredNumber(v); },
+          [](const E& c) { return c.mult(); }),
+      Persisted<E>(
+          "Descricao", "", [](E& c, const Variant& v) { c.descricao(v.ToString()); },
+          [](const E& c) { return c.m_descriptionTemplate; }),
+      Persisted<E>(
+          "REWD", true, [](E& c, const Variant& v) { c.m_rewd = v.ToBoolean(); },
+          [](const E& c) { return c.m_rewd; }),
+      Persisted<E>(
+          "Centimos", false, [](E& c, const Variant& v) { c.Centimos(v.ToBoolean()); },
+          [](const E& c) { return c.Centimos(); }),
+      Persisted<E>(
+          "EuroEsquerda", Variant(), [](E& c, const Variant& v) { c.ApplyEuroEsquerda(v); },
+          [](const E& c) { return c.EuroEsquerda(); }),
+      Persisted<E>(
+          "EnableCalculadora", true,
+          [](E& c, const Variant& v) { c.EnableCalculadora = v.ToBoolean(); },
+          [](const E& c) { return c.EnableCalculadora; }),
+      Persisted<E>(
+          "RefArtigo", "", [](E& c, const Variant& v) { c.RefArtigo(v.ToString()); },
+          [](const E& c) { return c.m_reference; }),
   };
   return table;
 }
@@ -129,9 +143,9 @@ std::span<const PersistedProperty> eurbox::WrittenProperties() const {
 // A newly placed field moves on with Enter; everything else keeps its built-in value.
 std::span<const PersistedProperty> eurbox::InitialProperties() const {
   static const std::array<PersistedProperty, 1> table{
-      Persisted<eurbox>("FocusNavEnter", true,
-                        [](eurbox& c, const Variant& v) { c.m_navEnter = v.ToBoolean(); },
-                        [](const eurbox& c) { return c.m_navEnter; }),
+      Persisted<eurbox>(
+          "FocusNavEnter", true, [](eurbox& c, const Variant& v) { c.m_navEnter = v.ToBoolean(); },
+          [](const eurbox& c) { return c.m_navEnter; }),
   };
   return table;
 }
@@ -142,63 +156,88 @@ const MemberTable& eurbox::Members() {
   using KeyPressEvent = Event<int&> E::*;
   static const MemberTable table =
       MembersOf<E>("eurbox")
-          .Property("Value", [](const E& c) { return c.Value(); }, [](E& c, double v) { c.Value(v); })
-          .Property("VisibleValue", [](const E& c) { return c.VisibleValue(); },
-                    [](E& c, double v) { c.VisibleValue(v); })
-          .Property("Text", [](const E& c) { return c.Text(); },
-                    [](E& c, std::string v) { c.Text(v); })
-          .Property("CurrentValue", [](const E& c) { return c.CurrentValue; },
-                    [](E& c, Currency v) { c.CurrentValue = v; })
-          .Property("Curr", [](const E& c) { return c.Curr; },
-                    [](E& c, std::string v) { c.Curr = std::move(v); })
-          .Property("mult", [](const E& c) { return c.mult(); }, [](E& c, double v) { c.mult(v); })
-          .Property("mult98", [](const E& c) { return c.mult98(); },
-                    [](E& c, double v) { c.mult98(v); })
-          .Property("max", [](const E& c) { return c.max(); }, [](E& c, double v) { c.max(v); })
-          .Property("Min", [](const E& c) { return c.Min(); }, [](E& c, double v) { c.Min(v); })
-          .Property("max98", [](const E& c) { return c.max98(); },
-                    [](E& c, double v) { c.max98(v); })
-          .Property("min98", [](const E& c) { return c.min98(); },
-                    [](E& c, double v) { c.min98(v); })
-          .Property("Centimos", [](const E& c) { return c.Centimos(); },
-                    [](E& c, bool v) { c.Centimos(v); })
-          .Property("EuroEsquerda", [](const E& c) { return c.EuroEsquerda(); },
-                    [](E& c, bool v) { c.EuroEsquerda(v); })
-          .Property("AmericanCurrency", [](const E& c) { return c.AmericanCurrency(); },
-                    [](E& c, bool v) { c.AmericanCurrency(v); })
-          .Property("Cur", [](const E& c) { return c.Cur(); },
-                    [](E& c, std::string v) { c.Cur(v); })
-          .Property("ForceCurrency", [](const E& c) { return c.ForceCurrency(); },
-                    [](E& c, std::string v) { c.ForceCurrency(std::move(v)); })
-          .Property("REWD", [](const E& c) { return c.REWD(); }, [](E& c, bool v) { c.REWD(v); })
-          .Property("Enabled", [](const E& c) { return c.Enabled(); },
-                    [](E& c, bool v) { c.Enabled(v); })
-          .Property("Transparent", [](const E& c) { return c.Transparent(); },
-                    [](E& c, bool v) { c.Transparent(v); })
-          .Property("BackGroundColor", [](const E& c) { return c.BackGroundColor(); },
-                    [](E& c, std::uint32_t v) { c.BackGroundColor(v); })
-          .Property("FieldType", [](const E& c) { return c.FieldType(); },
-                    [](E& c, std::int32_t v) { c.FieldType(static_cast<fields>(v)); })
-          .Property("CampoID", [](const E& c) { return c.CampoID(); },
-                    [](E& c, std::string v) { c.CampoID(v); })
-          .Property("SaveVar", [](const E& c) { return c.SaveVar(); },
-                    [](E& c, std::string v) { c.SaveVar(std::move(v)); })
-          .Property("FocusNavEnter", [](const E& c) { return c.FocusNavEnter(); },
-                    [](E& c, bool v) { c.FocusNavEnter(v); })
-          .Property("FocusNavArrows", [](const E& c) { return c.FocusNavArrows(); },
-                    [](E& c, bool v) { c.FocusNavArrows(v); })
-          .Property("EnableCalculadora", [](const E& c) { return c.EnableCalculadora; },
-                    [](E& c, bool v) { c.EnableCalculadora = v; })
-          .Property("ShoppingData", [](const E& c) { return c.ShoppingData; },
-                    [](E& c, std::string v) { c.ShoppingData = std::move(v); })
-          .Property("ExtraSaveVar", [](const E& c) { return c.ExtraSaveVar; },
-                    [](E& c, std::string v) { c.ExtraSaveVar = std::move(v); })
-          .Property("descricao", [](const E& c) { return c.descricao(); },
-                    [](E& c, std::string v) { c.descricao(std::move(v)); })
-          .Property("RefArtigo", [](const E& c) { return c.RefArtigo(); },
-                    [](E& c, std::string v) { c.RefArtigo(std::move(v)); })
-          .Property("RefArtigo2", [](const E& c) { return c.RefArtigo2(); },
-                    [](E& c, std::string v) { c.RefArtigo2(v); })
+          .Property(
+              "Value", [](const E& c) { return c.Value(); }, [](E& c, double v) { c.Value(v); })
+          .Property(
+              "VisibleValue", [](const E& c) { return c.VisibleValue(); },
+              [](E& c, double v) { c.VisibleValue(v); })
+          .Property(
+              "Text", [](const E& c) { return c.Text(); }, [](E& c, std::string v) { c.Text(v); })
+          .Property(
+              "CurrentValue", [](const E& c) { return c.CurrentValue; },
+              [](E& c, Currency v) { c.CurrentValue = v; })
+          .Property(
+              "Curr", [](const E& c) { return c.Curr; },
+              [](E& c, std::string v) { c.Curr = std::move(v); })
+          .Property(
+              "mult", [](const E& c) { return c.mult(); }, [](E& c, double v) { c.mult(v); })
+          .Property(
+              "mult98", [](const E& c) { return c.mult98(); }, [](E& c, double v) { c.mult98(v); })
+          .Property(
+              "max", [](const E& c) { return c.max(); }, [](E& c, double v) { c.max(v); })
+          .Property(
+              "Min", [](const E& c) { return c.Min(); }, [](E& c, double v) { c.Min(v); })
+          .Property(
+              "max98", [](const E& c) { return c.max98(); }, [](E& c, double v) { c.max98(v); })
+          .Property(
+              "min98", [](const E& c) { return c.min98(); }, [](E& c, double v) { c.min98(v); })
+          .Property(
+              "Centimos", [](const E& c) { return c.Centimos(); },
+              [](E& c, bool v) { c.Centimos(v); })
+          .Property(
+              "EuroEsquerda", [](const E& c) { return c.EuroEsquerda(); },
+              [](E& c, bool v) { c.EuroEsquerda(v); })
+          .Property(
+              "AmericanCurrency", [](const E& c) { return c.AmericanCurrency(); },
+              [](E& c, bool v) { c.AmericanCurrency(v); })
+          .Property(
+              "Cur", [](const E& c) { return c.Cur(); }, [](E& c, std::string v) { c.Cur(v); })
+          .Property(
+              "ForceCurrency", [](const E& c) { return c.ForceCurrency(); },
+              [](E& c, std::string v) { c.ForceCurrency(std::move(v)); })
+          .Property(
+              "REWD", [](const E& c) { return c.REWD(); }, [](E& c, bool v) { c.REWD(v); })
+          .Property(
+              "Enabled", [](const E& c) { return c.Enabled(); }, [](E& c, bool v) { c.Enabled(v); })
+          .Property(
+              "Transparent", [](const E& c) { return c.Transparent(); },
+              [](E& c, bool v) { c.Transparent(v); })
+          .Property(
+              "BackGroundColor", [](const E& c) { return c.BackGroundColor(); },
+              [](E& c, std::uint32_t v) { c.BackGroundColor(v); })
+          .Property(
+              "FieldType", [](const E& c) { return c.FieldType(); },
+              [](E& c, std::int32_t v) { c.FieldType(static_cast<fields>(v)); })
+          .Property(
+              "CampoID", [](const E& c) { return c.CampoID(); },
+              [](E& c, std::string v) { c.CampoID(v); })
+          .Property(
+              "SaveVar", [](const E& c) { return c.SaveVar(); },
+              [](E& c, std::string v) { c.SaveVar(std::move(v)); })
+          .Property(
+              "FocusNavEnter", [](const E& c) { return c.FocusNavEnter(); },
+              [](E& c, bool v) { c.FocusNavEnter(v); })
+          .Property(
+              "FocusNavArrows", [](const E& c) { return c.FocusNavArrows(); },
+              [](E& c, bool v) { c.FocusNavArrows(v); })
+          .Property(
+              "EnableCalculadora", [](const E& c) { return c.EnableCalculadora; },
+              [](E& c, bool v) { c.EnableCalculadora = v; })
+          .Property(
+              "ShoppingData", [](const E& c) { return c.ShoppingData; },
+              [](E& c, std::string v) { c.ShoppingData = std::move(v); })
+          .Property(
+              "ExtraSaveVar", [](const E& c) { return c.ExtraSaveVar; },
+              [](E& c, std::string v) { c.ExtraSaveVar = std::move(v); })
+          .Property(
+              "descricao", [](const E& c) { return c.descricao(); },
+              [](E& c, std::string v) { c.descricao(std::move(v)); })
+          .Property(
+              "RefArtigo", [](const E& c) { return c.RefArtigo(); },
+              [](E& c, std::string v) { c.RefArtigo(std::move(v)); })
+          .Property(
+              "RefArtigo2", [](const E& c) { return c.RefArtigo2(); },
+              [](E& c, std::string v) { c.RefArtigo2(v); })
           .Method("RealValue", {}, [](E& c) { return c.RealValue(); })
           .Method("RVal", {}, [](E& c) { return c.RVal(); })
           .Method("RVal98", {}, [](E& c) { return c.RVal98(); })

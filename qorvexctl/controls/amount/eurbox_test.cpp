@@ -11,18 +11,17 @@ constexpr char kTyped[] = "KeyDown 49, KeyPress 49, Change";
 TEST_F(AmountFieldTest, TypingAnAmountInPortugueseReformatsAfterEveryKey) {
   auto field = MakeField();
   Record(*field);
-  ExpectSteps(TypeEach(*field, {"1", "2", "3", "4", ",", "5"}),
-              {
-                  {"1", "1,00 €", 1, 0, 10000, kTyped},
-                  {"2", "12,00 €", 2, 0, 120000, "KeyDown 50, KeyPress 50, Change"},
-                  {"3", "123,00 €", 3, 0, 1230000, "KeyDown 51, KeyPress 51, Change"},
-                  {"4", "1.234,00 €", 5, 0, 12340000, "KeyDown 52, KeyPress 52, Change"},
-                  // ",," moves the caret past the comma onto the first decimal, selected.
-                  {",", "1.234,00 €", 6, 1, 12340000,
-                   "KeyDown 188, KeyPress 44, ValueChanged, Change"},
-                  {"5", "1.234,50 €", 7, 1, 12345000,
-                   "KeyDown 53, KeyPress 53, ValueChanged, Change"},
-              });
+  ExpectSteps(
+      TypeEach(*field, {"1", "2", "3", "4", ",", "5"}),
+      {
+          {"1", "1,00 €", 1, 0, 10000, kTyped},
+          {"2", "12,00 €", 2, 0, 120000, "KeyDown 50, KeyPress 50, Change"},
+          {"3", "123,00 €", 3, 0, 1230000, "KeyDown 51, KeyPress 51, Change"},
+          {"4", "1.234,00 €", 5, 0, 12340000, "KeyDown 52, KeyPress 52, Change"},
+          // ",," moves the caret past the comma onto the first decimal, selected.
+          {",", "1.234,00 €", 6, 1, 12340000, "KeyDown 188, KeyPress 44, ValueChanged, Change"},
+          {"5", "1.234,50 €", 7, 1, 12345000, "KeyDown 53, KeyPress 53, ValueChanged, Change"},
+      });
   EXPECT_EQ(field->Value(), 1234.5);
   EXPECT_EQ(field->TextBox().ForeColor(), RGB(0, 64, 0));
 }
@@ -44,14 +43,13 @@ TEST_F(AmountFieldTest, TypingAnAmountInAmericanUsesTheDot) {
 TEST_F(AmountFieldTest, TypedHalfCentsGoToEvenButTheValueSetterRoundsAway) {
   auto typed = MakeField(0);
   auto set = MakeField(1);
-  ExpectSteps(TypeEach(*typed, {"0", ",", "1", "2", "5"}),
-              {
-                  {"0", "0,00 €", 1, 0, 0, ""},
-                  {",", "0,00 €", 2, 1, 0, ""},
-                  {"1", "0,10 €", 3, 1, 1000, ""},
-                  {"2", "0,12 €", 4, 1, 1200, ""},
-                  {"5", "0,12 €", 4, 1, 1200, ""},
-              });
+  ExpectSteps(TypeEach(*typed, {"0", ",", "1", "2", "5"}), {
+                                                               {"0", "0,00 €", 1, 0, 0, ""},
+                                                               {",", "0,00 €", 2, 1, 0, ""},
+                                                               {"1", "0,10 €", 3, 1, 1000, ""},
+                                                               {"2", "0,12 €", 4, 1, 1200, ""},
+                                                               {"5", "0,12 €", 4, 1, 1200, ""},
+                                                           });
   Record(*set);
   set->Value(0.125);
   EXPECT_EQ(set->Text(), "0,13 €");
