@@ -43,7 +43,7 @@ bench: build
 
 test-sanitize: deps
 	cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug $(LAUNCHER) -DQORVEXCTL_SANITIZE=ON \
-	      -DQORVEXCTL_BENCH=OFF -DQORVEXCTL_SDL=OFF
+	      -DQORVEXCTL_BENCH=OFF -DQORVEXCTL_SDL=OFF -DQORVEXCTL_INFLATE=zlib
 	cmake --build $(BUILD_ASAN) -j $(JOBS)
 	cd $(BUILD_ASAN) && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp ctest --output-on-failure -j $(JOBS)
 

@@ -20,9 +20,9 @@ namespace {
 
 void DecodeWithQorvexctl(benchmark::State& state, const BenchFile& file) {
   for (auto _ : state) {
-    GifImage image;
+    gif::GifImage image;
     if (!image.Load(file.bytes)) return state.SkipWithError("load failed");
-    GifComposer composer(image);
+    gif::GifComposer composer(image);
     for (int k = 0; k < image.FrameCount(); ++k) {
       composer.Show(k);
       benchmark::DoNotOptimize(composer.Canvas().data());

@@ -1,11 +1,13 @@
-// PNG decoding speed, in one run, for each benchmark image: this library (StdPNG to a
-// premultiplied 32-bit bitmap), libpng (to the same premultiplied BGRA), libspng and
-// stb_image (to their own RGBA), and the floor every zlib-based decoder shares: one
-// uncompress of the image data alone. After the run a table gives each decoder's time as a
+// PNG decoding speed, in one run, for each benchmark image: this library (png::Decode, what
+// every picture load uses, and the StdPNG component, both to a premultiplied 32-bit bitmap),
+// libpng (to the same premultiplied BGRA), libspng and stb_image (to their own RGBA), and the
+// two inflate floors: one zlib uncompress and one libdeflate decompression of the image data
+// alone. After the run a table gives each decoder's time as a
 // multiple of the floor and of this library's time (CPU time, so other load on the machine
 // counts less). Each decoder makes a new output image per iteration, as a caller would.
 
 #include <benchmark/benchmark.h>
+#include <libdeflate.h>
 #include <png.h>
 #include <spng.h>
 #include <stb_image.h>
@@ -19,6 +21,7 @@
 
 #include "bench/PngBenchImages.h"
 #include "qorvexctl/imaging/StdPNG.h"
+#include "qorvexctl/imaging/png/PngDecode.h"
 
 namespace qorvexctl::bench {
 namespace {
@@ -26,6 +29,14 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 void DecodeWithQorvexctl(benchmark::State& state, const PngBenchImage& image) {
+  for (auto _ : state) {
+    png::Decoded decoded = png::Decode(image.bytes);
+    if (decoded.failure != png::Failure::None) return state.SkipWithError("decode failed");
+    benchmark::DoNotOptimize(decoded.surface.Row(0));
+  }
+}
+
+void DecodeWithStdPNG(benchmark::State& state, const PngBenchImage& image) {
   StdPNG png;
   png.TransparentStyle(alphaTransparent);
   png.ProgressiveDisplay(pngNeverProgressive);
@@ -134,9 +145,26 @@ void InflateOnly(benchmark::State& state, const PngBenchImage& image) {
   }
 }
 
+void LibdeflateOnly(benchmark::State& state, const PngBenchImage& image) {
+  Bytes out(image.inflatedSize);
+  libdeflate_decompressor* decompressor = libdeflate_alloc_decompressor();
+  for (auto _ : state) {
+    std::size_t size = 0;
+    if (libdeflate_zlib_decompress(decompressor, image.imageData.data(), image.imageData.size(),
+                                   out.data(), out.size(), &size) != LIBDEFLATE_SUCCESS) {
+      libdeflate_free_decompressor(decompressor);
+      return state.SkipWithError("libdeflate failed");
+    }
+    benchmark::DoNotOptimize(out.data());
+  }
+  libdeflate_free_decompressor(decompressor);
+}
+
 const std::pair<const char*, void (*)(benchmark::State&, const PngBenchImage&)> kDecoders[] = {
-    {"zlib_floor", InflateOnly}, {"qorvexctl", DecodeWithQorvexctl}, {"libpng", DecodeWithLibpng},
-    {"libspng", DecodeWithSpng}, {"stb_image", DecodeWithStb},
+    {"zlib_floor", InflateOnly},        {"deflate_floor", LibdeflateOnly},
+    {"qorvexctl", DecodeWithQorvexctl}, {"StdPNG", DecodeWithStdPNG},
+    {"libpng", DecodeWithLibpng},       {"libspng", DecodeWithSpng},
+    {"stb_image", DecodeWithStb},
 };
 
 // Keeps every run's time per iteration, by image and decoder, for the table at the end.

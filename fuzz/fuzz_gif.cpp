@@ -10,13 +10,13 @@
 #include "qorvexctl/imaging/gif/GifImage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  qorvexctl::GifImage image;
+  qorvexctl::gif::GifImage image;
   if (!image.Load(std::span(data, size))) return 0;
   if (static_cast<std::size_t>(image.Width()) * static_cast<std::size_t>(image.Height()) >
       (std::size_t{1} << 20)) {
     return 0;
   }
-  qorvexctl::GifComposer composer(image);
+  qorvexctl::gif::GifComposer composer(image);
   for (int k = 0; k < image.FrameCount(); ++k) composer.Show(k);
   return 0;
 }

@@ -7,7 +7,7 @@ packages=(
   # toolchain
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev python3 ccache
   # libraries the library links
-  zlib1g-dev libcairo2-dev libpixman-1-dev libfreetype-dev libfontconfig-dev
+  zlib1g-dev libdeflate-dev libcairo2-dev libpixman-1-dev libfreetype-dev libfontconfig-dev
   libsqlite3-dev nlohmann-json3-dev libsdl2-dev libcurl4-openssl-dev
   # fonts standing in for Tahoma and Arial
   fonts-dejavu-core fonts-liberation2

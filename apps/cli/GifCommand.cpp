@@ -15,7 +15,7 @@
 namespace qorvexctl::cli {
 namespace {
 
-bool LoadGif(const std::string& path, GifImage& image) {
+bool LoadGif(const std::string& path, gif::GifImage& image) {
   const auto file = platform::ReadFileBytes(path);
   if (!file) {
     std::fprintf(stderr, "qorvexctl gif: cannot read %s\n", path.c_str());
@@ -24,17 +24,17 @@ bool LoadGif(const std::string& path, GifImage& image) {
   const std::vector<std::uint8_t> bytes(file->begin(), file->end());
   if (image.Load(bytes)) return true;
   std::fprintf(stderr, "qorvexctl gif: %s: %s\n", path.c_str(),
-               std::string(GifErrorText(image.Error())).c_str());
+               std::string(gif::FailureText(image.Error())).c_str());
   return false;
 }
 
 int PrintInfo(const std::string& path) {
-  GifImage image;
+  gif::GifImage image;
   if (!LoadGif(path, image)) return 1;
   std::printf("frames: %d\nsize: %dx%d\nloops: %d\n", image.FrameCount(), image.Width(),
               image.Height(), image.Loops());
   int k = 1;
-  for (const GifFrame& f : image.Frames()) {
+  for (const gif::GifFrame& f : image.Frames()) {
     std::printf("frame %d: rect %d,%d,%d,%d delay %d ms disposal %d transparency ", k++, f.left,
                 f.top, f.width, f.height, f.delay, f.disposal);
     if (f.transparent) {
@@ -47,11 +47,11 @@ int PrintInfo(const std::string& path) {
 }
 
 int WriteFrames(const std::string& path, const std::filesystem::path& folder) {
-  GifImage image;
+  gif::GifImage image;
   if (!LoadGif(path, image)) return 1;
   std::error_code error;
   std::filesystem::create_directories(folder, error);
-  GifComposer composer(image);
+  gif::GifComposer composer(image);
   for (int k = 0; k < image.FrameCount(); ++k) {
     composer.Show(k);
     char name[32];

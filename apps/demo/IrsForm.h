@@ -1,14 +1,15 @@
 #pragma once
 // The demo's IRS form: taxpayer identification (with NIF fields for taxpayers A and B), income
 // and withholding fields in frames, a joint-declaration check box with a dependant's NIF field
-// beside it, and buttons that check the fields and report in a status line. The NIF fields look
-// taxpayers up through the library's taxpayer directory, so the host plugs that in before
-// making the form.
+// beside it, the bank account (NIB) for a refund, and buttons that check the fields and report
+// in a status line. The NIF fields look taxpayers up through the library's taxpayer directory,
+// so the host plugs that in before making the form.
 
 #include <memory>
 
 #include "AmountColumn.h"
 #include "qorvexctl/controls/helpers/InfoButton.h"
+#include "qorvexctl/controls/nib/cNIB.h"
 #include "qorvexctl/controls/nif/cNIF.h"
 #include "qorvexctl/platform/widgets/CheckBox.h"
 #include "qorvexctl/platform/widgets/CommandButton.h"
@@ -34,6 +35,7 @@ class IrsForm {
   platform::Label& Status() { return *m_status; }
   InfoButton& NifHelp() { return *m_nifHelp; }
   AmountColumn& Amounts() { return *m_amounts; }
+  cNIB& RefundAccount() { return *m_refundAccount; }
 
  private:
   platform::TextBox& AddField(platform::Window& frame, const char* caption, const char* name,
@@ -43,6 +45,7 @@ class IrsForm {
   std::unique_ptr<cNIF> MakeNifField(platform::Window& frame, const char* name,
                                      platform::Rect bounds, int tabIndex);
   InfoButton& AddHelp(platform::Window& frame, const char* name, int top, const char* tip);
+  void AddRefundAccount();
   void CheckFields();
 
   platform::Form m_form;
@@ -61,6 +64,7 @@ class IrsForm {
   std::unique_ptr<cNIF> m_nifB;
   std::unique_ptr<cNIF> m_nifDependant;
   std::unique_ptr<AmountColumn> m_amounts;
+  std::shared_ptr<cNIB> m_refundAccount;
 };
 
 }  // namespace qorvexctl::demo

@@ -9,9 +9,11 @@
 #include <string_view>
 #include <vector>
 
+#include "AniGifShowcase.h"
 #include "ButtonShowcase.h"
 #include "DrawingShowcase.h"
 #include "IrsForm.h"
+#include "NibScreenshots.h"
 #include "NifScreenshots.h"
 #include "PlatformShowcase.h"
 #include "hostkit/DemoSeed.h"
@@ -85,11 +87,13 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   ok = HeadlessPresenter::Screenshot(desktop, folder / "irs_form_balloon.png") && ok;
   ok = qorvexctl::demo::WriteNifScreenshots(desktop, form, folder) && ok;
   ok = qorvexctl::demo::WriteAmountScreenshots(folder) && ok;
+  ok = qorvexctl::demo::WriteNibScreenshots(desktop, form, folder) && ok;
   const std::filesystem::path drawing = folder / "drawing_showcase.png";
   const bool drawn = qorvexctl::demo::WriteDrawingShowcase(drawing);
   std::printf("%s %s\n", drawn ? "wrote" : "could not write", drawing.string().c_str());
   ok = drawn && ok;
   ok = qorvexctl::demo::WritePlatformShowcaseScreenshots(folder) && ok;
+  ok = qorvexctl::demo::WriteAniGifScreenshots(folder) && ok;
   ok = qorvexctl::demo::WriteButtonShowcaseScreenshots(folder) && ok;
   return ok ? 0 : 1;
 }
@@ -108,6 +112,8 @@ int RunInWindow([[maybe_unused]] int quitAfterMs) {
   ConnectDemoRegister(library);
   qorvexctl::demo::PlatformShowcase showcase(desktop, library);
   showcase.Window().Show();
+  qorvexctl::demo::AniGifShowcase animation(desktop, library);
+  animation.Window().Show();
   qorvexctl::demo::ButtonShowcase buttons(desktop, library);
   buttons.Window().Show();
   IrsForm form(desktop, library);

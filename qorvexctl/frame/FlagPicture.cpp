@@ -5,7 +5,7 @@
 #include <span>
 
 #include "qorvexctl/frame/CountryTables.h"
-#include "qorvexctl/platform/codecs/PictureLoader.h"
+#include "qorvexctl/imaging/PictureFormats.h"
 #include "qorvexctl/platform/drawing/Blit.h"
 #include "qorvexctl/platform/drawing/ScaleMode.h"
 #include "qorvexctl/platform/widgets/PictureBox.h"
@@ -32,7 +32,7 @@ const platform::Picture& FlagStrip(LibraryState& state) {
   if (!state.FlagStrip()) {
     const std::span<const std::uint8_t> bytes(qorvexctl_countries_bmp,
                                               qorvexctl_countries_bmp_size);
-    state.SetFlagStrip(std::make_shared<platform::Picture>(platform::PictureLoader().Load(bytes)));
+    state.SetFlagStrip(std::make_shared<platform::Picture>(PictureFormats().Load(bytes)));
   }
   return *state.FlagStrip();
 }

@@ -5,14 +5,14 @@
 
 namespace qorvexctl {
 
-bool LooksLikeGif(std::span<const std::uint8_t> bytes) { return HasGifSignature(bytes); }
+bool LooksLikeGif(std::span<const std::uint8_t> bytes) { return gif::HasGifSignature(bytes); }
 
 bool DecodeGifPicture(std::span<const std::uint8_t> bytes, platform::Picture& out) {
-  GifImage image;
+  gif::GifImage image;
   if (!image.Load(bytes)) return false;
-  GifComposer composer(image);
+  gif::GifComposer composer(image);
   composer.Show(0);
-  platform::Picture picture(GifPictureSurface(composer));
+  platform::Picture picture(gif::GifPictureSurface(composer));
   if (picture.IsEmpty()) return false;
   out = std::move(picture);
   return true;

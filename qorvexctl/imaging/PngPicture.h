@@ -20,8 +20,4 @@ bool DecodePngPicture(std::span<const std::uint8_t> bytes, platform::Picture& ou
 
 platform::PictureFormat PngPictureFormat();
 
-// A picture loader that knows every format of the library: BMP, GIF, PNG and icons (whose
-// images may be PNG files), the icon picked at the classic 32 x 32 size.
-platform::PictureLoader StandardPictureLoader();
-
 }  // namespace qorvexctl

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "qorvexctl/base/Event.h"
+#include "qorvexctl/imaging/png/PngDecode.h"
 #include "qorvexctl/imaging/png/PngFailure.h"
 #include "qorvexctl/imaging/png/PngFileInfo.h"
 #include "qorvexctl/imaging/png/PngOutputFormat.h"
@@ -133,12 +134,12 @@ class StdPNG {
   Event<std::int32_t> Progress;
 
   // Why the last load failed (diagnostics only).
-  png::PngFailure LastFailure() const { return m_lastFailure; }
+  png::Failure LastFailure() const { return m_lastFailure; }
 
  private:
   bool Answering() const { return m_loadState < kStateResolved; }
   void Reset();
-  bool Fail(png::PngFailure reason);
+  bool Fail(png::Failure reason);
   struct Destination {
     platform::Canvas* canvas = nullptr;
     platform::HWND hwnd = 0;
@@ -155,9 +156,7 @@ class StdPNG {
                     int alphaBlendValue);
   void RedrawDestination(const Destination& destination, const platform::Rect& area) const;
   bool FinishLoad(const Destination& destination, int alphaBlendValue);
-  bool Inflate();
   bool CreateBitmap(int bitCount);
-  png::PngRowConverter MakeConverter(int bitCount, bool keepAlpha) const;
 
   static constexpr std::uint16_t kStrategyMask = 0x0F;
   static constexpr std::uint16_t kStrategyNone = 1;  // also "capture failed, paint at the end"
@@ -177,8 +176,8 @@ class StdPNG {
   std::uint8_t m_progressiveDisplay = pngAuto;
   std::int32_t m_transparentStyle = 0;
   std::int32_t m_resolvedBackground = -1;
-  png::PngFailure m_lastFailure = png::PngFailure::None;
-  std::vector<std::uint8_t> m_inflated;  // the image data inflated, kept between loads
+  png::Failure m_lastFailure = png::Failure::None;
+  png::InflateBuffer m_inflated;  // the image data inflated, kept between loads
 };
 
 }  // namespace qorvexctl

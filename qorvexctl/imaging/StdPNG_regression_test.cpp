@@ -11,7 +11,7 @@
 namespace qorvexctl {
 namespace {
 
-using png::PngFailure;
+using png::Failure;
 
 std::string Regression(const char* name) {
   return (testsupport::RepositoryRoot() / "qorvexctl" / "imaging" / "testdata" / name).string();
@@ -19,29 +19,29 @@ std::string Regression(const char* name) {
 
 struct Case {
   const char* file;
-  PngFailure reason;  // None: the file loads
+  Failure reason;  // None: the file loads
 };
 
 TEST(StdPNGRegression, EachFlawGivesItsResult) {
   const Case cases[] = {
-      {"zero_width.png", PngFailure::CorruptHeader},
-      {"negative_chunk_length.png", PngFailure::TruncatedChunk},
-      {"image_data_crc_wrong.png", PngFailure::BadImageDataCrc},
-      {"huge_size_tiny_data.png", PngFailure::DataCannotFill},
-      {"missing_iend.png", PngFailure::TruncatedChunk},
-      {"zlib_stream_truncated.png", PngFailure::InflateFailed},
-      {"too_much_image_data.png", PngFailure::InflateFailed},
-      {"bad_filter_type.png", PngFailure::BadRowFilter},
-      {"image_data_first.png", PngFailure::None},  // no chunk order is enforced
-      {"unknown_critical_chunk.png", PngFailure::None},
-      {"image_data_short_of_rows.png", PngFailure::None},
-      {"palette_index_beyond_palette.png", PngFailure::None},
+      {"zero_width.png", Failure::CorruptHeader},
+      {"negative_chunk_length.png", Failure::TruncatedChunk},
+      {"image_data_crc_wrong.png", Failure::BadImageDataCrc},
+      {"huge_size_tiny_data.png", Failure::DataCannotFill},
+      {"missing_iend.png", Failure::TruncatedChunk},
+      {"zlib_stream_truncated.png", Failure::InflateFailed},
+      {"too_much_image_data.png", Failure::InflateFailed},
+      {"bad_filter_type.png", Failure::BadRowFilter},
+      {"image_data_first.png", Failure::None},  // no chunk order is enforced
+      {"unknown_critical_chunk.png", Failure::None},
+      {"image_data_short_of_rows.png", Failure::None},
+      {"palette_index_beyond_palette.png", Failure::None},
   };
   for (const Case& c : cases) {
     StdPNG png;
-    EXPECT_EQ(png.LoadFile(Regression(c.file)), c.reason == PngFailure::None) << c.file;
+    EXPECT_EQ(png.LoadFile(Regression(c.file)), c.reason == Failure::None) << c.file;
     EXPECT_EQ(png.LastFailure(), c.reason) << c.file;
-    if (c.reason != PngFailure::None) {
+    if (c.reason != Failure::None) {
       EXPECT_EQ(png.Bitmap(), nullptr) << c.file;
     }
   }

@@ -138,7 +138,7 @@ void StdPNG::RedrawDestination(const Destination& destination, const platform::R
 bool StdPNG::FinishLoad(const Destination& destination, int alphaBlendValue) {
   if (m_resolvedBackground != -1 &&
       !m_bitmap->CompositeOnto(static_cast<Colour>(m_resolvedBackground), alphaBlendValue)) {
-    return Fail(png::PngFailure::BitmapCreationFailed);
+    return Fail(png::Failure::BitmapCreationFailed);
   }
   const std::uint16_t strategy = m_loadState & kStrategyMask;
   if (destination.IsSet() && (strategy == 0 || (strategy & kStrategyNone))) {

@@ -116,11 +116,11 @@ TEST(StdPNG, HeaderPropertiesAndEmptyValuesAfterFailure) {
   EXPECT_TRUE(png.Palette().empty());
 
   EXPECT_FALSE(png.LoadBytes(Bytes(100, 0)));
-  EXPECT_EQ(png.LastFailure(), png::PngFailure::NotPng);
+  EXPECT_EQ(png.LastFailure(), png::Failure::NotPng);
   EXPECT_EQ(png.Width(), 0);
   EXPECT_EQ(png.Bitmap(), nullptr);
   EXPECT_FALSE(png.LoadFile("/nonexistent/file.png"));
-  EXPECT_EQ(png.LastFailure(), png::PngFailure::FileUnreadable);
+  EXPECT_EQ(png.LastFailure(), png::Failure::FileUnreadable);
 }
 
 TEST(StdPNG, AncillaryProperties) {
@@ -244,13 +244,13 @@ TEST(StdPNG, HeadersPromisingMoreThanTheDataCanHoldAreRefused) {
   file.Header(20000, 20000, 8, png::kRGBA).Chunk("IDAT", png::testing::Deflate(Bytes(64, 0))).End();
   StdPNG png;
   EXPECT_FALSE(png.LoadBytes(file.bytes()));
-  EXPECT_EQ(png.LastFailure(), png::PngFailure::DataCannotFill);
+  EXPECT_EQ(png.LastFailure(), png::Failure::DataCannotFill);
 }
 
 TEST(StdPNG, UnknownFilterTypeFailsTheLoad) {
   StdPNG png;
   EXPECT_FALSE(png.LoadBytes(Image(1, 1, 8, png::kGrey, {5, 0})));
-  EXPECT_EQ(png.LastFailure(), png::PngFailure::BadRowFilter);
+  EXPECT_EQ(png.LastFailure(), png::Failure::BadRowFilter);
   EXPECT_EQ(png.Width(), 0);
 }
 

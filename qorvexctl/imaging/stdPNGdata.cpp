@@ -8,16 +8,11 @@ platform::Rect WholeOf(const platform::Surface& surface) { return surface.Bounds
 
 }  // namespace
 
-bool stdPNGdata::Create(std::int32_t width, std::int32_t height, int bitCount) {
-  platform::Surface surface(width, height, bitCount);
+bool stdPNGdata::Adopt(platform::Surface surface) {
   if (surface.IsEmpty()) return false;
   m_surface = std::move(surface);
   CreateMemoryDC();
   return true;
-}
-
-void stdPNGdata::SetColourTable(std::span<const platform::ColourTableEntry> entries) {
-  m_surface.SetColourTable(0, entries);
 }
 
 void stdPNGdata::CreateMemoryDC() {

@@ -18,10 +18,9 @@ namespace qorvexctl {
 
 class stdPNGdata {
  public:
-  // A bitmap cleared to zero (fully transparent for 32 bits) with a memory device context.
-  // False when it cannot be made.
-  [[nodiscard]] bool Create(std::int32_t width, std::int32_t height, int bitCount);
-  void SetColourTable(std::span<const platform::ColourTableEntry> entries);
+  // Takes `surface` (with its colour table) as the bitmap and makes its memory device
+  // context. False for an empty surface.
+  [[nodiscard]] bool Adopt(platform::Surface surface);
 
   std::int32_t Width() const { return m_surface.Width(); }
   std::int32_t Height() const { return m_surface.Height(); }

@@ -16,7 +16,6 @@ namespace {
 
 using TaxRule = bool (*)(const TaxText&);
 
-bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == '.' || c == '-'; }
 
 // True when positions first..last all hold the digits "0".."9" (the newer formats have no
 // room for the lenient numeric test).
@@ -41,7 +40,7 @@ std::string NormaliseWrittenNumber(std::string_view text) {
   std::string written;
   written.reserve(text.size());
   for (char c : text) {
-    if (IsSeparator(c)) continue;
+    if (IsWrittenSeparator(c)) continue;
     written += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
   }
   return written;

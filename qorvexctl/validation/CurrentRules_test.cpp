@@ -179,5 +179,16 @@ TEST(NormaliseWrittenNumber, DropsSeparatorsAndUpperCasesAsciiLetters) {
   EXPECT_EQ(NormaliseWrittenNumber(""), "");
 }
 
+TEST(NormaliseWrittenNumber, ReadsTheSameAsTheOnePassReadingOfTaxText) {
+  const Locale& locale = Locale::Portuguese();
+  const std::string longText = "0044 9544 5b01 " + std::string(30, '7') + "-x";
+  for (std::string_view text : {std::string_view(" nl 0044.95.445-b01\t"), std::string_view("é-1"),
+                                std::string_view(longText), std::string_view("")}) {
+    const TaxText written(text, locale, TaxText::AsWritten{});
+    const TaxText normalised(NormaliseWrittenNumber(text), locale);
+    EXPECT_EQ(written.Chars(), normalised.Chars()) << text;
+  }
+}
+
 }  // namespace
 }  // namespace qorvexctl

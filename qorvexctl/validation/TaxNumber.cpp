@@ -90,9 +90,8 @@ bool ValidateTaxNumber(std::string_view text, int index) {
 bool ValidateTaxNumber(std::string_view text, int index, const Locale& locale, RuleSet rules) {
   if (rules == RuleSet::Classic) return ValidateTaxNumber(text, index, locale);
   if (index < 0 || index >= kEuCountryCount) return true;
-  const std::string written = NormaliseWrittenNumber(text);
-  const TaxText taxText(written, locale);
-  return kCurrentRules[static_cast<std::size_t>(index)].rule(taxText);
+  const TaxText written(text, locale, TaxText::AsWritten{});
+  return kCurrentRules[static_cast<std::size_t>(index)].rule(written);
 }
 
 }  // namespace qorvexctl

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "qorvexctl/base/Text.h"
+#include "qorvexctl/validation/CurrentRules.h"
 
 namespace qorvexctl {
 
@@ -16,6 +17,20 @@ TaxText::TaxText(std::string_view utf8, const Locale& locale) : locale_(&locale)
     heap_ = DecodeUtf8(utf8);
     chars_ = heap_;
   }
+}
+
+TaxText::TaxText(std::string_view utf8, const Locale& locale, AsWritten) : locale_(&locale) {
+  std::size_t length = 0;
+  for (char c : utf8) {
+    if (static_cast<unsigned char>(c) >= 0x80 || length == kInlineCapacity) {
+      heap_ = DecodeUtf8(NormaliseWrittenNumber(utf8));
+      chars_ = heap_;
+      return;
+    }
+    if (IsWrittenSeparator(c)) continue;
+    inline_[length++] = c >= 'a' && c <= 'z' ? static_cast<char32_t>(c - 'a' + 'A') : c;
+  }
+  chars_ = std::u32string_view(inline_, length);
 }
 
 TaxText::TaxText(std::u32string_view chars, const Locale& locale) : locale_(&locale) {

@@ -14,9 +14,18 @@
 
 namespace qorvexctl {
 
+// The characters people put between the groups of a number: blank, tab, "." and "-".
+constexpr bool IsWrittenSeparator(char c) { return c == ' ' || c == '\t' || c == '.' || c == '-'; }
+
 class TaxText {
  public:
+  // Chooses the constructor that reads the text as written (see the constructor below).
+  struct AsWritten {};
+
   TaxText(std::string_view utf8, const Locale& locale);
+  // The text with its written separators dropped and a–z in upper case, in one pass for ASCII
+  // texts up to the inline capacity (NormaliseWrittenNumber gives the same for any other).
+  TaxText(std::string_view utf8, const Locale& locale, AsWritten);
   TaxText(std::u32string_view chars, const Locale& locale);
   TaxText(const TaxText&) = delete;
   TaxText& operator=(const TaxText&) = delete;

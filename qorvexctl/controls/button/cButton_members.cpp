@@ -6,7 +6,7 @@
 
 #include "qorvexctl/base/Text.h"
 #include "qorvexctl/controls/button/cButton.h"
-#include "qorvexctl/imaging/PngPicture.h"
+#include "qorvexctl/imaging/PictureFormats.h"
 #include "qorvexctl/platform/drawing/Screenshot.h"
 
 namespace qorvexctl {
@@ -49,7 +49,7 @@ Variant StoredPicture(const std::shared_ptr<platform::Picture>& picture) {
 
 std::shared_ptr<platform::Picture> PictureOf(const Variant& v) {
   if (v.Type() != VarType::ByteArray) return nullptr;
-  platform::Picture picture = StandardPictureLoader().Load(v.ToBytes());
+  platform::Picture picture = PictureFormats().Load(v.ToBytes());
   if (picture.IsEmpty()) return nullptr;
   return std::make_shared<platform::Picture>(std::move(picture));
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace qorvexctl {
+namespace qorvexctl::gif {
 namespace {
 
 // Where row `y` of a frame starts on a canvas `canvasWidth` wide.
@@ -108,4 +108,4 @@ std::vector<std::uint8_t> GifComposer::ToRgba() const {
   return rgba;
 }
 
-}  // namespace qorvexctl
+}  // namespace qorvexctl::gif

@@ -9,7 +9,7 @@
 #include "qorvexctl/base/Colour.h"
 #include "qorvexctl/imaging/gif/GifImage.h"
 
-namespace qorvexctl {
+namespace qorvexctl::gif {
 
 class GifComposer {
  public:
@@ -52,4 +52,4 @@ class GifComposer {
   std::vector<std::uint8_t> savedMask_;
 };
 
-}  // namespace qorvexctl
+}  // namespace qorvexctl::gif

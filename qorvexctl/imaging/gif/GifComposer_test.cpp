@@ -4,7 +4,7 @@
 
 #include "testsupport/GifTestBuilder.h"
 
-namespace qorvexctl {
+namespace qorvexctl::gif {
 namespace {
 
 using testing::Bytes;
@@ -22,7 +22,7 @@ std::optional<Colour> At(const GifComposer& composer, int x, int y) {
 
 GifImage Loaded(const Bytes& file) {
   GifImage image;
-  EXPECT_TRUE(image.Load(file)) << GifErrorText(image.Error());
+  EXPECT_TRUE(image.Load(file)) << FailureText(image.Error());
   return image;
 }
 
@@ -125,4 +125,4 @@ TEST(GifComposer, WritesTransparentPixelsAsZeroRgba) {
 }
 
 }  // namespace
-}  // namespace qorvexctl
+}  // namespace qorvexctl::gif

@@ -15,7 +15,7 @@
 #include "qorvexctl/imaging/gif/GifImage.h"
 #include "testsupport/TestData.h"
 
-namespace qorvexctl {
+namespace qorvexctl::gif {
 namespace {
 
 std::filesystem::path CorpusFolder() { return testsupport::SharedTestData() / "gif"; }
@@ -95,7 +95,7 @@ TEST(GifCorpus, EveryFileComposesAsTheReferenceTableSays) {
     const bool loaded = image.Load(ReadFile(CorpusFolder() / name));
     const auto& file = entry.file;
     ASSERT_EQ(file.size() >= 6 ? file[1] : "", loaded ? "OK" : "FAIL")
-        << GifErrorText(image.Error());
+        << FailureText(image.Error());
     if (!loaded) continue;
     EXPECT_EQ(std::to_string(image.Width()), file[2]);
     EXPECT_EQ(std::to_string(image.Height()), file[3]);
@@ -106,4 +106,4 @@ TEST(GifCorpus, EveryFileComposesAsTheReferenceTableSays) {
 }
 
 }  // namespace
-}  // namespace qorvexctl
+}  // namespace qorvexctl::gif

@@ -6,9 +6,9 @@
 
 #include "qorvexctl/imaging/gif/GifInterlace.h"
 
-namespace qorvexctl {
+namespace qorvexctl::gif {
 
-GifError GifFrameStrip::Layout(std::vector<GifFrame>& frames) {
+Failure GifFrameStrip::Layout(std::vector<GifFrame>& frames) {
   Clear();
   std::size_t width = 0;
   std::size_t height = 0;
@@ -16,15 +16,15 @@ GifError GifFrameStrip::Layout(std::vector<GifFrame>& frames) {
     frame.offset = static_cast<std::int32_t>(std::min<std::size_t>(width, INT32_MAX));
     width += static_cast<std::size_t>(frame.width);
     height = std::max(height, static_cast<std::size_t>(frame.height));
-    if (width > kMaxStripBytes) return GifError::kStripTooLarge;
+    if (width > kMaxStripBytes) return Failure::StripTooLarge;
   }
-  if (height != 0 && width > kMaxStripBytes / height) return GifError::kStripTooLarge;
+  if (height != 0 && width > kMaxStripBytes / height) return Failure::StripTooLarge;
   pixels_.reset(
       static_cast<std::uint8_t*>(std::calloc(std::max<std::size_t>(width * height, 1), 1)));
-  if (!pixels_) return GifError::kStripTooLarge;
+  if (!pixels_) return Failure::StripTooLarge;
   width_ = static_cast<std::int32_t>(width);
   height_ = static_cast<std::int32_t>(height);
-  return GifError::kNone;
+  return Failure::None;
 }
 
 void GifFrameStrip::Place(const GifFrame& frame, std::span<const std::uint8_t> indices) {
@@ -44,4 +44,4 @@ void GifFrameStrip::Clear() {
   pixels_.reset();
 }
 
-}  // namespace qorvexctl
+}  // namespace qorvexctl::gif

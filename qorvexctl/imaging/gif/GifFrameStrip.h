@@ -12,7 +12,7 @@
 
 #include "qorvexctl/imaging/gif/GifTypes.h"
 
-namespace qorvexctl {
+namespace qorvexctl::gif {
 
 class GifFrameStrip {
  public:
@@ -23,7 +23,7 @@ class GifFrameStrip {
   // the sum of the frame widths by the tallest frame. kStripTooLarge past kMaxStripBytes.
   // The strip comes zeroed from the allocator, so the space below frames shorter than the
   // tallest one costs no memory until something writes there.
-  [[nodiscard]] GifError Layout(std::vector<GifFrame>& frames);
+  [[nodiscard]] Failure Layout(std::vector<GifFrame>& frames);
 
   // Copies a frame's decoded indices (width x height, rows in stored order) to its place,
   // putting the rows of an interlaced frame in display order.
@@ -47,4 +47,4 @@ class GifFrameStrip {
   std::unique_ptr<std::uint8_t[], Free> pixels_;
 };
 
-}  // namespace qorvexctl
+}  // namespace qorvexctl::gif

@@ -3,22 +3,22 @@
 #include "qorvexctl/imaging/gif/GifLzw.h"
 #include "qorvexctl/imaging/gif/GifParser.h"
 
-namespace qorvexctl {
+namespace qorvexctl::gif {
 
 bool GifImage::Load(std::span<const std::uint8_t> bytes) {
   Clear();
   GifParseResult parsed = ParseGif(bytes);
-  if (parsed.error != GifError::kNone) return Fail(parsed.error);
+  if (parsed.error != Failure::None) return Fail(parsed.error);
   frames_ = std::move(parsed.frames);
   index_ = std::move(parsed.index);
   colourTables_ = std::move(parsed.colourTables);
   width_ = parsed.width;
   height_ = parsed.height;
   loops_ = parsed.loops;
-  GifError error = CheckSizes(bytes);
-  if (error == GifError::kNone) error = strip_.Layout(frames_);
-  if (error == GifError::kNone) error = DecodeFrames(bytes);
-  return error == GifError::kNone || Fail(error);
+  Failure error = CheckSizes(bytes);
+  if (error == Failure::None) error = strip_.Layout(frames_);
+  if (error == Failure::None) error = DecodeFrames(bytes);
+  return error == Failure::None || Fail(error);
 }
 
 void GifImage::Clear() {
@@ -27,10 +27,10 @@ void GifImage::Clear() {
   colourTables_.clear();
   strip_.Clear();
   width_ = height_ = loops_ = 0;
-  error_ = GifError::kNone;
+  error_ = Failure::None;
 }
 
-bool GifImage::Fail(GifError error) {
+bool GifImage::Fail(Failure error) {
   Clear();
   error_ = error;
   return false;
@@ -39,31 +39,31 @@ bool GifImage::Fail(GifError error) {
 // Refuses before anything large is allocated: an overall size past kMaxCanvasPixels, an empty
 // frame, a code size the decoder does not take, or a frame larger than its LZW data could
 // ever fill (which would fail while decoding anyway).
-GifError GifImage::CheckSizes(std::span<const std::uint8_t> bytes) const {
+Failure GifImage::CheckSizes(std::span<const std::uint8_t> bytes) const {
   const auto canvas = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
-  if (canvas > kMaxCanvasPixels) return GifError::kCanvasTooLarge;
+  if (canvas > kMaxCanvasPixels) return Failure::CanvasTooLarge;
   for (const GifFrame& frame : frames_) {
-    if (frame.width == 0 || frame.height == 0) return GifError::kZeroSizeFrame;
+    if (frame.width == 0 || frame.height == 0) return Failure::ZeroSizeFrame;
     const int codeSize = bytes[frame.lzwPosition];
-    if (codeSize < 1 || codeSize > 8) return GifError::kBadCodeSize;
+    if (codeSize < 1 || codeSize > 8) return Failure::BadCodeSize;
     const auto pixels =
         static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height);
-    if (pixels > MaxLzwOutput(codeSize, frame.lzwDataSize)) return GifError::kLzwDataShort;
+    if (pixels > MaxLzwOutput(codeSize, frame.lzwDataSize)) return Failure::LzwDataShort;
   }
-  return GifError::kNone;
+  return Failure::None;
 }
 
-GifError GifImage::DecodeFrames(std::span<const std::uint8_t> bytes) {
+Failure GifImage::DecodeFrames(std::span<const std::uint8_t> bytes) {
   std::vector<std::uint8_t> data;
   std::vector<std::uint8_t> indices;
   for (const GifFrame& frame : frames_) {
-    if (!GatherSubBlocks(bytes, frame.lzwPosition + 1, data)) return GifError::kLzwDataShort;
+    if (!GatherSubBlocks(bytes, frame.lzwPosition + 1, data)) return Failure::LzwDataShort;
     indices.resize(static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height));
-    const GifError error = DecodeGifLzw(bytes[frame.lzwPosition], data, indices);
-    if (error != GifError::kNone) return error;
+    const Failure error = DecodeGifLzw(bytes[frame.lzwPosition], data, indices);
+    if (error != Failure::None) return error;
     strip_.Place(frame, indices);
   }
-  return GifError::kNone;
+  return Failure::None;
 }
 
-}  // namespace qorvexctl
+}  // namespace qorvexctl::gif

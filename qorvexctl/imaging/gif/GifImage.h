@@ -10,7 +10,7 @@
 #include "qorvexctl/imaging/gif/GifFrameStrip.h"
 #include "qorvexctl/imaging/gif/GifTypes.h"
 
-namespace qorvexctl {
+namespace qorvexctl::gif {
 
 class GifImage {
  public:
@@ -29,7 +29,7 @@ class GifImage {
   std::int32_t Height() const { return height_; }
   // The NETSCAPE2.0 loop count, 0 (endless) when the file has none.
   std::int32_t Loops() const { return loops_; }
-  GifError Error() const { return error_; }
+  Failure Error() const { return error_; }
 
   // Frames are numbered from 0 here.
   const std::vector<GifFrame>& Frames() const { return frames_; }
@@ -45,9 +45,9 @@ class GifImage {
   }
 
  private:
-  bool Fail(GifError error);  // clears everything, keeps the reason, returns false
-  GifError CheckSizes(std::span<const std::uint8_t> bytes) const;
-  GifError DecodeFrames(std::span<const std::uint8_t> bytes);
+  bool Fail(Failure error);  // clears everything, keeps the reason, returns false
+  Failure CheckSizes(std::span<const std::uint8_t> bytes) const;
+  Failure DecodeFrames(std::span<const std::uint8_t> bytes);
 
   std::vector<GifFrame> frames_;
   std::vector<GifByteRange> index_;
@@ -56,7 +56,7 @@ class GifImage {
   std::int32_t width_ = 0;
   std::int32_t height_ = 0;
   std::int32_t loops_ = 0;
-  GifError error_ = GifError::kNone;
+  Failure error_ = Failure::None;
 };
 
-}  // namespace qorvexctl
+}  // namespace qorvexctl::gif

@@ -4,7 +4,7 @@
 
 #include "testsupport/GifTestBuilder.h"
 
-namespace qorvexctl {
+namespace qorvexctl::gif {
 namespace {
 
 using testing::Bytes;
@@ -67,13 +67,13 @@ TEST(GifImage, AFrameThatCannotBeDecodedFailsTheLoad) {
     return image.Load(GifBuilder().Image(0, 0, 1, 1, {1}).ImageWithData(0, 0, 2, 2, data).Build());
   };
   EXPECT_FALSE(load(ImageData(2, LiteralLzw(2, {1, 2}))));
-  EXPECT_EQ(image.Error(), GifError::kLzwDataShort);
+  EXPECT_EQ(image.Error(), Failure::LzwDataShort);
   EXPECT_EQ(image.FrameCount(), 0);
   EXPECT_EQ(image.Width(), 0);
   EXPECT_FALSE(load(ImageData(2, testing::PackCodes({{4, 3}, {7, 3}}))));
-  EXPECT_EQ(image.Error(), GifError::kLzwBadCode);
+  EXPECT_EQ(image.Error(), Failure::LzwBadCode);
   EXPECT_FALSE(load({2, 0}));  // a descriptor with no data at all
-  EXPECT_EQ(image.Error(), GifError::kLzwDataShort);
+  EXPECT_EQ(image.Error(), Failure::LzwDataShort);
 }
 
 TEST(GifImage, RefusesCodeSizesAboveEight) {
@@ -81,16 +81,16 @@ TEST(GifImage, RefusesCodeSizesAboveEight) {
   for (int size : {9, 11, 12, 13, 200}) {
     EXPECT_FALSE(
         image.Load(GifBuilder().ImageWithData(0, 0, 1, 1, ImageData(size, {0, 0})).Build()));
-    EXPECT_EQ(image.Error(), GifError::kBadCodeSize) << size;
+    EXPECT_EQ(image.Error(), Failure::BadCodeSize) << size;
   }
 }
 
 TEST(GifImage, RefusesZeroSizedFrames) {
   GifImage image;
   EXPECT_FALSE(image.Load(GifBuilder().Image(0, 0, 1, 1, {0}).Image(0, 0, 0, 5, {}).Build()));
-  EXPECT_EQ(image.Error(), GifError::kZeroSizeFrame);
+  EXPECT_EQ(image.Error(), Failure::ZeroSizeFrame);
   EXPECT_FALSE(image.Load(GifBuilder().Image(0, 0, 5, 0, {}).Build()));
-  EXPECT_EQ(image.Error(), GifError::kZeroSizeFrame);
+  EXPECT_EQ(image.Error(), Failure::ZeroSizeFrame);
 }
 
 // Sizes are checked before anything is allocated: a 4000 x 4000 frame claimed by a few
@@ -98,10 +98,10 @@ TEST(GifImage, RefusesZeroSizedFrames) {
 TEST(GifImage, RefusesFramesLargerThanTheirDataOrTheLimits) {
   GifImage image;
   EXPECT_FALSE(image.Load(GifBuilder().Image(0, 0, 4000, 4000, {0, 1}).Build()));
-  EXPECT_EQ(image.Error(), GifError::kLzwDataShort);
+  EXPECT_EQ(image.Error(), Failure::LzwDataShort);
   EXPECT_FALSE(
       image.Load(GifBuilder().Image(0, 0, 1, 1, {0}).Image(65535, 65535, 1, 1, {0}).Build()));
-  EXPECT_EQ(image.Error(), GifError::kCanvasTooLarge);
+  EXPECT_EQ(image.Error(), Failure::CanvasTooLarge);
 }
 
 TEST(GifImage, RefusesAStripLargerThanItsLimit) {
@@ -113,7 +113,7 @@ TEST(GifImage, RefusesAStripLargerThanItsLimit) {
   builder.Image(0, 0, 1, 4000, row);
   GifImage image;
   EXPECT_FALSE(image.Load(builder.Build()));
-  EXPECT_EQ(image.Error(), GifError::kStripTooLarge);
+  EXPECT_EQ(image.Error(), Failure::StripTooLarge);
 }
 
 TEST(GifImage, ALoadReplacesWhatWasThere) {
@@ -124,10 +124,10 @@ TEST(GifImage, ALoadReplacesWhatWasThere) {
   EXPECT_EQ(image.Width(), 1);
   EXPECT_EQ(image.ColourTables()[0].count, 2);
   EXPECT_FALSE(image.Load(Bytes{'G', 'I', 'F'}));
-  EXPECT_EQ(image.Error(), GifError::kNoFrames);
+  EXPECT_EQ(image.Error(), Failure::NoFrames);
   EXPECT_EQ(image.FrameCount(), 0);
   EXPECT_TRUE(image.ColourTables().empty());
 }
 
 }  // namespace
-}  // namespace qorvexctl
+}  // namespace qorvexctl::gif

@@ -1,6 +1,6 @@
 #include "qorvexctl/imaging/gif/GifInterlace.h"
 
-namespace qorvexctl {
+namespace qorvexctl::gif {
 
 std::vector<std::int32_t> InterlacedDisplayRows(std::int32_t height) {
   struct Pass {
@@ -16,4 +16,4 @@ std::vector<std::int32_t> InterlacedDisplayRows(std::int32_t height) {
   return rows;
 }
 
-}  // namespace qorvexctl
+}  // namespace qorvexctl::gif

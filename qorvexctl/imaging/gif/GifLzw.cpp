@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-namespace qorvexctl {
+namespace qorvexctl::gif {
 namespace {
 
 constexpr int kMaxCodes = 4096;  // codes are at most 12 bits
@@ -24,7 +24,7 @@ class LzwDecoder {
     Reset();
   }
 
-  GifError Decode(std::span<std::uint8_t> out);
+  Failure Decode(std::span<std::uint8_t> out);
 
  private:
   void Reset() {
@@ -88,18 +88,18 @@ std::size_t LzwDecoder::Emit(int code, std::span<std::uint8_t> out, std::size_t 
   return last;
 }
 
-GifError LzwDecoder::Decode(std::span<std::uint8_t> out) {
+Failure LzwDecoder::Decode(std::span<std::uint8_t> out) {
   std::size_t position = 0;
   int previous = -1;
   while (position < out.size()) {
     const int code = ReadCode();
-    if (code < 0 || code == endCode_) return GifError::kLzwDataShort;
+    if (code < 0 || code == endCode_) return Failure::LzwDataShort;
     if (code == clearCode_) {
       Reset();
       previous = -1;
       continue;
     }
-    if (code > nextCode_ || (code == nextCode_ && previous < 0)) return GifError::kLzwBadCode;
+    if (code > nextCode_ || (code == nextCode_ && previous < 0)) return Failure::LzwBadCode;
     if (previous >= 0) {
       const int firstOfCode = code < nextCode_ ? first_[code] : first_[previous];
       AddEntry(previous, static_cast<std::uint8_t>(firstOfCode));
@@ -107,7 +107,7 @@ GifError LzwDecoder::Decode(std::span<std::uint8_t> out) {
     position = Emit(code, out, position);
     previous = code;
   }
-  return GifError::kNone;
+  return Failure::None;
 }
 
 }  // namespace
@@ -125,9 +125,9 @@ bool GatherSubBlocks(std::span<const std::uint8_t> bytes, std::size_t position,
   return false;
 }
 
-GifError DecodeGifLzw(int minimumCodeSize, std::span<const std::uint8_t> data,
-                      std::span<std::uint8_t> out) {
-  if (minimumCodeSize < 1 || minimumCodeSize > 8) return GifError::kBadCodeSize;
+Failure DecodeGifLzw(int minimumCodeSize, std::span<const std::uint8_t> data,
+                     std::span<std::uint8_t> out) {
+  if (minimumCodeSize < 1 || minimumCodeSize > 8) return Failure::BadCodeSize;
   return LzwDecoder(minimumCodeSize, data).Decode(out);
 }
 
@@ -136,4 +136,4 @@ std::size_t MaxLzwOutput(int minimumCodeSize, std::size_t dataSize) {
   return codes * kMaxCodes;
 }
 
-}  // namespace qorvexctl
+}  // namespace qorvexctl::gif

@@ -4,7 +4,7 @@
 
 #include "testsupport/GifTestBuilder.h"
 
-namespace qorvexctl {
+namespace qorvexctl::gif {
 namespace {
 
 using testing::Bytes;
@@ -16,21 +16,21 @@ using testing::PackCodes;
 constexpr int kClear = 4;
 constexpr int kEnd = 5;
 
-GifError Decode(const Bytes& data, Bytes& out, int minimumCodeSize = 2) {
+Failure Decode(const Bytes& data, Bytes& out, int minimumCodeSize = 2) {
   return DecodeGifLzw(minimumCodeSize, data, out);
 }
 
 TEST(GifLzw, DecodesLiteralCodes) {
   const Bytes indices = {0, 1, 2, 3, 3, 2, 1, 0, 1};
   Bytes out(indices.size());
-  EXPECT_EQ(Decode(LiteralLzw(2, indices), out), GifError::kNone);
+  EXPECT_EQ(Decode(LiteralLzw(2, indices), out), Failure::None);
   EXPECT_EQ(out, indices);
 }
 
 TEST(GifLzw, DecodesACodeDefinedByItsOwnUse) {
   // 1, then code 6 which is not yet in the dictionary: it stands for 1 followed by 1.
   Bytes out(3);
-  EXPECT_EQ(Decode(PackCodes({{kClear, 3}, {1, 3}, {6, 3}, {kEnd, 3}}), out), GifError::kNone);
+  EXPECT_EQ(Decode(PackCodes({{kClear, 3}, {1, 3}, {6, 3}, {kEnd, 3}}), out), Failure::None);
   EXPECT_EQ(out, (Bytes{1, 1, 1}));
 }
 
@@ -39,37 +39,37 @@ TEST(GifLzw, DecodesRepeatedStringsAndWidensCodes) {
   // 7 (adds 8 = 2 3 3), 8.
   Bytes out(9);
   const Bytes data = PackCodes({{kClear, 3}, {2, 3}, {3, 3}, {6, 3}, {7, 4}, {8, 4}, {kEnd, 4}});
-  EXPECT_EQ(Decode(data, out), GifError::kNone);
+  EXPECT_EQ(Decode(data, out), Failure::None);
   EXPECT_EQ(out, (Bytes{2, 3, 2, 3, 3, 2, 2, 3, 3}));
 }
 
 TEST(GifLzw, RefusesCodesNotYetInTheDictionary) {
   Bytes out(4);
-  EXPECT_EQ(Decode(PackCodes({{kClear, 3}, {1, 3}, {7, 3}}), out), GifError::kLzwBadCode);
+  EXPECT_EQ(Decode(PackCodes({{kClear, 3}, {1, 3}, {7, 3}}), out), Failure::LzwBadCode);
   // Right after a clear only literals can come.
-  EXPECT_EQ(Decode(PackCodes({{kClear, 3}, {6, 3}}), out), GifError::kLzwBadCode);
+  EXPECT_EQ(Decode(PackCodes({{kClear, 3}, {6, 3}}), out), Failure::LzwBadCode);
 }
 
 TEST(GifLzw, FailsWhenTheDataEndsBeforeTheImage) {
   Bytes out(4);
-  EXPECT_EQ(Decode(LiteralLzw(2, {1, 2, 3}), out), GifError::kLzwDataShort);  // end code early
-  EXPECT_EQ(Decode(PackCodes({{kClear, 3}, {1, 3}}), out), GifError::kLzwDataShort);
-  EXPECT_EQ(Decode({}, out), GifError::kLzwDataShort);
+  EXPECT_EQ(Decode(LiteralLzw(2, {1, 2, 3}), out), Failure::LzwDataShort);  // end code early
+  EXPECT_EQ(Decode(PackCodes({{kClear, 3}, {1, 3}}), out), Failure::LzwDataShort);
+  EXPECT_EQ(Decode({}, out), Failure::LzwDataShort);
 }
 
 TEST(GifLzw, IgnoresWhatFollowsTheLastPixel) {
   Bytes data = LiteralLzw(2, {1, 2, 3, 0});
   data.insert(data.end(), {0xFF, 0xFF, 0xFF, 0xFF});  // codes 7: not in the dictionary
   Bytes out(3);
-  EXPECT_EQ(Decode(data, out), GifError::kNone);
+  EXPECT_EQ(Decode(data, out), Failure::None);
   EXPECT_EQ(out, (Bytes{1, 2, 3}));
 }
 
 TEST(GifLzw, AcceptsOnlyMinimumCodeSizesOneToEight) {
   Bytes out(1);
-  EXPECT_EQ(Decode(PackCodes({{2, 2}, {0, 2}, {3, 2}}), out, 1), GifError::kNone);
+  EXPECT_EQ(Decode(PackCodes({{2, 2}, {0, 2}, {3, 2}}), out, 1), Failure::None);
   for (int size : {0, 9, 11, 12, 13, 255}) {
-    EXPECT_EQ(Decode(Bytes(16, 0), out, size), GifError::kBadCodeSize) << size;
+    EXPECT_EQ(Decode(Bytes(16, 0), out, size), Failure::BadCodeSize) << size;
   }
 }
 
@@ -89,7 +89,7 @@ TEST(GifLzw, KeepsDecodingOnceTheDictionaryIsFull) {
   codes.push_back({3, 3});
   expected.push_back(3);
   Bytes out(expected.size());
-  EXPECT_EQ(Decode(PackCodes(codes), out), GifError::kNone);
+  EXPECT_EQ(Decode(PackCodes(codes), out), Failure::None);
   EXPECT_EQ(out, expected);
 }
 
@@ -108,4 +108,4 @@ TEST(GifLzw, BoundsTheOutputByTheDataSize) {
 }
 
 }  // namespace
-}  // namespace qorvexctl
+}  // namespace qorvexctl::gif

@@ -7,7 +7,7 @@
 
 #include "qorvexctl/platform/codecs/ByteReader.h"
 
-namespace qorvexctl {
+namespace qorvexctl::gif {
 namespace {
 
 constexpr std::uint8_t kExtensionIntroducer = 0x21;
@@ -38,7 +38,7 @@ class GifBlockParser {
   std::optional<GifColourTable> ReadColourTable(std::uint8_t packed);
   Step SkipSubBlocks(std::size_t* payload = nullptr);
   void StoreFrame(GifFrame frame, std::size_t start);
-  Step Fail(GifError error);
+  Step Fail(Failure error);
 
   ByteReader reader_;
   GifParseResult result_;
@@ -53,11 +53,11 @@ GifParseResult GifBlockParser::Run() {
   if (step == Step::kContinue) step = ReadScreenDescriptor();
   if (step == Step::kContinue) step = ReadBlocks();
   if (step == Step::kFail) return std::move(result_);
-  if (result_.frames.empty()) Fail(GifError::kNoFrames);
+  if (result_.frames.empty()) Fail(Failure::NoFrames);
   return std::move(result_);
 }
 
-Step GifBlockParser::Fail(GifError error) {
+Step GifBlockParser::Fail(Failure error) {
   GifParseResult failed;
   failed.error = error;
   result_ = std::move(failed);
@@ -68,7 +68,7 @@ Step GifBlockParser::Fail(GifError error) {
 Step GifBlockParser::ReadSignature() {
   auto signature = reader_.Bytes(6);
   if (!signature) return Step::kStop;
-  if (!HasGifSignature(*signature)) return Fail(GifError::kBadSignature);
+  if (!HasGifSignature(*signature)) return Fail(Failure::BadSignature);
   return Step::kContinue;
 }
 
@@ -192,7 +192,7 @@ Step GifBlockParser::ReadImageDescriptor(std::size_t start) {
     result_.colourTables.push_back(*table);
     frame.colourTable = static_cast<std::int32_t>(result_.colourTables.size() - 1);
   } else if (result_.colourTables[0].count == 0) {
-    return Fail(GifError::kNoColourTable);
+    return Fail(Failure::NoColourTable);
   }
   frame.lzwPosition = reader_.Position();
   if (!reader_.Skip(1)) return Step::kStop;
@@ -238,4 +238,4 @@ bool HasGifSignature(std::span<const std::uint8_t> bytes) {
 
 GifParseResult ParseGif(std::span<const std::uint8_t> bytes) { return GifBlockParser(bytes).Run(); }
 
-}  // namespace qorvexctl
+}  // namespace qorvexctl::gif

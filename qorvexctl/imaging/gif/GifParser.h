@@ -8,7 +8,7 @@
 
 #include "qorvexctl/imaging/gif/GifTypes.h"
 
-namespace qorvexctl {
+namespace qorvexctl::gif {
 
 struct GifParseResult {
   std::vector<GifFrame> frames;
@@ -17,7 +17,7 @@ struct GifParseResult {
   std::int32_t width = 0;                    // largest left + width over the frames
   std::int32_t height = 0;                   // largest top + height over the frames
   std::int32_t loops = 0;                    // NETSCAPE2.0 loop count, 0 when absent
-  GifError error = GifError::kNone;
+  Failure error = Failure::None;
 };
 
 // True when the bytes start with "gif87a" or "gif89a", compared without regard to case.
@@ -28,4 +28,4 @@ struct GifParseResult {
 // the result holds no frames and `error` says why.
 [[nodiscard]] GifParseResult ParseGif(std::span<const std::uint8_t> bytes);
 
-}  // namespace qorvexctl
+}  // namespace qorvexctl::gif

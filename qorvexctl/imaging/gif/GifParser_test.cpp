@@ -4,7 +4,7 @@
 
 #include "testsupport/GifTestBuilder.h"
 
-namespace qorvexctl {
+namespace qorvexctl::gif {
 namespace {
 
 using testing::Bytes;
@@ -20,7 +20,7 @@ TEST(GifParser, AcceptsTheSignatureInAnyCase) {
   for (const char* signature : {"GIF88a", "PNG89a", "GIF8"}) {
     const auto result = ParseGif(GifBuilder(4, 1, 1, signature).Image(0, 0, 1, 1, {1}).Build());
     EXPECT_TRUE(result.frames.empty()) << signature;
-    EXPECT_EQ(result.error, GifError::kBadSignature) << signature;
+    EXPECT_EQ(result.error, Failure::BadSignature) << signature;
   }
 }
 
@@ -145,7 +145,7 @@ TEST(GifParser, AnImageWithoutAnyColourTableFailsTheFile) {
   const auto result =
       ParseGif(GifBuilder(0).Image(0, 0, 1, 1, {0}, 2).Image(0, 0, 1, 1, {0}).Build());
   EXPECT_TRUE(result.frames.empty());
-  EXPECT_EQ(result.error, GifError::kNoColourTable);
+  EXPECT_EQ(result.error, Failure::NoColourTable);
 }
 
 TEST(GifParser, KeepsTheFramesCompleteBeforeTheEndOfTheData) {
@@ -156,7 +156,7 @@ TEST(GifParser, KeepsTheFramesCompleteBeforeTheEndOfTheData) {
     EXPECT_EQ(result.frames.size(), 1u) << cut;
   }
   EXPECT_EQ(ParseGif(file).frames.size(), 2u);  // no trailer needed
-  EXPECT_EQ(ParseGif(std::span(file).first(20)).error, GifError::kNoFrames);
+  EXPECT_EQ(ParseGif(std::span(file).first(20)).error, Failure::NoFrames);
 }
 
 TEST(GifParser, SkipsZeroBytesAndStopsAtAnyOtherByte) {
@@ -182,4 +182,4 @@ TEST(GifParser, DescriptorWithNoPixelDataIsStillAFrame) {
 }
 
 }  // namespace
-}  // namespace qorvexctl
+}  // namespace qorvexctl::gif

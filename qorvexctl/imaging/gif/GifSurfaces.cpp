@@ -7,7 +7,7 @@
 
 #include "qorvexctl/platform/drawing/PixelRows.h"
 
-namespace qorvexctl {
+namespace qorvexctl::gif {
 namespace {
 
 std::size_t CanvasAt(const GifComposer& composer, int x, int y) {
@@ -77,4 +77,4 @@ platform::Surface GifPictureSurface(const GifComposer& composer) {
   return surface;
 }
 
-}  // namespace qorvexctl
+}  // namespace qorvexctl::gif

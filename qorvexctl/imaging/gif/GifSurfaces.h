@@ -6,7 +6,7 @@
 #include "qorvexctl/imaging/gif/GifImage.h"
 #include "qorvexctl/platform/drawing/Surface.h"
 
-namespace qorvexctl {
+namespace qorvexctl::gif {
 
 // Frame `index` (from 0) as an 8-bit surface of its width and height holding its colour
 // indices, with the frame's colour table (black past the table's entries).
@@ -23,4 +23,4 @@ platform::Surface GifMaskSurface(const GifComposer& composer);
 // opaque.
 platform::Surface GifPictureSurface(const GifComposer& composer);
 
-}  // namespace qorvexctl
+}  // namespace qorvexctl::gif

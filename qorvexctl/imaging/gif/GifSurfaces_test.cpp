@@ -4,7 +4,7 @@
 
 #include "testsupport/GifTestBuilder.h"
 
-namespace qorvexctl {
+namespace qorvexctl::gif {
 namespace {
 
 using testing::GifBuilder;
@@ -47,4 +47,4 @@ TEST(GifSurfaces, CanvasMaskAndPictureAgree) {
 }
 
 }  // namespace
-}  // namespace qorvexctl
+}  // namespace qorvexctl::gif

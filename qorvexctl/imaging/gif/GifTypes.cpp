@@ -1,31 +1,31 @@
 #include "qorvexctl/imaging/gif/GifTypes.h"
 
-namespace qorvexctl {
+namespace qorvexctl::gif {
 
-std::string_view GifErrorText(GifError error) {
+std::string_view FailureText(Failure error) {
   switch (error) {
-    case GifError::kNone:
+    case Failure::None:
       return "no error";
-    case GifError::kBadSignature:
+    case Failure::BadSignature:
       return "not a GIF file";
-    case GifError::kNoColourTable:
+    case Failure::NoColourTable:
       return "an image has no colour table";
-    case GifError::kNoFrames:
+    case Failure::NoFrames:
       return "no frames";
-    case GifError::kCanvasTooLarge:
+    case Failure::CanvasTooLarge:
       return "overall size too large";
-    case GifError::kStripTooLarge:
+    case Failure::StripTooLarge:
       return "frames too large";
-    case GifError::kZeroSizeFrame:
+    case Failure::ZeroSizeFrame:
       return "a frame has width or height 0";
-    case GifError::kBadCodeSize:
+    case Failure::BadCodeSize:
       return "LZW minimum code size out of range";
-    case GifError::kLzwDataShort:
+    case Failure::LzwDataShort:
       return "LZW data ends before the frame is complete";
-    case GifError::kLzwBadCode:
+    case Failure::LzwBadCode:
       return "LZW code not in the dictionary";
   }
   return "unknown error";
 }
 
-}  // namespace qorvexctl
+}  // namespace qorvexctl::gif

@@ -9,24 +9,24 @@
 
 #include "qorvexctl/base/Colour.h"
 
-namespace qorvexctl {
+namespace qorvexctl::gif {
 
 // Why a GIF load failed. The public result is only true or false; tests and the command line
 // read the reason.
-enum class GifError {
-  kNone,
-  kBadSignature,    // the first six bytes are not "gif87a" or "gif89a" in any case
-  kNoColourTable,   // an image with neither a local nor a global colour table
-  kNoFrames,        // no image with data before the end
-  kCanvasTooLarge,  // the frames cover more than the decoder accepts (kMaxCanvasPixels)
-  kStripTooLarge,   // the frames side by side need more than kMaxStripBytes
-  kZeroSizeFrame,   // a frame of width or height 0
-  kBadCodeSize,     // an LZW minimum code size outside 1..8
-  kLzwDataShort,    // the LZW data ends before the frame is complete
-  kLzwBadCode,      // a code that is not yet in the dictionary
+enum class Failure {
+  None,
+  BadSignature,    // the first six bytes are not "gif87a" or "gif89a" in any case
+  NoColourTable,   // an image with neither a local nor a global colour table
+  NoFrames,        // no image with data before the end
+  CanvasTooLarge,  // the frames cover more than the decoder accepts (kMaxCanvasPixels)
+  StripTooLarge,   // the frames side by side need more than kMaxStripBytes
+  ZeroSizeFrame,   // a frame of width or height 0
+  BadCodeSize,     // an LZW minimum code size outside 1..8
+  LzwDataShort,    // the LZW data ends before the frame is complete
+  LzwBadCode,      // a code that is not yet in the dictionary
 };
 
-std::string_view GifErrorText(GifError error);
+std::string_view FailureText(Failure error);
 
 // One colour table: up to 256 colour values (red in the low byte) and the number of entries
 // the file gave. Entries past that number are black.
@@ -59,4 +59,4 @@ struct GifByteRange {
   std::size_t length = 0;
 };
 
-}  // namespace qorvexctl
+}  // namespace qorvexctl::gif

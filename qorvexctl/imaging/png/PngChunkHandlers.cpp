@@ -8,11 +8,6 @@ namespace qorvexctl::png {
 
 namespace {
 
-std::int32_t ReadInt32(ChunkData data, std::size_t at) {
-  return static_cast<std::int32_t>((std::uint32_t{data[at]} << 24) | (data[at + 1] << 16) |
-                                   (data[at + 2] << 8) | data[at + 3]);
-}
-
 template <std::size_t N>
 std::array<std::int32_t, N> ReadInt32s(ChunkData data) {
   std::array<std::int32_t, N> values{};
@@ -27,108 +22,108 @@ std::array<std::int32_t, 3> PairAndUnit(ChunkData data) {
 
 }  // namespace
 
-PngFailure HandleIHDR(ChunkData data, PngFileInfo& info) {
+Failure HandleIHDR(ChunkData data, PngFileInfo& info) {
   info.hasHeader = true;
   return ParseHeader(data, info.header);
 }
 
 // PLTE means nothing to grey images (PNG 11.2.3) and is then ignored without complaint.
-PngFailure HandlePLTE(ChunkData data, PngFileInfo& info) {
+Failure HandlePLTE(ChunkData data, PngFileInfo& info) {
   if (info.header.colourType == kGrey || info.header.colourType == kGreyAlpha) {
-    return PngFailure::None;
+    return Failure::None;
   }
-  if (data.size() % 3 != 0) return PngFailure::InvalidPalette;
+  if (data.size() % 3 != 0) return Failure::InvalidPalette;
   info.palette.assign(data.begin(), data.end());
-  return PngFailure::None;
+  return Failure::None;
 }
 
-PngFailure HandleIDAT(ChunkData data, PngFileInfo& info) {
+Failure HandleIDAT(ChunkData data, PngFileInfo& info) {
   try {
     info.imageData.insert(info.imageData.end(), data.begin(), data.end());
   } catch (const std::bad_alloc&) {
-    return PngFailure::ImageDataAppendFailed;
+    return Failure::ImageDataAppendFailed;
   }
-  return PngFailure::None;
+  return Failure::None;
 }
 
 // Grey: the low byte of the grey sample. RGB: the low bytes of the three samples as
 // red x 65536 + green x 256 + blue. Palette: one alpha per index, missing ones opaque
 // (PNG 11.3.2.1), and the transparent colour 0 marks that the table exists.
-PngFailure HandleTRNS(ChunkData data, PngFileInfo& info) {
+Failure HandleTRNS(ChunkData data, PngFileInfo& info) {
   switch (info.header.colourType) {
     case kGrey:
-      if (data.size() < 2) return PngFailure::None;
+      if (data.size() < 2) return Failure::None;
       info.transparentColour = data[1];
       break;
     case kRGB:
-      if (data.size() < 6) return PngFailure::None;
+      if (data.size() < 6) return Failure::None;
       info.transparentColour = (data[1] << 16) | (data[3] << 8) | data[5];
       break;
     case kPaletted:
       info.transparentColour = 0;
       break;
     default:
-      return PngFailure::None;
+      return Failure::None;
   }
   info.transparency.assign(data.begin(), data.end());
   if (info.header.colourType == kPaletted) info.transparency.resize(256, 255);
-  return PngFailure::None;
+  return Failure::None;
 }
 
-PngFailure HandleBKGD(ChunkData data, PngFileInfo& info) {
+Failure HandleBKGD(ChunkData data, PngFileInfo& info) {
   const PngHeader& header = info.header;
   if (header.colourType == kRGB || header.colourType == kRGBA) {
     if (data.size() >= 6) info.background = data[1] | (data[3] << 8) | (data[5] << 16);
-    return PngFailure::None;
+    return Failure::None;
   }
   std::size_t at = header.colourType == kPaletted ? 0 : 1;
-  if (data.size() <= at) return PngFailure::None;
+  if (data.size() <= at) return Failure::None;
   if (auto colour = LookupColour(header, info.palette, data[at])) {
     info.background = ColourValue(*colour);
   }
-  return PngFailure::None;
+  return Failure::None;
 }
 
-PngFailure HandleTIME(ChunkData data, PngFileInfo& info) {
-  if (data.size() < 7) return PngFailure::None;
+Failure HandleTIME(ChunkData data, PngFileInfo& info) {
+  if (data.size() < 7) return Failure::None;
   info.modified =
       ModificationTime{(data[0] << 8) | data[1], data[2], data[3], data[4], data[5], data[6]};
-  return PngFailure::None;
+  return Failure::None;
 }
 
-PngFailure HandleTEXT(ChunkData data, PngFileInfo& info) {
+Failure HandleTEXT(ChunkData data, PngFileInfo& info) {
   info.texts.push_back(TextRecord{false, {data.begin(), data.end()}});
-  return PngFailure::None;
+  return Failure::None;
 }
 
-PngFailure HandleZTXT(ChunkData data, PngFileInfo& info) {
+Failure HandleZTXT(ChunkData data, PngFileInfo& info) {
   info.texts.push_back(TextRecord{true, {data.begin(), data.end()}});
-  return PngFailure::None;
+  return Failure::None;
 }
 
-PngFailure HandleGAMA(ChunkData data, PngFileInfo& info) {
+Failure HandleGAMA(ChunkData data, PngFileInfo& info) {
   if (data.size() == 4) info.gamma = ReadInt32(data, 0);
-  return PngFailure::None;
+  return Failure::None;
 }
 
-PngFailure HandleCHRM(ChunkData data, PngFileInfo& info) {
+Failure HandleCHRM(ChunkData data, PngFileInfo& info) {
   if (data.size() >= 32) info.chromaticity = ReadInt32s<8>(data);
-  return PngFailure::None;
+  return Failure::None;
 }
 
-PngFailure HandleSRGB(ChunkData data, PngFileInfo& info) {
+Failure HandleSRGB(ChunkData data, PngFileInfo& info) {
   if (!data.empty() && data[0] < 4) info.standardRGB = static_cast<std::uint8_t>(data[0] + 1);
-  return PngFailure::None;
+  return Failure::None;
 }
 
-PngFailure HandlePHYS(ChunkData data, PngFileInfo& info) {
+Failure HandlePHYS(ChunkData data, PngFileInfo& info) {
   if (data.size() > 8) info.physicalSize = PairAndUnit(data);
-  return PngFailure::None;
+  return Failure::None;
 }
 
-PngFailure HandleOFFS(ChunkData data, PngFileInfo& info) {
+Failure HandleOFFS(ChunkData data, PngFileInfo& info) {
   if (data.size() > 8) info.offsets = PairAndUnit(data);
-  return PngFailure::None;
+  return Failure::None;
 }
 
 }  // namespace qorvexctl::png

@@ -13,18 +13,18 @@ namespace qorvexctl::png {
 
 using ChunkData = std::span<const std::uint8_t>;
 
-PngFailure HandleIHDR(ChunkData data, PngFileInfo& info);
-PngFailure HandlePLTE(ChunkData data, PngFileInfo& info);
-PngFailure HandleIDAT(ChunkData data, PngFileInfo& info);
-PngFailure HandleTRNS(ChunkData data, PngFileInfo& info);
-PngFailure HandleBKGD(ChunkData data, PngFileInfo& info);
-PngFailure HandleTIME(ChunkData data, PngFileInfo& info);
-PngFailure HandleTEXT(ChunkData data, PngFileInfo& info);
-PngFailure HandleZTXT(ChunkData data, PngFileInfo& info);
-PngFailure HandleGAMA(ChunkData data, PngFileInfo& info);
-PngFailure HandleCHRM(ChunkData data, PngFileInfo& info);
-PngFailure HandleSRGB(ChunkData data, PngFileInfo& info);
-PngFailure HandlePHYS(ChunkData data, PngFileInfo& info);
-PngFailure HandleOFFS(ChunkData data, PngFileInfo& info);
+Failure HandleIHDR(ChunkData data, PngFileInfo& info);
+Failure HandlePLTE(ChunkData data, PngFileInfo& info);
+Failure HandleIDAT(ChunkData data, PngFileInfo& info);
+Failure HandleTRNS(ChunkData data, PngFileInfo& info);
+Failure HandleBKGD(ChunkData data, PngFileInfo& info);
+Failure HandleTIME(ChunkData data, PngFileInfo& info);
+Failure HandleTEXT(ChunkData data, PngFileInfo& info);
+Failure HandleZTXT(ChunkData data, PngFileInfo& info);
+Failure HandleGAMA(ChunkData data, PngFileInfo& info);
+Failure HandleCHRM(ChunkData data, PngFileInfo& info);
+Failure HandleSRGB(ChunkData data, PngFileInfo& info);
+Failure HandlePHYS(ChunkData data, PngFileInfo& info);
+Failure HandleOFFS(ChunkData data, PngFileInfo& info);
 
 }  // namespace qorvexctl::png

@@ -1,12 +1,12 @@
 #include "qorvexctl/imaging/png/PngChunkWalker.h"
 
-#include <zlib.h>
-
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <new>
 
 #include "qorvexctl/imaging/png/PngChunkHandlers.h"
+#include "qorvexctl/imaging/png/PngInflate.h"
 #include "qorvexctl/platform/codecs/ByteReader.h"
 
 namespace qorvexctl::png {
@@ -22,26 +22,26 @@ enum class CrcRule {
 
 struct ChunkKind {
   char type[5];
-  PngFailure (*handle)(ChunkData, PngFileInfo&);
+  Failure (*handle)(ChunkData, PngFileInfo&);
   CrcRule crc;
-  PngFailure onBadCrc;  // None: the chunk is ignored
+  Failure onBadCrc;  // None: the chunk is ignored
 };
 
 // Every chunk type not listed here (critical or not) is skipped without a CRC check.
 constexpr ChunkKind kChunkKinds[] = {
-    {"IHDR", HandleIHDR, CrcRule::Always, PngFailure::BadHeaderCrc},
-    {"PLTE", HandlePLTE, CrcRule::Always, PngFailure::BadPaletteCrc},
-    {"IDAT", HandleIDAT, CrcRule::Always, PngFailure::BadImageDataCrc},
-    {"tRNS", HandleTRNS, CrcRule::Always, PngFailure::None},
-    {"bKGD", HandleBKGD, CrcRule::Conditional, PngFailure::None},
-    {"tIME", HandleTIME, CrcRule::Conditional, PngFailure::None},
-    {"tEXt", HandleTEXT, CrcRule::Conditional, PngFailure::None},
-    {"zTXt", HandleZTXT, CrcRule::Conditional, PngFailure::None},
-    {"gAMA", HandleGAMA, CrcRule::Conditional, PngFailure::None},
-    {"cHRM", HandleCHRM, CrcRule::Conditional, PngFailure::None},
-    {"sRGB", HandleSRGB, CrcRule::Conditional, PngFailure::None},
-    {"pHYs", HandlePHYS, CrcRule::Conditional, PngFailure::None},
-    {"oFFs", HandleOFFS, CrcRule::Conditional, PngFailure::None},
+    {"IHDR", HandleIHDR, CrcRule::Always, Failure::BadHeaderCrc},
+    {"PLTE", HandlePLTE, CrcRule::Always, Failure::BadPaletteCrc},
+    {"IDAT", HandleIDAT, CrcRule::Always, Failure::BadImageDataCrc},
+    {"tRNS", HandleTRNS, CrcRule::Always, Failure::None},
+    {"bKGD", HandleBKGD, CrcRule::Conditional, Failure::None},
+    {"tIME", HandleTIME, CrcRule::Conditional, Failure::None},
+    {"tEXt", HandleTEXT, CrcRule::Conditional, Failure::None},
+    {"zTXt", HandleZTXT, CrcRule::Conditional, Failure::None},
+    {"gAMA", HandleGAMA, CrcRule::Conditional, Failure::None},
+    {"cHRM", HandleCHRM, CrcRule::Conditional, Failure::None},
+    {"sRGB", HandleSRGB, CrcRule::Conditional, Failure::None},
+    {"pHYs", HandlePHYS, CrcRule::Conditional, Failure::None},
+    {"oFFs", HandleOFFS, CrcRule::Conditional, Failure::None},
 };
 
 struct Chunk {
@@ -59,10 +59,7 @@ const ChunkKind* FindKind(std::string_view type) {
   return nullptr;
 }
 
-bool CrcMatches(const Chunk& chunk) {
-  uLong crc = crc32(0, chunk.typeAndData.data(), static_cast<uInt>(chunk.typeAndData.size()));
-  return crc == chunk.storedCrc;
-}
+bool CrcMatches(const Chunk& chunk) { return Crc32(chunk.typeAndData) == chunk.storedCrc; }
 
 bool ShouldCheckCrc(const ChunkKind& kind, const Chunk& chunk, bool validateAllData) {
   if (kind.crc == CrcRule::Always) return true;
@@ -82,23 +79,34 @@ std::optional<Chunk> NextChunk(ByteReader& reader) {
   return chunk;
 }
 
-PngFailure ProcessChunk(const Chunk& chunk, bool validateAllData, PngFileInfo& info) {
+Failure ProcessChunk(const Chunk& chunk, bool validateAllData, PngFileInfo& info) {
   const ChunkKind* kind = FindKind(chunk.Type());
-  if (kind == nullptr) return PngFailure::None;
+  if (kind == nullptr) return Failure::None;
   if (ShouldCheckCrc(*kind, chunk, validateAllData) && !CrcMatches(chunk)) {
     return kind->onBadCrc;
   }
   return kind->handle(chunk.Data(), info);
 }
 
-PngFailure WalkChunks(ByteReader& reader, bool validateAllData, PngFileInfo& info) {
+// The bytes of all IDAT chunks that lie whole within the file, so the image data is
+// gathered into one allocation of its final size.
+std::size_t ImageDataLength(ByteReader reader) {
+  std::size_t total = 0;
+  while (auto chunk = NextChunk(reader)) {
+    if (chunk->Type() == "IEND") break;
+    if (chunk->Type() == "IDAT") total += chunk->Data().size();
+  }
+  return total;
+}
+
+Failure WalkChunks(ByteReader& reader, bool validateAllData, PngFileInfo& info) {
   for (;;) {
     auto chunk = NextChunk(reader);
-    if (!chunk) return PngFailure::TruncatedChunk;
-    if (chunk->Type() == "IEND") return PngFailure::None;
+    if (!chunk) return Failure::TruncatedChunk;
+    if (chunk->Type() == "IEND") return Failure::None;
     if (chunk->Data().empty()) continue;
-    PngFailure failure = ProcessChunk(*chunk, validateAllData, info);
-    if (failure != PngFailure::None) return failure;
+    Failure failure = ProcessChunk(*chunk, validateAllData, info);
+    if (failure != Failure::None) return failure;
   }
 }
 
@@ -109,18 +117,22 @@ bool HasPngSignature(std::span<const std::uint8_t> file) {
          std::equal(kSignature.begin(), kSignature.end(), file.begin());
 }
 
-PngFailure ReadPngFile(std::span<const std::uint8_t> file, bool validateAllData,
-                       PngFileInfo& info) {
+Failure ReadPngFile(std::span<const std::uint8_t> file, bool validateAllData, PngFileInfo& info) {
   if (file.size() < kMinimumFileSize || !HasPngSignature(file)) {
-    return PngFailure::NotPng;
+    return Failure::NotPng;
   }
   ByteReader reader(file);
   (void)reader.Skip(kSignature.size());
-  PngFailure failure = WalkChunks(reader, validateAllData, info);
-  if (failure != PngFailure::None) return failure;
-  if (info.imageData.empty()) return PngFailure::NoImageData;
-  if (!info.hasHeader) return PngFailure::NoHeader;
-  return PngFailure::None;
+  try {
+    info.imageData.reserve(ImageDataLength(reader));
+  } catch (const std::bad_alloc&) {
+    // Gathered chunk by chunk instead; the append that fails says so.
+  }
+  Failure failure = WalkChunks(reader, validateAllData, info);
+  if (failure != Failure::None) return failure;
+  if (info.imageData.empty()) return Failure::NoImageData;
+  if (!info.hasHeader) return Failure::NoHeader;
+  return Failure::None;
 }
 
 }  // namespace qorvexctl::png

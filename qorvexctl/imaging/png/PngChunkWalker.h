@@ -20,6 +20,6 @@ bool HasPngSignature(std::span<const std::uint8_t> file);
 // Walks the file. `validateAllData` also checks the CRCs of the ancillary chunks that carry
 // properties (the critical chunks and tRNS are always checked). Returns the first failure;
 // on success `info` holds the header, the ancillary values and the compressed image data.
-PngFailure ReadPngFile(std::span<const std::uint8_t> file, bool validateAllData, PngFileInfo& info);
+Failure ReadPngFile(std::span<const std::uint8_t> file, bool validateAllData, PngFileInfo& info);
 
 }  // namespace qorvexctl::png

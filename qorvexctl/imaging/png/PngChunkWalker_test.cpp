@@ -27,13 +27,13 @@ Bytes GreyFileWith(const std::function<void(PngTestFile&)>& extra) {
   return file.bytes();
 }
 
-PngFailure Walk(const Bytes& bytes, PngFileInfo& info, bool validateAll = true) {
+Failure Walk(const Bytes& bytes, PngFileInfo& info, bool validateAll = true) {
   return ReadPngFile(bytes, validateAll, info);
 }
 
 TEST(PngChunkWalker, ReadsAMinimalFile) {
   PngFileInfo info;
-  ASSERT_EQ(Walk(GreyFileWith([](PngTestFile&) {}), info), PngFailure::None);
+  ASSERT_EQ(Walk(GreyFileWith([](PngTestFile&) {}), info), Failure::None);
   EXPECT_EQ(info.header.width, 2);
   EXPECT_EQ(info.header.height, 1);
   EXPECT_FALSE(info.imageData.empty());
@@ -45,10 +45,10 @@ TEST(PngChunkWalker, RefusesFilesOf56BytesOrLessBeforeReadingChunks) {
   Bytes file = GreyFileWith([](PngTestFile&) {});
   Bytes shortFile(file.begin(), file.begin() + 56);
   PngFileInfo info;
-  EXPECT_EQ(Walk(shortFile, info), PngFailure::NotPng);
+  EXPECT_EQ(Walk(shortFile, info), Failure::NotPng);
   EXPECT_FALSE(info.hasHeader);
   file[1] = 'Q';  // signature broken
-  EXPECT_EQ(Walk(file, info), PngFailure::NotPng);
+  EXPECT_EQ(Walk(file, info), Failure::NotPng);
 }
 
 TEST(PngChunkWalker, EveryTruncationFailsWithoutReadingPastTheEnd) {
@@ -56,7 +56,7 @@ TEST(PngChunkWalker, EveryTruncationFailsWithoutReadingPastTheEnd) {
   for (std::size_t length = 0; length < file.size(); ++length) {
     PngFileInfo info;
     Bytes cut(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(length));
-    EXPECT_NE(Walk(cut, info), PngFailure::None) << length;
+    EXPECT_NE(Walk(cut, info), Failure::None) << length;
   }
 }
 
@@ -65,13 +65,13 @@ TEST(PngChunkWalker, NegativeChunkLengthEndsTheWalk) {
   file.Header(2, 1, 8, kGrey).Append(Be32(0xFFFFFFF4u)).Append(testing::Text("abcd"));
   file.Append(Bytes(40, 0));
   PngFileInfo info;
-  EXPECT_EQ(Walk(file.bytes(), info), PngFailure::TruncatedChunk);
+  EXPECT_EQ(Walk(file.bytes(), info), Failure::TruncatedChunk);
 }
 
 struct HeaderCase {
   const char* name;
   Bytes data;
-  PngFailure reason;
+  Failure reason;
 };
 
 TEST(PngChunkWalker, HeaderRulesApplyInOrder) {
@@ -79,16 +79,16 @@ TEST(PngChunkWalker, HeaderRulesApplyInOrder) {
     return Concat({Be32(w), Be32(h), rest});
   };
   const HeaderCase cases[] = {
-      {"zero width", header(0, 1, {8, 0, 0, 0, 0}), PngFailure::CorruptHeader},
-      {"negative height", header(1, 0x80000000u, {8, 0, 0, 0, 0}), PngFailure::CorruptHeader},
-      {"compression 1", header(1, 1, {8, 0, 1, 0, 0}), PngFailure::InvalidCompression},
-      {"filter 1 before bad depth", header(1, 1, {3, 0, 0, 1, 0}), PngFailure::InvalidFilterMethod},
-      {"depth 3", header(1, 1, {3, 0, 0, 0, 0}), PngFailure::InvalidBitDepth},
-      {"colour type 1", header(1, 1, {8, 1, 0, 0, 0}), PngFailure::InvalidColorType},
-      {"interlace 2", header(1, 1, {8, 0, 0, 0, 2}), PngFailure::InvalidInterlace},
-      {"bitmap over 2 GiB", header(0x7FFFFFFF, 1, {8, 0, 0, 0, 0}), PngFailure::TooLarge},
-      {"inflated size over 2 GiB", header(40000, 40000, {16, 6, 0, 0, 0}), PngFailure::TooLarge},
-      {"short header", Bytes{0, 0, 0, 1, 0, 0, 0, 1, 8}, PngFailure::CorruptHeader},
+      {"zero width", header(0, 1, {8, 0, 0, 0, 0}), Failure::CorruptHeader},
+      {"negative height", header(1, 0x80000000u, {8, 0, 0, 0, 0}), Failure::CorruptHeader},
+      {"compression 1", header(1, 1, {8, 0, 1, 0, 0}), Failure::InvalidCompression},
+      {"filter 1 before bad depth", header(1, 1, {3, 0, 0, 1, 0}), Failure::InvalidFilterMethod},
+      {"depth 3", header(1, 1, {3, 0, 0, 0, 0}), Failure::InvalidBitDepth},
+      {"colour type 1", header(1, 1, {8, 1, 0, 0, 0}), Failure::InvalidColorType},
+      {"interlace 2", header(1, 1, {8, 0, 0, 0, 2}), Failure::InvalidInterlace},
+      {"bitmap over 2 GiB", header(0x7FFFFFFF, 1, {8, 0, 0, 0, 0}), Failure::TooLarge},
+      {"inflated size over 2 GiB", header(40000, 40000, {16, 6, 0, 0, 0}), Failure::TooLarge},
+      {"short header", Bytes{0, 0, 0, 1, 0, 0, 0, 1, 8}, Failure::CorruptHeader},
   };
   for (const HeaderCase& c : cases) {
     PngTestFile file;
@@ -116,9 +116,9 @@ TEST(PngChunkWalker, CriticalChunkCrcsAreCheckedEvenWithoutValidation) {
                          .bytes();
   for (bool validateAll : {true, false}) {
     PngFileInfo a, b, c;
-    EXPECT_EQ(Walk(badHeader.bytes(), a, validateAll), PngFailure::BadHeaderCrc);
-    EXPECT_EQ(Walk(badData, b, validateAll), PngFailure::BadImageDataCrc);
-    EXPECT_EQ(Walk(badPalette, c, validateAll), PngFailure::BadPaletteCrc);
+    EXPECT_EQ(Walk(badHeader.bytes(), a, validateAll), Failure::BadHeaderCrc);
+    EXPECT_EQ(Walk(badData, b, validateAll), Failure::BadImageDataCrc);
+    EXPECT_EQ(Walk(badPalette, c, validateAll), Failure::BadPaletteCrc);
   }
 }
 
@@ -127,9 +127,9 @@ TEST(PngChunkWalker, AncillaryCrcsAreCheckedOnlyWhenValidatingAndStoredNonZero) 
   Bytes corrupt = GreyFileWith([&](PngTestFile& f) { f.ChunkWithCrc("gAMA", gamma, 1234); });
   Bytes zeroCrc = GreyFileWith([&](PngTestFile& f) { f.ChunkWithCrc("gAMA", gamma, 0); });
   PngFileInfo validated, trusting, unchecked;
-  ASSERT_EQ(Walk(corrupt, validated, true), PngFailure::None);
-  ASSERT_EQ(Walk(corrupt, trusting, false), PngFailure::None);
-  ASSERT_EQ(Walk(zeroCrc, unchecked, true), PngFailure::None);
+  ASSERT_EQ(Walk(corrupt, validated, true), Failure::None);
+  ASSERT_EQ(Walk(corrupt, trusting, false), Failure::None);
+  ASSERT_EQ(Walk(zeroCrc, unchecked, true), Failure::None);
   EXPECT_EQ(validated.gamma, 0);
   EXPECT_EQ(trusting.gamma, 45455);
   EXPECT_EQ(unchecked.gamma, 45455);
@@ -139,7 +139,7 @@ TEST(PngChunkWalker, TransparencyWithBadCrcIsIgnoredInEitherMode) {
   Bytes file = GreyFileWith([](PngTestFile& f) { f.ChunkWithCrc("tRNS", {0, 7}, 99); });
   for (bool validateAll : {true, false}) {
     PngFileInfo info;
-    ASSERT_EQ(Walk(file, info, validateAll), PngFailure::None);
+    ASSERT_EQ(Walk(file, info, validateAll), Failure::None);
     EXPECT_EQ(info.transparentColour, -1);
   }
 }
@@ -152,7 +152,7 @@ TEST(PngChunkWalker, PaletteTransparencyIsExtendedTo256OpaqueEntries) {
       .Scanlines(kGreyRow)
       .End();
   PngFileInfo info;
-  ASSERT_EQ(Walk(file.bytes(), info), PngFailure::None);
+  ASSERT_EQ(Walk(file.bytes(), info), Failure::None);
   ASSERT_EQ(info.transparency.size(), 256u);
   EXPECT_EQ(info.transparency[1], 128);
   EXPECT_EQ(info.transparency[3], 255);
@@ -168,8 +168,8 @@ TEST(PngChunkWalker, TransparentColourKeepsTheLowBytesOfTheSamples) {
       .Scanlines({0, 1, 2, 3})
       .End();
   PngFileInfo g, c;
-  ASSERT_EQ(Walk(grey16.bytes(), g), PngFailure::None);
-  ASSERT_EQ(Walk(rgb.bytes(), c), PngFailure::None);
+  ASSERT_EQ(Walk(grey16.bytes(), g), Failure::None);
+  ASSERT_EQ(Walk(rgb.bytes(), c), Failure::None);
   EXPECT_EQ(g.transparentColour, 0x34);
   EXPECT_EQ(c.transparentColour, 0x112233);
 }
@@ -177,7 +177,7 @@ TEST(PngChunkWalker, TransparentColourKeepsTheLowBytesOfTheSamples) {
 TEST(PngChunkWalker, PaletteRules) {
   PngFileInfo greyInfo, badInfo;
   Bytes greyWithPalette = GreyFileWith([](PngTestFile& f) { f.Chunk("PLTE", {1, 2}); });
-  EXPECT_EQ(Walk(greyWithPalette, greyInfo), PngFailure::None);  // ignored for grey images
+  EXPECT_EQ(Walk(greyWithPalette, greyInfo), Failure::None);  // ignored for grey images
   EXPECT_TRUE(greyInfo.palette.empty());
   Bytes shortPalette = PngTestFile()
                            .Header(2, 1, 8, kPaletted)
@@ -185,15 +185,15 @@ TEST(PngChunkWalker, PaletteRules) {
                            .Scanlines(kGreyRow)
                            .End()
                            .bytes();
-  EXPECT_EQ(Walk(shortPalette, badInfo), PngFailure::InvalidPalette);
+  EXPECT_EQ(Walk(shortPalette, badInfo), Failure::InvalidPalette);
 }
 
 TEST(PngChunkWalker, MissingImageDataOrHeaderFails) {
   PngFileInfo a, b;
   Bytes noData = PngTestFile().Header(2, 1, 8, kGrey).Chunk("tEXt", Bytes(40, 'x')).End().bytes();
-  EXPECT_EQ(Walk(noData, a), PngFailure::NoImageData);
+  EXPECT_EQ(Walk(noData, a), Failure::NoImageData);
   Bytes noHeader = PngTestFile().Chunk("tEXt", Bytes(30, 'x')).Scanlines(kGreyRow).End().bytes();
-  EXPECT_EQ(Walk(noHeader, b), PngFailure::NoHeader);
+  EXPECT_EQ(Walk(noHeader, b), Failure::NoHeader);
 }
 
 TEST(PngChunkWalker, UnknownChunksAreSkippedEvenWhenCritical) {
@@ -201,7 +201,7 @@ TEST(PngChunkWalker, UnknownChunksAreSkippedEvenWhenCritical) {
     f.ChunkWithCrc("ZZZZ", {1, 2, 3}, 0).ChunkWithCrc("iCCP", {0}, 5);
   });
   PngFileInfo info;
-  EXPECT_EQ(Walk(file, info), PngFailure::None);
+  EXPECT_EQ(Walk(file, info), Failure::None);
 }
 
 TEST(PngChunkWalker, AncillaryValues) {
@@ -215,7 +215,7 @@ TEST(PngChunkWalker, AncillaryValues) {
         .Chunk("tIME", {0x07, 0xE2, 12, 31, 23, 59, 58});         // 2018-12-31 23:59:58
   });
   PngFileInfo info;
-  ASSERT_EQ(Walk(file, info), PngFailure::None);
+  ASSERT_EQ(Walk(file, info), Failure::None);
   ASSERT_TRUE(info.chromaticity);
   EXPECT_EQ((*info.chromaticity)[0], 31270);
   EXPECT_EQ((*info.chromaticity)[7], 6000);
@@ -238,7 +238,7 @@ TEST(PngChunkWalker, AncillaryChunksOfTheWrongSizeAreLeftAbsent) {
         .Chunk("bKGD", {1});
   });
   PngFileInfo info;
-  ASSERT_EQ(Walk(file, info), PngFailure::None);
+  ASSERT_EQ(Walk(file, info), Failure::None);
   EXPECT_EQ(info.gamma, 0);
   EXPECT_FALSE(info.chromaticity);
   EXPECT_FALSE(info.physicalSize);
@@ -259,8 +259,8 @@ TEST(PngChunkWalker, BackgroundOfColourAndPaletteImages) {
       .Scanlines({0, 0, 1})
       .End();
   PngFileInfo c, p;
-  ASSERT_EQ(Walk(rgb.bytes(), c), PngFailure::None);
-  ASSERT_EQ(Walk(paletted.bytes(), p), PngFailure::None);
+  ASSERT_EQ(Walk(rgb.bytes(), c), Failure::None);
+  ASSERT_EQ(Walk(paletted.bytes(), p), Failure::None);
   EXPECT_EQ(c.background, 0x332211);
   EXPECT_EQ(p.background, 0xCCBBAA);
 }

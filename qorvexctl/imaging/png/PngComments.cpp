@@ -1,12 +1,11 @@
 #include "qorvexctl/imaging/png/PngComments.h"
 
-#include <zlib.h>
-
 #include <algorithm>
 #include <array>
 
 #include "qorvexctl/base/Text.h"
 #include "qorvexctl/base/Windows1252.h"
+#include "qorvexctl/imaging/png/PngInflate.h"
 
 namespace qorvexctl::png {
 
@@ -49,14 +48,12 @@ std::optional<std::vector<std::uint8_t>> InflateText(std::span<const std::uint8_
   const std::size_t limit = compressed.size() * kMaximumTextGrowth;
   for (std::size_t capacity = step; capacity != 0 && capacity <= limit; capacity += step) {
     std::vector<std::uint8_t> out(capacity);
-    uLongf length = static_cast<uLongf>(capacity);
-    int result =
-        uncompress(out.data(), &length, compressed.data(), static_cast<uLong>(compressed.size()));
-    if (result == Z_OK) {
-      out.resize(length);
+    const InflateResult result = InflateZlibStream(compressed, out);
+    if (result.status == InflateStatus::Done) {
+      out.resize(result.length);
       return out;
     }
-    if (result != Z_BUF_ERROR) return std::nullopt;  // a larger buffer would not help
+    if (result.status != InflateStatus::NeedRoom) return std::nullopt;  // more room won't help
   }
   return std::nullopt;
 }

@@ -2,53 +2,53 @@
 
 namespace qorvexctl::png {
 
-std::string_view FailureText(PngFailure reason) {
+std::string_view FailureText(Failure reason) {
   switch (reason) {
-    case PngFailure::None:
+    case Failure::None:
       return "";
-    case PngFailure::LoadInProgress:
+    case Failure::LoadInProgress:
       return "A load is already under way on this object.";
-    case PngFailure::FileUnreadable:
+    case Failure::FileUnreadable:
       return "The file cannot be opened.";
-    case PngFailure::NotPng:
+    case Failure::NotPng:
       return "Not a PNG file.";
-    case PngFailure::TruncatedChunk:
+    case Failure::TruncatedChunk:
       return "A chunk runs past the end of the file.";
-    case PngFailure::BadImageDataCrc:
+    case Failure::BadImageDataCrc:
       return "Corrupted Image Data (bad CRC). Cannot continue.";
-    case PngFailure::ImageDataAppendFailed:
+    case Failure::ImageDataAppendFailed:
       return "Failed to extract image data. Cannot continue.";
-    case PngFailure::BadHeaderCrc:
+    case Failure::BadHeaderCrc:
       return "Corrupted Image Header (bad CRC). Cannot continue.";
-    case PngFailure::CorruptHeader:
+    case Failure::CorruptHeader:
       return "Corrupted Image Header. Cannot continue.";
-    case PngFailure::InvalidCompression:
+    case Failure::InvalidCompression:
       return "Invalid Compression Flag in Header. Cannot continue.";
-    case PngFailure::InvalidFilterMethod:
+    case Failure::InvalidFilterMethod:
       return "Invalid Filter Flag in Header. Cannot continue.";
-    case PngFailure::InvalidBitDepth:
+    case Failure::InvalidBitDepth:
       return "Invalid Bit Depth Flag in Header. Cannot continue.";
-    case PngFailure::InvalidColorType:
+    case Failure::InvalidColorType:
       return "Invalid Color Type Flag in Header. Cannot continue.";
-    case PngFailure::InvalidInterlace:
+    case Failure::InvalidInterlace:
       return "Invalid Interlacing Flag in Header. Cannot continue.";
-    case PngFailure::TooLarge:
+    case Failure::TooLarge:
       return "Image is too large to process. Cannot continue.";
-    case PngFailure::BadPaletteCrc:
+    case Failure::BadPaletteCrc:
       return "Invalid Palette (bad CRC). Cannot continue.";
-    case PngFailure::InvalidPalette:
+    case Failure::InvalidPalette:
       return "Invalid Palette. Cannot continue.";
-    case PngFailure::NoImageData:
+    case Failure::NoImageData:
       return "No image data found. Cannot continue.";
-    case PngFailure::NoHeader:
+    case Failure::NoHeader:
       return "No image header found. Cannot continue.";
-    case PngFailure::DataCannotFill:
+    case Failure::DataCannotFill:
       return "The image data is too short for the image size. Cannot continue.";
-    case PngFailure::InflateFailed:
+    case Failure::InflateFailed:
       return "The image data cannot be decompressed.";
-    case PngFailure::BadRowFilter:
+    case Failure::BadRowFilter:
       return "A scanline has an unknown filter type.";
-    case PngFailure::BitmapCreationFailed:
+    case Failure::BitmapCreationFailed:
       return "The bitmap cannot be created.";
   }
   return "";

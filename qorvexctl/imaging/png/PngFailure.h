@@ -6,7 +6,7 @@
 
 namespace qorvexctl::png {
 
-enum class PngFailure {
+enum class Failure {
   None,
   LoadInProgress,  // LoadFile called again from one of the object's own events
   FileUnreadable,  // the file could not be opened or read
@@ -27,12 +27,12 @@ enum class PngFailure {
   NoImageData,
   NoHeader,        // image data without an image header
   DataCannotFill,  // the header promises more bytes than the compressed data can give
-  InflateFailed,   // uncompress reported an error
+  InflateFailed,   // the image data does not inflate to at most the expected size
   BadRowFilter,    // a scanline's filter byte is not 0..4
   BitmapCreationFailed,
 };
 
 // The diagnostic text of a reason ("Corrupted Image Header. Cannot continue." ...).
-std::string_view FailureText(PngFailure reason);
+std::string_view FailureText(Failure reason);
 
 }  // namespace qorvexctl::png

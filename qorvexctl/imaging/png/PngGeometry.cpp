@@ -8,11 +8,6 @@ namespace {
 
 constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 
-std::int32_t ReadInt32(std::span<const std::uint8_t> data, std::size_t at) {
-  return static_cast<std::int32_t>((std::uint32_t{data[at]} << 24) | (data[at + 1] << 16) |
-                                   (data[at + 2] << 8) | data[at + 3]);
-}
-
 bool IsValidBitDepth(int depth) {
   return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
 }
@@ -56,22 +51,22 @@ int PngHeader::Channels() const {
   }
 }
 
-PngFailure ParseHeader(std::span<const std::uint8_t> data, PngHeader& header) {
-  if (data.size() < 13) return PngFailure::CorruptHeader;
+Failure ParseHeader(std::span<const std::uint8_t> data, PngHeader& header) {
+  if (data.size() < 13) return Failure::CorruptHeader;
   header.width = ReadInt32(data, 0);
   header.height = ReadInt32(data, 4);
   header.bitDepth = data[8];
   header.colourType = data[9];
   header.interlace = data[12];
-  if (header.width < 1 || header.height < 1) return PngFailure::CorruptHeader;
-  if (data[10] != 0) return PngFailure::InvalidCompression;
-  if (data[11] != 0) return PngFailure::InvalidFilterMethod;
-  if (!IsValidBitDepth(header.bitDepth)) return PngFailure::InvalidBitDepth;
-  if (!IsValidColourType(header.colourType)) return PngFailure::InvalidColorType;
-  if (header.interlace > 1) return PngFailure::InvalidInterlace;
+  if (header.width < 1 || header.height < 1) return Failure::CorruptHeader;
+  if (data[10] != 0) return Failure::InvalidCompression;
+  if (data[11] != 0) return Failure::InvalidFilterMethod;
+  if (!IsValidBitDepth(header.bitDepth)) return Failure::InvalidBitDepth;
+  if (!IsValidColourType(header.colourType)) return Failure::InvalidColorType;
+  if (header.interlace > 1) return Failure::InvalidInterlace;
   auto inflated = InflatedSize(header);
-  if (!BitmapSizeFits(header) || !inflated || *inflated == 0) return PngFailure::TooLarge;
-  return PngFailure::None;
+  if (!BitmapSizeFits(header) || !inflated || *inflated == 0) return Failure::TooLarge;
+  return Failure::None;
 }
 
 std::int64_t RowBytes(std::int64_t pixels, int bitsPerPixel) {

@@ -36,9 +36,16 @@ struct PngHeader {
   bool IsInterlaced() const { return interlace == 1; }
 };
 
+// The big-endian signed 32-bit value at `at` of chunk data (PNG 7.1); the caller checks the
+// length.
+inline std::int32_t ReadInt32(std::span<const std::uint8_t> data, std::size_t at) {
+  return static_cast<std::int32_t>((std::uint32_t{data[at]} << 24) | (data[at + 1] << 16) |
+                                   (data[at + 2] << 8) | data[at + 3]);
+}
+
 // Reads the 13 data bytes of an IHDR chunk and applies the header and size rules in their
-// order; the reason of the first rule broken, or PngFailure::None.
-PngFailure ParseHeader(std::span<const std::uint8_t> data, PngHeader& header);
+// order; the reason of the first rule broken, or Failure::None.
+Failure ParseHeader(std::span<const std::uint8_t> data, PngHeader& header);
 
 // Bytes of one scanline of `pixels` pixels, without its filter byte.
 std::int64_t RowBytes(std::int64_t pixels, int bitsPerPixel);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "qorvexctl/imaging/png/PngColours.h"
+#include "qorvexctl/imaging/png/PngPixelRows.h"
 
 namespace qorvexctl::png {
 
@@ -178,6 +179,9 @@ void PngRowConverter::ConvertRGB(const std::uint8_t* source, std::int32_t count,
                                  std::int32_t outStep) const {
   const auto& key = m_settings.transparency;
   const bool keyed = m_settings.hasTransparency && m_settings.keepAlpha && key.size() >= 6;
+  if constexpr (OutBytes == 4 && SampleBytes == 1) {
+    if (!keyed && outStep == 4) return RgbToBgra(source, count, out);
+  }
   constexpr int kPixel = 3 * SampleBytes;
   for (std::int32_t i = 0; i < count; ++i, source += kPixel, out += outStep) {
     std::uint32_t colour = Pack(source[2 * SampleBytes], source[SampleBytes], source[0], 255);
@@ -198,6 +202,9 @@ void PngRowConverter::ConvertWithAlpha(const std::uint8_t* source, std::int32_t 
   const bool grey = m_settings.header.colourType == kGreyAlpha;
   const int pixel = (grey ? 2 : 4) * SampleBytes;
   const int alphaAt = (grey ? 1 : 3) * SampleBytes;
+  if constexpr (OutBytes == 4 && SampleBytes == 1) {
+    if (!grey && keepAlpha && outStep == 4) return RgbaToPremultipliedBgra(source, count, out);
+  }
   for (std::int32_t i = 0; i < count; ++i, source += pixel, out += outStep) {
     int red = source[0];
     int green = grey ? red : source[SampleBytes];

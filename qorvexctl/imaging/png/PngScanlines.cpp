@@ -28,7 +28,7 @@ void ConvertRows(const PngRowConverter& converter, const std::uint8_t* data, std
   }
 }
 
-PngFailure DecodeNonInterlaced(const PngHeader& header, std::uint8_t* data,
+Failure DecodeNonInterlaced(const PngHeader& header, std::uint8_t* data,
                                const PngRowConverter& converter, const OutputRows& out,
                                const ScanlineHooks& hooks) {
   const auto rowBytes = static_cast<std::size_t>(RowBytes(header.width, header.BitsPerPixel()));
@@ -37,14 +37,14 @@ PngFailure DecodeNonInterlaced(const PngHeader& header, std::uint8_t* data,
   for (std::int32_t first = 0; first < header.height; first += kBandRows) {
     std::int32_t count = std::min(kBandRows, header.height - first);
     std::uint8_t* band = data + (rowBytes + 1) * first;
-    if (!UnfilterRows(band, count, rowBytes, stride, previous)) return PngFailure::BadRowFilter;
+    if (!UnfilterRows(band, count, rowBytes, stride, previous)) return Failure::BadRowFilter;
     previous = band + (rowBytes + 1) * (count - 1) + 1;
     bool last = first + count == header.height;
     if (hooks.progress) hooks.progress(last ? 100 : (first + count) * 100 / header.height);
     ConvertRows(converter, data, rowBytes, header.width, out, first, count);
     if (hooks.bandReady) hooks.bandReady(first, count);
   }
-  return PngFailure::None;
+  return Failure::None;
 }
 
 // Copies the pixel at column x of `row` over the columns x+1 .. x+width-1.
@@ -79,7 +79,7 @@ void FillBlocks(const PngHeader& header, const Adam7Pass& pass, const OutputRows
     std::memcpy(out.Row(below), row, rowBytes);
 }
 
-PngFailure DecodeAdam7(const PngHeader& header, std::uint8_t* data,
+Failure DecodeAdam7(const PngHeader& header, std::uint8_t* data,
                        const PngRowConverter& converter, const OutputRows& out,
                        const ScanlineHooks& hooks) {
   const auto stride = static_cast<std::size_t>(header.FilterStride());
@@ -89,7 +89,7 @@ PngFailure DecodeAdam7(const PngHeader& header, std::uint8_t* data,
     if (width == 0 || height == 0) continue;
     const Adam7Pass& pass = kAdam7[p];
     const auto rowBytes = static_cast<std::size_t>(RowBytes(width, header.BitsPerPixel()));
-    if (!UnfilterRows(data, height, rowBytes, stride, nullptr)) return PngFailure::BadRowFilter;
+    if (!UnfilterRows(data, height, rowBytes, stride, nullptr)) return Failure::BadRowFilter;
     for (std::int32_t j = 0; j < height; ++j, data += rowBytes + 1) {
       std::int32_t y = pass.rowStart + j * pass.rowIncrement;
       converter.Convert(data + 1, width, out.Row(y), pass.columnStart, pass.columnIncrement);
@@ -98,12 +98,12 @@ PngFailure DecodeAdam7(const PngHeader& header, std::uint8_t* data,
     if (hooks.progress) hooks.progress((p + 1) * 100 / 7);
     if (hooks.passReady) hooks.passReady(p + 1);
   }
-  return PngFailure::None;
+  return Failure::None;
 }
 
 }  // namespace
 
-PngFailure DecodeScanlines(const PngHeader& header, std::span<std::uint8_t> inflated,
+Failure DecodeScanlines(const PngHeader& header, std::span<std::uint8_t> inflated,
                            const PngRowConverter& converter, const OutputRows& out,
                            const ScanlineHooks& hooks) {
   if (header.IsInterlaced()) return DecodeAdam7(header, inflated.data(), converter, out, hooks);

@@ -37,7 +37,7 @@ inline constexpr std::int32_t kBandRows = 16;
 
 // Unfilters `inflated` in place and converts it into `out`. `inflated` holds at least
 // InflatedSize(header) bytes.
-PngFailure DecodeScanlines(const PngHeader& header, std::span<std::uint8_t> inflated,
+Failure DecodeScanlines(const PngHeader& header, std::span<std::uint8_t> inflated,
                            const PngRowConverter& converter, const OutputRows& out,
                            const ScanlineHooks& hooks);
 

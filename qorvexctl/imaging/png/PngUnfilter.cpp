@@ -2,23 +2,13 @@
 
 #include <cstdlib>
 
+#include "qorvexctl/imaging/png/PngUnfilterVector.h"
+
 namespace qorvexctl::png {
 
 namespace {
 
 enum FilterType : std::uint8_t { kNone = 0, kSub = 1, kUp = 2, kAverage = 3, kPaeth = 4 };
-
-// The predictor of PNG 9.4: the neighbour nearest to left + above - upperLeft, ties going to
-// left, then above.
-inline std::uint8_t PaethPredictor(int left, int above, int upperLeft) {
-  int p = left + above - upperLeft;
-  int pa = std::abs(p - left);
-  int pb = std::abs(p - above);
-  int pc = std::abs(p - upperLeft);
-  if (pa <= pb && pa <= pc) return static_cast<std::uint8_t>(left);
-  if (pb <= pc) return static_cast<std::uint8_t>(above);
-  return static_cast<std::uint8_t>(upperLeft);
-}
 
 void UnfilterSub(std::uint8_t* row, std::size_t rowBytes, std::size_t stride) {
   for (std::size_t i = stride; i < rowBytes; ++i)
@@ -41,20 +31,16 @@ void UnfilterAverage(std::uint8_t* row, const std::uint8_t* previous, std::size_
 }
 
 // Paeth with the pixel size known at compile time, so the channels of a pixel are worked
-// on together: pa = |above - upperLeft|, pb = |left - upperLeft|,
-// pc = |left + above - 2 upperLeft| are the distances of PNG 9.4 written out.
+// on together.
 template <std::size_t Stride>
 void UnfilterPaethFixed(std::uint8_t* row, const std::uint8_t* previous, std::size_t rowBytes) {
   for (std::size_t i = 0; i < Stride && i < rowBytes; ++i)
     row[i] = static_cast<std::uint8_t>(row[i] + previous[i]);
   for (std::size_t i = Stride; i + Stride <= rowBytes; i += Stride) {
     for (std::size_t k = 0; k < Stride; ++k) {
-      const int left = row[i + k - Stride], above = previous[i + k];
-      const int upperLeft = previous[i + k - Stride];
-      const int pa = std::abs(above - upperLeft), pb = std::abs(left - upperLeft);
-      const int pc = std::abs(left + above - 2 * upperLeft);
-      const int predictor = (pa <= pb && pa <= pc) ? left : (pb <= pc ? above : upperLeft);
-      row[i + k] = static_cast<std::uint8_t>(row[i + k] + predictor);
+      row[i + k] = static_cast<std::uint8_t>(row[i + k] + PaethPredictor(row[i + k - Stride],
+                                                                         previous[i + k],
+                                                                         previous[i + k - Stride]));
     }
   }
 }
@@ -93,6 +79,12 @@ void UnfilterFirstAverage(std::uint8_t* row, std::size_t rowBytes, std::size_t s
 
 bool UnfilterRow(std::uint8_t filterType, std::uint8_t* row, const std::uint8_t* previous,
                  std::size_t rowBytes, std::size_t stride) {
+  if (UnfilterRowVector(filterType, row, previous, rowBytes, stride)) return true;
+  return UnfilterRowScalar(filterType, row, previous, rowBytes, stride);
+}
+
+bool UnfilterRowScalar(std::uint8_t filterType, std::uint8_t* row, const std::uint8_t* previous,
+                       std::size_t rowBytes, std::size_t stride) {
   switch (filterType) {
     case kNone:
       return true;

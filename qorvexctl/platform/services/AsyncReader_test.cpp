@@ -1,9 +1,6 @@
 #include "qorvexctl/platform/services/AsyncReader.h"
 
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -14,64 +11,13 @@
 #include <thread>
 
 #include "qorvexctl/platform/desktop/Desktop.h"
+#include "testsupport/TinyHttpServer.h"
 
 namespace qorvexctl::platform {
 namespace {
 
-// A one-connection HTTP server on 127.0.0.1: answers the first request with `response`, or
-// keeps the connection open without answering when `response` is empty.
-class TinyHttpServer {
- public:
-  explicit TinyHttpServer(std::string response) : m_response(std::move(response)) {
-    m_listener = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    ::bind(m_listener, reinterpret_cast<sockaddr*>(&address), length);
-    ::listen(m_listener, 1);
-    ::getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &length);
-    m_port = ntohs(address.sin_port);
-    m_thread = std::thread([this] { Serve(); });
-  }
-  ~TinyHttpServer() {
-    ::shutdown(m_listener, SHUT_RDWR);
-    m_thread.join();
-    ::close(m_listener);
-  }
-  std::string Url(const std::string& path) const {
-    return "http://127.0.0.1:" + std::to_string(m_port) + path;
-  }
-  const std::string& Request() const { return m_request; }  // after the reply was read
-
- private:
-  void Serve() {
-    const int client = ::accept(m_listener, nullptr, nullptr);
-    if (client < 0) return;
-    char buffer[1024];
-    while (m_request.find("\r\n\r\n") == std::string::npos) {
-      const ssize_t got = ::recv(client, buffer, sizeof buffer, 0);
-      if (got <= 0) break;
-      m_request.append(buffer, static_cast<std::size_t>(got));
-    }
-    if (!m_response.empty()) ::send(client, m_response.data(), m_response.size(), MSG_NOSIGNAL);
-    // Without an answer, wait until the client gives up (its side closes).
-    while (m_response.empty() && ::recv(client, buffer, sizeof buffer, 0) > 0) {
-    }
-    ::close(client);
-  }
-
-  std::string m_response;
-  std::string m_request;
-  int m_listener{-1};
-  int m_port{0};
-  std::thread m_thread;
-};
-
-std::string HttpReply(const std::string& status, const std::string& body) {
-  return "HTTP/1.1 " + status + "\r\nContent-Length: " + std::to_string(body.size()) +
-         "\r\nConnection: close\r\n\r\n" + body;
-}
+using testsupport::HttpReply;
+using testsupport::TinyHttpServer;
 
 // A desktop on the real clock and a reader that keeps what it delivered and on which thread.
 class AsyncReaderTest : public ::testing::Test {
@@ -145,11 +91,7 @@ TEST_F(AsyncReaderTest, AnHttpErrorStatusIsAFailureThatKeepsTheBody) {
 }
 
 TEST_F(AsyncReaderTest, ARefusedConnectionFails) {
-  int port = 0;
-  {
-    TinyHttpServer closed(HttpReply("200 OK", ""));
-    port = std::stoi(closed.Url("").substr(17));
-  }  // nobody listens on the port any more
+  const int port = testsupport::ClosedLoopbackPort();
   ASSERT_TRUE(reader.Start("http://127.0.0.1:" + std::to_string(port) + "/"));
   ASSERT_TRUE(WaitForResult());
   EXPECT_FALSE(result->Succeeded());

@@ -65,16 +65,24 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view con
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
+  // One read of the size the file has now; a file that grows meanwhile is read on.
+  struct stat status {};
   std::string bytes;
-  char buffer[65536];
+  if (::fstat(fd, &status) == 0 && status.st_size > 0) {
+    bytes.resize(static_cast<std::size_t>(status.st_size) + 1);
+  }
+  std::size_t filled = 0;
   ssize_t got = 0;
-  while ((got = ::read(fd, buffer, sizeof buffer)) != 0) {
+  for (;;) {
+    if (filled == bytes.size()) bytes.resize(bytes.size() + 65536);
+    got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
     if (got < 0 && errno == EINTR) continue;
-    if (got < 0) break;
-    bytes.append(buffer, static_cast<std::size_t>(got));
+    if (got <= 0) break;
+    filled += static_cast<std::size_t>(got);
   }
   ::close(fd);
   if (got < 0) return std::nullopt;
+  bytes.resize(filled);
   return bytes;
 }
 

@@ -1,4 +1,4 @@
-#include "qorvexctl/imaging/PngPicture.h"
+#include "qorvexctl/imaging/PictureFormats.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,8 @@ namespace {
 
 const auto kSuite = testsupport::SharedTestData() / "png" / "pngsuite";
 
-TEST(PngPicture, TheStandardLoaderTakesPngGifAndBmpAndRefusesBrokenPng) {
-  const platform::PictureLoader loader = StandardPictureLoader();
+TEST(PictureFormats, TakePngGifAndBmpAndRefuseBrokenPng) {
+  const platform::PictureLoader& loader = PictureFormats();
   const platform::Picture logo = loader.LoadFile(kSuite / "basn6a08.png");
   ASSERT_FALSE(logo.IsEmpty());
   EXPECT_EQ(logo.Width(), 32);
@@ -26,7 +26,7 @@ TEST(PngPicture, TheStandardLoaderTakesPngGifAndBmpAndRefusesBrokenPng) {
   EXPECT_FALSE(loader.LoadFile(testsupport::SharedTestData() / "gif" / "2x2.gif").IsEmpty());
 }
 
-TEST(PngPicture, TheStandardLoaderReadsIconsWhoseLargeImageIsAPng) {
+TEST(PictureFormats, ReadIconsWhoseLargeImageIsAPng) {
   std::ifstream in(kSuite / "basn6a08.png", std::ios::binary);
   testsupport::IconBytes png{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   ASSERT_FALSE(png.empty());
@@ -34,14 +34,14 @@ TEST(PngPicture, TheStandardLoaderReadsIconsWhoseLargeImageIsAPng) {
       16, 16, 24, [](int, int) { return 0x00FF00u; }, [](int, int) { return false; });
   const testsupport::IconBytes file =
       testsupport::IconFile({small, testsupport::PngIconImage(png, 32, 32)});
-  const platform::Picture icon = StandardPictureLoader().Load(file);
+  const platform::Picture icon = PictureFormats().Load(file);
   ASSERT_FALSE(icon.IsEmpty());
   EXPECT_EQ(icon.Type(), platform::PictureType::Icon);
   EXPECT_EQ(icon.Width(), 32);
   EXPECT_EQ(icon.Pixels().PixelAlpha(0, 0), 0);
   testsupport::IconBytes broken = file;
   broken[file.size() - png.size() + 29] ^= 0xFF;  // the PNG's header chunk no longer checks
-  EXPECT_TRUE(StandardPictureLoader().Load(broken).IsEmpty());
+  EXPECT_TRUE(PictureFormats().Load(broken).IsEmpty());
 }
 
 }  // namespace
