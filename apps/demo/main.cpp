@@ -12,6 +12,7 @@
 #include "AniGifShowcase.h"
 #include "ButtonShowcase.h"
 #include "DrawingShowcase.h"
+#include "HouseholdShowcase.h"
 #include "IrsForm.h"
 #include "NibScreenshots.h"
 #include "NifScreenshots.h"
@@ -95,6 +96,7 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   ok = qorvexctl::demo::WritePlatformShowcaseScreenshots(folder) && ok;
   ok = qorvexctl::demo::WriteAniGifScreenshots(folder) && ok;
   ok = qorvexctl::demo::WriteButtonShowcaseScreenshots(folder) && ok;
+  ok = qorvexctl::demo::WriteHouseholdScreenshots(folder, DemoDatabaseFile()) && ok;
   return ok ? 0 : 1;
 }
 
@@ -116,6 +118,9 @@ int RunInWindow([[maybe_unused]] int quitAfterMs) {
   animation.Window().Show();
   qorvexctl::demo::ButtonShowcase buttons(desktop, library);
   buttons.Window().Show();
+  qorvexctl::demo::HouseholdShowcase households(
+      desktop, library, hostkit::HostDatabase::Open(DemoDatabaseFile()));
+  households.Window().Show();
   IrsForm form(desktop, library);
   if (quitAfterMs > 0) {
     desktop.SetTimer(form.Window().hWnd(), 1, static_cast<unsigned>(quitAfterMs),
