@@ -169,7 +169,7 @@ class eurbox : public UserControl {
  protected:
   std::span<const PersistedProperty> PersistedProperties() const override;
   std::span<const PersistedProperty> WrittenProperties() const override;
-  std::span<const PersistedProperty> InitialProperties() const override;
+  void ApplyInitialProperties() override { m_navEnter = true; }
   void PropertiesLoaded() override;
   void OnResize() override { Arrange(); }
   void OnTerminate() override;

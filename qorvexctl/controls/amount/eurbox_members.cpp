@@ -140,16 +140,6 @@ std::span<const PersistedProperty> eurbox::WrittenProperties() const {
   return table;
 }
 
-// A newly placed field moves on with Enter; everything else keeps its built-in value.
-std::span<const PersistedProperty> eurbox::InitialProperties() const {
-  static const std::array<PersistedProperty, 1> table{
-      Persisted<eurbox>(
-          "FocusNavEnter", true, [](eurbox& c, const Variant& v) { c.m_navEnter = v.ToBoolean(); },
-          [](const eurbox& c) { return c.m_navEnter; }),
-  };
-  return table;
-}
-
 const MemberTable& eurbox::Members() {
   using E = eurbox;
   using KeyDownEvent = Event<int&, int> E::*;

@@ -283,3 +283,30 @@ TEST_F(SujeitoSelectorTest, ImageFileTakesTheLetterInEitherCase) {
 
 }  // namespace
 }  // namespace qorvexctl
+
+namespace qorvexctl {
+namespace {
+
+// A host that knows the selectors only by their member tables.
+TEST_F(SujeitoSelectorTest, IsReachedByNameThroughItsMemberTable) {
+  const ObjectRef ref{selector.get(), &cSujeitoSelector::Members()};
+  std::vector<Variant> possible{Variant(std::string("SDA"))};
+  CallByName(ref, "Possible", CallType::Let, possible);
+  EXPECT_EQ(CallByName(ref, "Possible", CallType::Get).ToString(), "ADS");
+  CallByName(ref, "SujeitoValueType", CallType::Let, {Variant(std::string("S2"))});
+  EXPECT_EQ(CallByName(ref, "SelectedSujeito", CallType::Get).ToString(), "S");
+  EXPECT_EQ(CallByName(ref, "SelectedSujeitoIndex", CallType::Get).ToLong(), 2);
+  EXPECT_EQ(CallByName(ref, "SelectedNIF", CallType::Method).ToString(), "");
+  EXPECT_TRUE(CallByName(ref, "ImageFile", CallType::Method, {Variant(std::string("a"))})
+                  .Type() == VarType::ByteArray);
+  std::vector<std::string> raised;
+  const auto connections = ConnectAllEvents(
+      ref, [&](std::string_view event, std::vector<Variant>&) { raised.emplace_back(event); });
+  ClickKind('A');
+  EXPECT_EQ(raised, (std::vector<std::string>{"Clicked", "Changed"}));
+  EXPECT_EQ(ref.table->FindPart("sujeito_selector")->find(selector.get(), 3),
+            &selector->KindButton(3));
+}
+
+}  // namespace
+}  // namespace qorvexctl

@@ -200,3 +200,23 @@ TEST_F(TipDefTest, BothSelectorsComeBackFromAFormFileBesideATextBox) {
 
 }  // namespace
 }  // namespace qorvexctl
+
+namespace qorvexctl {
+namespace {
+
+TEST_F(TipDefTest, IsReachedByNameThroughItsMemberTable) {
+  const ObjectRef ref{tip.get(), &cTipDefCTLNew::Members()};
+  CallByName(ref, "ShowGrauDef", CallType::Let, {Variant(true)});
+  CallByName(ref, "Tipo", CallType::Let, {Variant(std::int32_t{7})});
+  EXPECT_EQ(CallByName(ref, "Tipo", CallType::Get).ToLong(), IRS_SujeitoDeficienteFA);
+  CallByName(ref, "GrauDef", CallType::Let, {Variant(std::int32_t{45})});
+  EXPECT_EQ(CallByName(ref, "GrauDef", CallType::Get).ToLong(), 45);
+  CallByName(ref, "ToolTip_4", CallType::Let, {Variant(std::string("Grau"))});
+  EXPECT_EQ(tip->DegreeBox().ToolTipText(), "Grau");
+  EXPECT_EQ(ref.table->FindPart("txtDef")->find(tip.get(), 0), &tip->DegreeBox());
+  EXPECT_EQ(ref.table->FindPart("itm")->find(tip.get(), 3), nullptr);
+  EXPECT_EQ(log, (std::vector<std::string>{"Changed", "GrauChanged 45"}));
+}
+
+}  // namespace
+}  // namespace qorvexctl
