@@ -73,6 +73,11 @@ IrsForm::IrsForm(platform::Desktop& desktop, LibraryState& library)
   m_status->SetBounds(Rect::FromSize(12, 328, 488, 20));
   m_status->Caption("Preencha os campos e carregue em Validar.");
   AddPngShowcase(m_form);
+  // A column of amount fields right of the form's fields.
+  const Rect bounds = m_form.Bounds();
+  m_form.SetBounds(Rect::FromSize(bounds.left, bounds.top, 800, bounds.Height()));
+  m_amounts =
+      std::make_unique<AmountColumn>(m_form, library, Rect::FromSize(510, 38, 276, 290), 20);
 }
 
 platform::TextBox& IrsForm::AddField(platform::Window& frame, const char* caption, const char* name,

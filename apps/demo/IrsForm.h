@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "AmountColumn.h"
 #include "qorvexctl/controls/helpers/InfoButton.h"
 #include "qorvexctl/controls/nib/cNIB.h"
 #include "qorvexctl/controls/nif/cNIF.h"
@@ -33,6 +34,7 @@ class IrsForm {
   platform::CommandButton& Check() { return *m_check; }
   platform::Label& Status() { return *m_status; }
   InfoButton& NifHelp() { return *m_nifHelp; }
+  AmountColumn& Amounts() { return *m_amounts; }
   cNIB& RefundAccount() { return *m_refundAccount; }
 
  private:
@@ -61,6 +63,7 @@ class IrsForm {
   std::unique_ptr<cNIF> m_nif;
   std::unique_ptr<cNIF> m_nifB;
   std::unique_ptr<cNIF> m_nifDependant;
+  std::unique_ptr<AmountColumn> m_amounts;
   std::shared_ptr<cNIB> m_refundAccount;
 };
 

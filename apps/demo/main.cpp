@@ -87,6 +87,7 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   desktop.Wait(600);
   ok = HeadlessPresenter::Screenshot(desktop, folder / "irs_form_balloon.png") && ok;
   ok = qorvexctl::demo::WriteNifScreenshots(desktop, form, folder) && ok;
+  ok = qorvexctl::demo::WriteAmountScreenshots(folder) && ok;
   ok = qorvexctl::demo::WriteNibScreenshots(desktop, form, folder) && ok;
   const std::filesystem::path drawing = folder / "drawing_showcase.png";
   const bool drawn = qorvexctl::demo::WriteDrawingShowcase(drawing);

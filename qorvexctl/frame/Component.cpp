@@ -27,7 +27,7 @@ void Component::ReadProperties(const PropertyBag& bag) {
 }
 
 void Component::WriteProperties(PropertyBag& bag) const {
-  for (const PersistedProperty& property : PersistedProperties()) {
+  for (const PersistedProperty& property : WrittenProperties()) {
     try {
       if (property.alwaysWritten) {
         bag.WriteProperty(property.key, property.value(*this));

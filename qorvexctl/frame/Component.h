@@ -81,6 +81,11 @@ class Component {
 
   // The persisted properties in read order; none by default.
   virtual std::span<const PersistedProperty> PersistedProperties() const { return {}; }
+  // The properties WriteProperties stores, in its order: the read table unless a component
+  // writes in another order or with other defaults.
+  virtual std::span<const PersistedProperty> WrittenProperties() const {
+    return PersistedProperties();
+  }
   // What InitProperties sets on a new instance; by default every property of the table
   // takes its default.
   virtual void ApplyInitialProperties();
