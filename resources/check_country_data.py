@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Regenerates the country data into a temporary folder and compares it with the committed
-files: data/iso3166.txt, data/images/flags_iso/16/*.png and resources/countries.bmp.
+"""Regenerates the country data and the NIB field's pictures into a temporary folder and
+compares them with the committed files: data/iso3166.txt, data/images/flags_iso/16/*.png,
+resources/countries.bmp and resources/nib_valid.png, nib_invalid.png.
 Exits with 1 and names the files that differ."""
 
 import filecmp
@@ -10,11 +11,12 @@ import sys
 import tempfile
 
 REPOSITORY = pathlib.Path(__file__).resolve().parent.parent
-SCRIPTS = ["make_iso3166.py", "make_flags.py"]
+SCRIPTS = ["make_iso3166.py", "make_flags.py", "make_nib_images.py"]
 
 
 def generated_files(root):
-    files = [root / "data" / "iso3166.txt", root / "resources" / "countries.bmp"]
+    files = [root / "data" / "iso3166.txt", root / "resources" / "countries.bmp",
+             root / "resources" / "nib_valid.png", root / "resources" / "nib_invalid.png"]
     return files + sorted((root / "data" / "images" / "flags_iso" / "16").glob("*.png"))
 
 

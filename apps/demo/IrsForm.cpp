@@ -53,6 +53,7 @@ IrsForm::IrsForm(platform::Desktop& desktop, LibraryState& library)
              11);
   m_nifDependant = MakeNifField(m_form, "nifDependente", Rect::FromSize(358, 260, 112, 22), 11);
   m_nifDependant->Countries(GSEL_All);
+  AddRefundAccount();
 
   m_check = &m_form.Add<platform::CommandButton>("cmdValidar");
   m_check->Caption("&Validar");
@@ -112,6 +113,16 @@ InfoButton& IrsForm::AddHelp(platform::Window& frame, const char* name, int top,
   return help;
 }
 
+// The bank account a refund is paid into, left of the buttons.
+void IrsForm::AddRefundAccount() {
+  AddCaption(m_form, "NI&B (reembolso):", "lblNIB", Rect::FromSize(16, 297, 98, 18), 11);
+  m_refundAccount = std::make_shared<cNIB>(m_library, m_desktop, &m_form);
+  m_form.Adopt(m_refundAccount, "nibReembolso");
+  m_refundAccount->SetBounds(Rect::FromSize(114, 293, 198, 22));
+  m_refundAccount->InitProperties();
+  m_refundAccount->TabIndex(11);
+}
+
 // The status line says what is missing, or that the declaration is ready.
 void IrsForm::CheckFields() {
   std::string problem;
@@ -123,6 +134,8 @@ void IrsForm::CheckFields() {
     problem = "O NIF do sujeito passivo B não é válido.";
   else if (!m_nifDependant->IsEmpty() && !m_nifDependant->IsValid())
     problem = "O NIF do dependente não é válido.";
+  else if (!m_refundAccount->Text().empty() && !m_refundAccount->Valid())
+    problem = "O NIB para reembolso não está correcto.";
   else if (m_income->Text().empty())
     problem = "Indique o rendimento bruto.";
   m_status->Caption(problem.empty() ? "Declaração pronta a submeter." : problem);

@@ -1,13 +1,14 @@
 #pragma once
 // The demo's IRS form: taxpayer identification (with NIF fields for taxpayers A and B), income
 // and withholding fields in frames, a joint-declaration check box with a dependant's NIF field
-// beside it, and buttons that check the fields and report in a status line. The NIF fields look
-// taxpayers up through the library's taxpayer directory, so the host plugs that in before
-// making the form.
+// beside it, the bank account (NIB) for a refund, and buttons that check the fields and report
+// in a status line. The NIF fields look taxpayers up through the library's taxpayer directory,
+// so the host plugs that in before making the form.
 
 #include <memory>
 
 #include "qorvexctl/controls/helpers/InfoButton.h"
+#include "qorvexctl/controls/nib/cNIB.h"
 #include "qorvexctl/controls/nif/cNIF.h"
 #include "qorvexctl/platform/widgets/CheckBox.h"
 #include "qorvexctl/platform/widgets/CommandButton.h"
@@ -32,6 +33,7 @@ class IrsForm {
   platform::CommandButton& Check() { return *m_check; }
   platform::Label& Status() { return *m_status; }
   InfoButton& NifHelp() { return *m_nifHelp; }
+  cNIB& RefundAccount() { return *m_refundAccount; }
 
  private:
   platform::TextBox& AddField(platform::Window& frame, const char* caption, const char* name,
@@ -41,6 +43,7 @@ class IrsForm {
   std::unique_ptr<cNIF> MakeNifField(platform::Window& frame, const char* name,
                                      platform::Rect bounds, int tabIndex);
   InfoButton& AddHelp(platform::Window& frame, const char* name, int top, const char* tip);
+  void AddRefundAccount();
   void CheckFields();
 
   platform::Form m_form;
@@ -58,6 +61,7 @@ class IrsForm {
   std::unique_ptr<cNIF> m_nif;
   std::unique_ptr<cNIF> m_nifB;
   std::unique_ptr<cNIF> m_nifDependant;
+  std::shared_ptr<cNIB> m_refundAccount;
 };
 
 }  // namespace qorvexctl::demo

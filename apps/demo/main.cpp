@@ -12,7 +12,9 @@
 #include "AniGifShowcase.h"
 #include "ButtonShowcase.h"
 #include "DrawingShowcase.h"
+#include "HouseholdShowcase.h"
 #include "IrsForm.h"
+#include "NibScreenshots.h"
 #include "NifScreenshots.h"
 #include "PlatformShowcase.h"
 #include "hostkit/DemoSeed.h"
@@ -85,6 +87,7 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   desktop.Wait(600);
   ok = HeadlessPresenter::Screenshot(desktop, folder / "irs_form_balloon.png") && ok;
   ok = qorvexctl::demo::WriteNifScreenshots(desktop, form, folder) && ok;
+  ok = qorvexctl::demo::WriteNibScreenshots(desktop, form, folder) && ok;
   const std::filesystem::path drawing = folder / "drawing_showcase.png";
   const bool drawn = qorvexctl::demo::WriteDrawingShowcase(drawing);
   std::printf("%s %s\n", drawn ? "wrote" : "could not write", drawing.string().c_str());
@@ -92,6 +95,7 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   ok = qorvexctl::demo::WritePlatformShowcaseScreenshots(folder) && ok;
   ok = qorvexctl::demo::WriteAniGifScreenshots(folder) && ok;
   ok = qorvexctl::demo::WriteButtonShowcaseScreenshots(folder) && ok;
+  ok = qorvexctl::demo::WriteHouseholdScreenshots(folder, DemoDatabaseFile()) && ok;
   return ok ? 0 : 1;
 }
 
@@ -113,6 +117,9 @@ int RunInWindow([[maybe_unused]] int quitAfterMs) {
   animation.Window().Show();
   qorvexctl::demo::ButtonShowcase buttons(desktop, library);
   buttons.Window().Show();
+  qorvexctl::demo::HouseholdShowcase households(
+      desktop, library, hostkit::HostDatabase::Open(DemoDatabaseFile()));
+  households.Window().Show();
   IrsForm form(desktop, library);
   if (quitAfterMs > 0) {
     desktop.SetTimer(form.Window().hWnd(), 1, static_cast<unsigned>(quitAfterMs),

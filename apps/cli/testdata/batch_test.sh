@@ -18,6 +18,10 @@ grep -q "line 3" "$out/validate.err" || { echo "validate --batch: no error for l
 diff -u "$data/nib_check_digits.expected" "$out/check" || failed=1
 "$cli" nib valid --batch < "$data/nib_batch.in" > "$out/valid" || failed=1
 diff -u "$data/nib_valid.expected" "$out/valid" || failed=1
+"$cli" nib valid --batch < "$data/nib_iban_batch.in" > "$out/iban_valid" || failed=1
+diff -u "$data/nib_iban_valid.expected" "$out/iban_valid" || failed=1
+"$cli" nib iban --batch < "$data/nib_iban_batch.in" > "$out/iban" || failed=1
+diff -u "$data/nib_iban.expected" "$out/iban" || failed=1
 
 "$cli" validate --rules classic --batch < "$data/validate_rules.in" > "$out/classic" || failed=1
 diff -u "$data/validate_rules_classic.expected" "$out/classic" || failed=1
@@ -30,4 +34,8 @@ diff -u "$data/validate_rules_current.expected" "$out/current" || failed=1
 [ "$("$cli" validate PT 123456789)" = valid ] || { echo "validate PT 123456789"; failed=1; }
 "$cli" validate PT 123456780 > /dev/null && { echo "validate PT 123456780: exit 0"; failed=1; }
 [ "$("$cli" nib check-digits 003501230001234567)" = "" ] || { echo "nib check-digits short"; failed=1; }
+[ "$("$cli" nib iban 000201231234567890154)" = PT50000201231234567890154 ] ||
+  { echo "nib iban of the registry example"; failed=1; }
+"$cli" nib iban 000201231234567890155 > /dev/null 2>&1 && { echo "nib iban wrong NIB: exit 0"; failed=1; }
+[ "$("$cli" nib valid "PT50 0002 0123 1234 5678 9015 4")" = valid ] || { echo "nib valid IBAN"; failed=1; }
 exit $failed
