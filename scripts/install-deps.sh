@@ -8,7 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev python3 ccache
   # libraries the library links
   zlib1g-dev libdeflate-dev libcairo2-dev libpixman-1-dev libfreetype-dev libfontconfig-dev
-  libsqlite3-dev nlohmann-json3-dev libsdl2-dev libcurl4-openssl-dev
+  libsqlite3-dev nlohmann-json3-dev libsdl2-dev libcurl4-openssl-dev libgumbo-dev
   # fonts standing in for Tahoma and Arial
   fonts-dejavu-core fonts-liberation2
   # tests and benchmarks (reference decoders and validators)

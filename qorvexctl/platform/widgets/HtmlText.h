@@ -1,20 +1,34 @@
 #pragma once
-// The readable text of an HTML fragment, much as a browser shows it: tags dropped,
-// character references decoded, runs of white space collapsed to one space, <br> as a line
-// break and block elements (p, div, table rows, list items, headings) on lines of their own.
-// Script and style contents and comments are dropped. Never fails: malformed markup reads as
-// well as it can (an unclosed tag ends the text, an unknown reference stays as written).
+// The readable text of an HTML page, much as a browser shows it in plain text. The page is
+// parsed by gumbo, an HTML5 parser, so real-world markup (unclosed tags, entities, scripts,
+// stray end tags) reads as a browser reads it. Then:
+//   - runs of white space collapse to one space; <br> breaks the line;
+//   - blocks (p, div, headings, list items, ...) start and end on lines of their own;
+//   - list items start with "• " (numbered "1. " in an ordered list);
+//   - table rows are lines whose cells line up in columns two spaces apart;
+//   - script, style, head and template contents and comments are dropped.
+// Links (<a href>) are kept with the place of their text. Never fails.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qorvexctl::platform {
 
-std::string HtmlToText(std::string_view html);
+struct HtmlLink {
+  std::string href;
+  std::size_t line = 0;   // the line of the text the link is on
+  std::size_t begin = 0;  // byte offsets of its text in that line
+  std::size_t end = 0;
+};
 
-// Decodes one character reference at the start of `text` ("&amp;", "&#233;", "&#xE9;"):
-// appends the character to `out` and returns the length consumed, or 0 when `text` does not
-// start with a reference this decoder knows.
-std::size_t DecodeCharacterReference(std::string_view text, std::string& out);
+struct HtmlPage {
+  std::string text;  // lines separated by "\n"
+  std::vector<HtmlLink> links;
+};
+
+HtmlPage RenderHtml(std::string_view html);
+std::string HtmlToText(std::string_view html);
 
 }  // namespace qorvexctl::platform
