@@ -1,8 +1,7 @@
 #include "qorvexctl/platform/codecs/PictureLoader.h"
 
-#include <fstream>
-
 #include "qorvexctl/platform/codecs/BmpDecoder.h"
+#include "qorvexctl/platform/services/AtomicFile.h"
 
 namespace qorvexctl::platform {
 
@@ -33,12 +32,9 @@ Picture PictureLoader::LoadFile(const std::filesystem::path& file) const {
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(file, error);
   if (error || size > kMaxFileBytes) return {};
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return {};
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (in.gcount() != static_cast<std::streamsize>(bytes.size())) return {};
-  return Load(bytes);
+  const auto bytes = ReadFileBytes(file);
+  if (!bytes) return {};
+  return Load({reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()});
 }
 
 }  // namespace qorvexctl::platform
