@@ -3,6 +3,7 @@
 #include "qorvexctl/controls/button/cButton.h"
 #include "qorvexctl/controls/helpers/InfoButton.h"
 #include "qorvexctl/controls/helpers/clsBalloonTip.h"
+#include "qorvexctl/controls/nib/cNIB.h"
 #include "qorvexctl/controls/nif/cNIF.h"
 #include "qorvexctl/frame/Registry.h"
 #include "qorvexctl/frame/StdPNGMembers.h"
@@ -13,6 +14,7 @@ namespace qorvexctl {
 // One line per control or class; keep each on its own line so additions merge cleanly.
 void RegisterLibraryControls(Registry& registry, platform::Desktop& desktop) {
   RegisterNifField(registry, desktop);
+  RegisterNibField(registry, desktop);
   RegisterBalloonTip(registry, desktop);
   RegisterInfoButton(registry, desktop);
   RegisterButton(registry, desktop);

@@ -208,34 +208,11 @@ std::span<const PersistedProperty> cNIB::PersistedProperties() const {
   return table;
 }
 
-const MemberTable& cNIB::Members() {
-  static const MemberTable table =
-      MembersOf<cNIB>("cNIB")
-          .Property(
-              "Text", [](const cNIB& c) { return c.Text(); },
-              [](cNIB& c, std::string value) { c.Text(value); })
-          .Method("Valid", {}, [](cNIB& c) { return c.Valid(); })
-          .Method("CalculateCheckDigits", {"mynib"},
-                  [](cNIB&, std::string mynib) { return CalculateCheckDigits(mynib); })
-          .Property(
-              "BackColor", [](const cNIB& c) { return c.BackColor(); },
-              [](cNIB& c, Colour colour) { c.BackColor(colour); })
-          .Property("hwnd", [](const cNIB& c) { return static_cast<std::int32_t>(c.hwnd()); })
-          .Event("Changed", {}, &cNIB::Changed)
-          .Part("nib",
-                [](cNIB& c, int index) -> platform::Window* {
-                  return index >= 0 && index < kBoxCount ? &c.nib(index) : nullptr;
-                })
-          .Part("validpic", [](cNIB& c, int) -> platform::Window* { return &c.validpic(); })
-          .Part("Image1", [](cNIB& c, int) -> platform::Window* { return &c.Image1(); })
-          .Build();
-  return table;
-}
-
 void RegisterNibField(Registry& registry, platform::Desktop& desktop) {
   registry.Register("cNIB", [&desktop](LibraryState& library) {
     return std::make_unique<cNIB>(library, desktop);
   });
+  registry.Members().Add<cNIB>(cNIB::Members());
 }
 
 }  // namespace qorvexctl

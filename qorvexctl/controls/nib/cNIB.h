@@ -24,7 +24,6 @@
 #include <string_view>
 
 #include "qorvexctl/base/Event.h"
-#include "qorvexctl/frame/Members.h"
 #include "qorvexctl/frame/UserControl.h"
 #include "qorvexctl/platform/widgets/Image.h"
 #include "qorvexctl/platform/widgets/TextBox.h"
@@ -32,6 +31,7 @@
 namespace qorvexctl {
 
 class Registry;
+struct MemberTable;
 
 class cNIB : public UserControl {
  public:

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "qorvexctl/frame/FormStore.h"
+#include "qorvexctl/frame/Members.h"
 #include "qorvexctl/frame/Registry.h"
 #include "qorvexctl/platform/desktop/Compositor.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
