@@ -21,9 +21,9 @@ namespace {
 
 // The decoder composing frame after frame, round and round.
 void Compose(benchmark::State& state, const BenchFile& file) {
-  GifImage image;
+  gif::GifImage image;
   if (!image.Load(file.bytes)) return state.SkipWithError("load failed");
-  GifComposer composer(image);
+  gif::GifComposer composer(image);
   int k = 0;
   for (auto _ : state) {
     composer.Show(k);

@@ -8,7 +8,7 @@
 namespace qorvexctl {
 namespace {
 
-platform::Rect RectOf(const GifFrame& frame) {
+platform::Rect RectOf(const gif::GifFrame& frame) {
   return platform::Rect::FromSize(frame.left, frame.top, frame.width, frame.height);
 }
 
@@ -23,7 +23,7 @@ platform::Rect UnionOf(const platform::Rect& a, const platform::Rect& b) {
 
 void GifDisplaySurfaces::Changed(const platform::Rect& area) { m_changed = UnionOf(m_changed, area); }
 
-void GifDisplaySurfaces::Update(const GifComposer& composer) {
+void GifDisplaySurfaces::Update(const gif::GifComposer& composer) {
   if (composer.Canvas().empty()) return;
   platform::Rect area = m_changed;
   m_changed = {};
@@ -56,11 +56,11 @@ void GifDisplaySurfaces::Clear() {
   m_changed = {};
 }
 
-platform::Rect ChangedArea(const GifImage& image, int from, int to) {
+platform::Rect ChangedArea(const gif::GifImage& image, int from, int to) {
   const platform::Rect whole = platform::Rect::FromSize(0, 0, image.Width(), image.Height());
   const auto& frames = image.Frames();
   if (to <= 0 || to != from + 1 || to >= image.FrameCount()) return whole;
-  const GifFrame& previous = frames[static_cast<std::size_t>(from)];
+  const gif::GifFrame& previous = frames[static_cast<std::size_t>(from)];
   const platform::Rect disposed = previous.disposal >= 2 ? RectOf(previous) : platform::Rect{};
   return UnionOf(disposed, RectOf(frames[static_cast<std::size_t>(to)]));
 }

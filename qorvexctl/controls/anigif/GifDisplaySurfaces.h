@@ -16,7 +16,7 @@ class GifDisplaySurfaces {
   void Changed(const platform::Rect& area);
   // Copies the changed part of the composer's canvas and mask into the surfaces (all of it
   // when they are not the canvas size yet).
-  void Update(const GifComposer& composer);
+  void Update(const gif::GifComposer& composer);
   void Clear();
 
   bool IsEmpty() const { return m_colours.IsEmpty(); }
@@ -35,6 +35,6 @@ platform::Rect UnionOf(const platform::Rect& a, const platform::Rect& b);
 // The part of the canvas that composing frame `to` right after frame `from` (both from 0)
 // changes: the disposed area of `from` and the rectangle of `to`. The whole canvas when `to`
 // does not follow `from` (the composition started over, or frames were replayed).
-platform::Rect ChangedArea(const GifImage& image, int from, int to);
+platform::Rect ChangedArea(const gif::GifImage& image, int from, int to);
 
 }  // namespace qorvexctl

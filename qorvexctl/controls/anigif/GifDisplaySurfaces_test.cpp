@@ -15,7 +15,7 @@ using testing::GifBuilder;
 
 // Three frames on a 6 x 4 canvas: a full background, a 2 x 2 frame that is cleared
 // afterwards (disposal 2) and a 3 x 1 frame that is taken back (disposal 3), with transparency.
-GifImage Frames() {
+gif::GifImage Frames() {
   const Bytes file = GifBuilder(4, 6, 4)
                          .GraphicControl(1, 10)
                          .Image(0, 0, 6, 4, Bytes(24, 1))
@@ -27,13 +27,13 @@ GifImage Frames() {
                          .Image(4, 0, 1, 1, {2})
                          .Trailer()
                          .Build();
-  GifImage image;
+  gif::GifImage image;
   EXPECT_TRUE(image.Load(file));
   return image;
 }
 
 TEST(GifDisplaySurfaces, TheChangedAreaCoversTheDisposedFrameAndTheNewOne) {
-  const GifImage image = Frames();
+  const gif::GifImage image = Frames();
   struct Case {
     int from, to;
     Rect expected;
@@ -52,8 +52,8 @@ TEST(GifDisplaySurfaces, TheChangedAreaCoversTheDisposedFrameAndTheNewOne) {
 }
 
 TEST(GifDisplaySurfaces, UpdatingOnlyTheChangedAreaGivesTheWholeCanvasEveryFrame) {
-  const GifImage image = Frames();
-  GifComposer composer(image);
+  const gif::GifImage image = Frames();
+  gif::GifComposer composer(image);
   GifDisplaySurfaces surfaces;
   for (int round = 0; round < 2; ++round) {
     for (int k = 0; k < image.FrameCount(); ++k) {
@@ -62,9 +62,9 @@ TEST(GifDisplaySurfaces, UpdatingOnlyTheChangedAreaGivesTheWholeCanvasEveryFrame
       composer.Show(k);
       surfaces.Changed(ChangedArea(image, from, k));
       surfaces.Update(composer);
-      const auto colours = testsupport::CompareSurfaces(surfaces.Colours(), GifCanvasSurface(composer), 0);
+      const auto colours = testsupport::CompareSurfaces(surfaces.Colours(), gif::GifCanvasSurface(composer), 0);
       EXPECT_TRUE(colours) << colours.message;
-      const auto mask = testsupport::CompareSurfaces(surfaces.Mask(), GifMaskSurface(composer), 0);
+      const auto mask = testsupport::CompareSurfaces(surfaces.Mask(), gif::GifMaskSurface(composer), 0);
       EXPECT_TRUE(mask) << mask.message;
     }
   }

@@ -65,7 +65,7 @@ void ucAniGIF::AnimatedGIF(std::span<const std::uint8_t> gifFile) {
 
 std::shared_ptr<platform::Picture> ucAniGIF::AnimatedGIF() const {
   if (!m_composer || m_composer->Canvas().empty()) return nullptr;
-  return std::make_shared<platform::Picture>(GifPictureSurface(*m_composer));
+  return std::make_shared<platform::Picture>(gif::GifPictureSurface(*m_composer));
 }
 
 // A load stops the animation and starts from nothing; a failed one leaves the control empty
@@ -86,7 +86,7 @@ bool ucAniGIF::Load(std::span<const std::uint8_t> bytes, bool reading) {
   m_overall = {m_image.Width(), m_image.Height()};
   m_loops = m_image.Loops();
   m_current = 1;
-  m_composer = std::make_unique<GifComposer>(m_image);
+  m_composer = std::make_unique<gif::GifComposer>(m_image);
   ApplyScale(!reading && (m_stretch == gfsScaleAlways || m_stretch == gfsShrinkScaleToFit ||
                           m_stretch == gfsActualSize));
   if (!reading) AutoStart();
@@ -114,7 +114,7 @@ void ucAniGIF::LoadAnimatedGIF_Remote(const std::string& remotePath) {
 
 void ucAniGIF::RemoteReadDone(const platform::AsyncReadResult& result) {
   const std::span<const std::uint8_t> bytes = result.bytes;
-  if (!result.Succeeded() || bytes.size() < kMinRemoteBytes || !HasGifSignature(bytes)) {
+  if (!result.Succeeded() || bytes.size() < kMinRemoteBytes || !gif::HasGifSignature(bytes)) {
     RemoteLoadFailure();
     return;
   }
@@ -192,7 +192,7 @@ void ucAniGIF::OffsetY(int value) {
 namespace {
 
 // The table number that `frameIndex` (0: the global table, k: frame k) uses, if any.
-std::optional<std::size_t> TableNumber(const GifImage& image, int frameIndex) {
+std::optional<std::size_t> TableNumber(const gif::GifImage& image, int frameIndex) {
   if (image.FrameCount() == 0 || frameIndex < 0 || frameIndex > image.FrameCount()) {
     return std::nullopt;
   }
@@ -205,7 +205,7 @@ std::optional<std::size_t> TableNumber(const GifImage& image, int frameIndex) {
 bool ucAniGIF::GetPalette(int frameIndex, std::vector<std::int32_t>& paletteEntries) {
   const auto number = TableNumber(m_image, frameIndex);
   if (!number) return false;
-  const GifColourTable& table = m_image.ColourTables()[*number];
+  const gif::GifColourTable& table = m_image.ColourTables()[*number];
   if (table.count == 0) return false;
   paletteEntries.assign(table.entries.begin(), table.entries.begin() + table.count);
   return true;
@@ -214,7 +214,7 @@ bool ucAniGIF::GetPalette(int frameIndex, std::vector<std::int32_t>& paletteEntr
 bool ucAniGIF::SetPalette(int frameIndex, std::span<const std::int32_t> paletteEntries) {
   const auto number = TableNumber(m_image, frameIndex);
   if (!number) return false;
-  GifColourTable& table = m_image.ColourTables()[*number];
+  gif::GifColourTable& table = m_image.ColourTables()[*number];
   if (table.count == 0) return false;
   const auto count = std::min(paletteEntries.size(), static_cast<std::size_t>(table.count));
   std::transform(paletteEntries.begin(), paletteEntries.begin() + static_cast<std::ptrdiff_t>(count),

@@ -162,11 +162,11 @@ class ucAniGIF : public UserControl {
   float ToContainerX(int pixels) const;
   float ToContainerY(int pixels) const;
 
-  GifImage m_image;
-  std::unique_ptr<GifComposer> m_composer;
+  gif::GifImage m_image;
+  std::unique_ptr<gif::GifComposer> m_composer;
   GifDisplaySurfaces m_surfaces;
   std::vector<std::uint8_t> m_bytes;
-  std::optional<std::vector<GifColourTable>> m_tableCache;
+  std::optional<std::vector<gif::GifColourTable>> m_tableCache;
   platform::AsyncReader m_remote;
   ScopedConnection m_remoteConnection;
 

@@ -81,7 +81,7 @@ platform::Rect ucAniGIF::ComposeCurrent() {
 // After the colour tables changed: every frame up to the current one is composed again.
 void ucAniGIF::Recompose() {
   if (!m_composer) return;
-  m_composer = std::make_unique<GifComposer>(m_image);
+  m_composer = std::make_unique<gif::GifComposer>(m_image);
   m_surfaces.Clear();
   Invalidate();
 }

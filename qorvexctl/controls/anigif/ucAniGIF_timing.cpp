@@ -59,7 +59,7 @@ void ucAniGIF::StartupTick() {
 // A timer that fell more than a whole frame behind starts counting afresh from now.
 void ucAniGIF::ScheduleNextFrame() {
   platform::Desktop& desktop = GetDesktop();
-  const GifFrame& frame = m_image.Frames()[static_cast<std::size_t>(m_current - 1)];
+  const gif::GifFrame& frame = m_image.Frames()[static_cast<std::size_t>(m_current - 1)];
   const std::int64_t interval = std::max(frame.delay, m_minFrameDelay);
   const std::int64_t now = desktop.NowMs();
   if (m_frameDueMs + interval < now) m_frameDueMs = now;
