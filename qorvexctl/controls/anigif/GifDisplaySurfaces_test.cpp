@@ -62,9 +62,11 @@ TEST(GifDisplaySurfaces, UpdatingOnlyTheChangedAreaGivesTheWholeCanvasEveryFrame
       composer.Show(k);
       surfaces.Changed(ChangedArea(image, from, k));
       surfaces.Update(composer);
-      const auto colours = testsupport::CompareSurfaces(surfaces.Colours(), gif::GifCanvasSurface(composer), 0);
+      const auto colours =
+          testsupport::CompareSurfaces(surfaces.Colours(), gif::GifCanvasSurface(composer), 0);
       EXPECT_TRUE(colours) << colours.message;
-      const auto mask = testsupport::CompareSurfaces(surfaces.Mask(), gif::GifMaskSurface(composer), 0);
+      const auto mask =
+          testsupport::CompareSurfaces(surfaces.Mask(), gif::GifMaskSurface(composer), 0);
       EXPECT_TRUE(mask) << mask.message;
     }
   }
