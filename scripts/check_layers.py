@@ -2,7 +2,7 @@
 """Checks that #include lines run only downwards between the library's layers.
 
 Usage: check_layers.py ROOT
-Reads every .h and .cpp file below ROOT/qorvexctl, ROOT/hostkit and ROOT/testsupport, and
+Reads every .h and .cpp file below ROOT/qorvexctl, ROOT/hostkit, ROOT/play and ROOT/testsupport, and
 reports each include of a project header that the including file's layer may not use, as
 FILE:LINE: LAYER may not include HEADER (LAYER). Exits 1 when it reported anything.
 
@@ -39,6 +39,7 @@ BELOW_CONTROLS = ["frame"] + ALLOWED["frame"]
 for layer in CONTROLS:
     ALLOWED[layer] = BELOW_CONTROLS + CONTROLS
 ALLOWED["hostkit"] = ALLOWED["controls"]
+ALLOWED["play"] = ALLOWED["controls"] + ["hostkit"]
 ALLOWED["testsupport"] = ALLOWED["controls"] + ["hostkit"]
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
@@ -47,7 +48,7 @@ INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
 def layer_of_path(path):
     """The layer a repository path (qorvexctl/platform/widgets/Form.h) belongs to, or None."""
     parts = path.replace(os.sep, "/").split("/")
-    if parts[0] in ("hostkit", "testsupport"):
+    if parts[0] in ("hostkit", "play", "testsupport"):
         return parts[0]
     if parts[0] != "qorvexctl" or len(parts) < 3:
         return None
@@ -78,7 +79,7 @@ def allowed_for(path, layer):
 
 def check(root):
     problems = []
-    for top in ("qorvexctl", "hostkit", "testsupport"):
+    for top in ("qorvexctl", "hostkit", "play", "testsupport"):
         for folder, _, files in os.walk(os.path.join(root, top)):
             for name in sorted(files):
                 if not name.endswith((".h", ".cpp")):

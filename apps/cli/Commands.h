@@ -21,5 +21,6 @@ extern const Command kValidateCommand;  // ValidateCommand.cpp
 extern const Command kNibCommand;       // NibCommand.cpp
 extern const Command kGifCommand;       // GifCommand.cpp
 extern const Command kPngCommand;       // PngCommand.cpp
+extern const Command kPlayCommand;      // PlayCommand.cpp
 
 }  // namespace qorvexctl::cli

@@ -20,6 +20,7 @@ const Command kCommands[] = {
     kNibCommand,
     kGifCommand,
     kPngCommand,
+    kPlayCommand,
 };
 
 void PrintHelp() {

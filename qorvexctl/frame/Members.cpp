@@ -49,6 +49,9 @@ Variant CallByName(ObjectRef target, std::string_view name, CallType type,
     return method->call(target.object, args);
   }
   const PropertyMember* property = table.FindProperty(name);
+  if (!property && type == CallType::Get && table.FindMethod(name)) {
+    return CallByName(target, name, CallType::Method, args);  // a function read as a value
+  }
   if (!property) NoSuchMember(table, name, "no such property");
   if (type == CallType::Get) return property->get(target.object);
   if (!property->let) NoSuchMember(table, name, "the property is read-only");

@@ -33,6 +33,7 @@
 #include <vector>
 
 #include "qorvexctl/base/Event.h"
+#include "qorvexctl/base/Text.h"
 #include "qorvexctl/base/Variant.h"
 
 namespace qorvexctl {
@@ -101,7 +102,8 @@ struct ObjectRef {
 
 // Gets or lets a property, or calls a method, by name. An unknown name raises RuntimeError 438
 // naming the type and the member; a let of a read-only property raises 438 as well. `args` are
-// the method's arguments (by-reference ones come back changed), or for Let the one value.
+// the method's arguments (by-reference ones come back changed), or for Let the one value. A
+// Get of a method's name calls it, as a function is read like a property.
 Variant CallByName(ObjectRef target, std::string_view name, CallType type,
                    std::vector<Variant>& args);
 Variant CallByName(ObjectRef target, std::string_view name, CallType type,
@@ -131,10 +133,22 @@ Variant ToVariant(const T& value) {
     return Variant(static_cast<double>(value));
   } else if constexpr (std::is_floating_point_v<V>) {
     return Variant(static_cast<double>(value));
+  } else if constexpr (std::is_convertible_v<const V&, std::string_view>) {
+    return Variant(std::string_view(value));  // string_view, const char*
+  } else if constexpr (requires { VariantOf(value); }) {
+    return VariantOf(value);  // an object that names itself (found next to its type)
   } else {
-    return Variant(std::string(value));  // string_view, const char*
+    static_assert(std::is_pointer_v<V>, "no Variant for this type: declare a VariantOf");
+    return value ? Variant(true) : Variant();  // a handle the script can only test for
   }
 }
+
+// Whether values of T cross the table both ways (by-reference arguments are written back only
+// for those).
+template <class T>
+inline constexpr bool kConvertible =
+    std::is_same_v<T, Variant> || std::is_arithmetic_v<T> || std::is_enum_v<T> ||
+    std::is_same_v<T, std::string> || std::is_same_v<T, Currency> || std::is_same_v<T, ByteArray>;
 
 template <class T>
 std::remove_cvref_t<T> FromVariant(const Variant& value) {
@@ -174,8 +188,9 @@ struct Signature<R (C::*)(A...) const> {
 };
 
 template <class A>
-inline constexpr bool kByReference =
-    std::is_lvalue_reference_v<A> && !std::is_const_v<std::remove_reference_t<A>>;
+inline constexpr bool kByReference = std::is_lvalue_reference_v<A> &&
+                                     !std::is_const_v<std::remove_reference_t<A>> &&
+                                     kConvertible<std::remove_cvref_t<A>>;
 
 // Calls `fn(object, args...)` with each argument converted from the list (missing ones are
 // Empty), then writes by-reference arguments back into the list.
@@ -216,7 +231,8 @@ struct EventArguments {
 
 }  // namespace members_detail
 
-// Builds the member table of type T.
+// Builds the member table of type T. A member declared with the name of an inherited one
+// replaces it, whether Inherit comes before or after it.
 template <class T>
 class MembersOf {
  public:
@@ -225,53 +241,54 @@ class MembersOf {
   // A read-only property: `get(const T&)` returns its value.
   template <class Get>
   MembersOf& Property(std::string name, Get get) {
-    using R = decltype(get(std::declval<const T&>()));
-    m_table.properties.push_back(
-        {std::move(name),
-         members_detail::VarTypeOf<R>(),
-         [get](void* o) { return members_detail::ToVariant(get(*static_cast<const T*>(o))); },
-         {}});
+    Put(m_table.properties, Readable(std::move(name), get));
     return *this;
   }
   // A property with a let: `let(T&, V)` takes the value as the type V it declares.
   template <class Get, class Let>
   MembersOf& Property(std::string name, Get get, Let let) {
-    Property(std::move(name), get);
+    PropertyMember property = Readable(std::move(name), get);
     using V = std::tuple_element_t<1, typename members_detail::Signature<Let>::Args>;
-    m_table.properties.back().let = [let](void* o, const Variant& value) {
+    property.let = [let](void* o, const Variant& value) {
       let(*static_cast<T*>(o), members_detail::FromVariant<V>(value));
     };
+    Put(m_table.properties, std::move(property));
     return *this;
   }
   // A method: `fn(T&, A...)`, each parameter converted from the argument list.
   template <class Fn>
   MembersOf& Method(std::string name, std::vector<std::string> parameters, Fn fn) {
     using Args = typename members_detail::Signature<Fn>::Args;
-    m_table.methods.push_back(
-        {std::move(name), std::move(parameters), [fn](void* o, std::vector<Variant>& args) {
-           return members_detail::Invoke(*static_cast<T*>(o), fn, args, static_cast<Args*>(nullptr),
-                                         std::make_index_sequence<std::tuple_size_v<Args> - 1>{});
-         }});
+    Put(m_table.methods,
+        MethodMember{std::move(name), std::move(parameters),
+                     [fn](void* o, std::vector<Variant>& args) {
+                       return members_detail::Invoke(
+                           *static_cast<T*>(o), fn, args, static_cast<Args*>(nullptr),
+                           std::make_index_sequence<std::tuple_size_v<Args> - 1>{});
+                     }});
     return *this;
   }
-  // An event member of T; `arguments` name its arguments in order.
-  template <class... A>
+  // An event member of T (or of a base of T); `arguments` name its arguments in order.
+  template <class B, class... A>
   MembersOf& Event(std::string name, std::vector<std::string> arguments,
-                   qorvexctl::Event<A...> T::*event) {
-    m_table.events.push_back(
-        {name, std::move(arguments), [event, name](void* o, EventSink sink) {
-           return (static_cast<T*>(o)->*event).connect([sink, name](A... raised) {
-             members_detail::EventArguments<A...>::Forward(sink, name, std::forward<A>(raised)...);
-           });
-         }});
+                   qorvexctl::Event<A...> B::*event) {
+    static_assert(std::is_base_of_v<B, T>);
+    Put(m_table.events,
+        EventMember{name, std::move(arguments), [event, name](void* o, EventSink sink) {
+                      T& object = *static_cast<T*>(o);
+                      return (object.*event).connect([sink, name](A... raised) {
+                        members_detail::EventArguments<A...>::Forward(sink, name,
+                                                                      std::forward<A>(raised)...);
+                      });
+                    }});
     return *this;
   }
   // An inner window: `find(T&, int index)` returns it, or nullptr for an index it lacks.
   template <class Find>
   MembersOf& Part(std::string name, Find find) {
-    m_table.parts.push_back({std::move(name), [find](void* o, int index) -> platform::Window* {
-                               return find(*static_cast<T*>(o), index);
-                             }});
+    Put(m_table.parts, PartMember{std::move(name), [find](void* o, int index) -> platform::Window* {
+                                    return find(*static_cast<T*>(o), index);
+                                  }});
     return *this;
   }
   // Adds every member of base class B's table (a control's inherited window members); the
@@ -283,19 +300,19 @@ class MembersOf {
     for (auto p : base.properties) {
       p.get = [up, get = p.get](void* o) { return get(up(o)); };
       if (p.let) p.let = [up, let = p.let](void* o, const Variant& v) { let(up(o), v); };
-      m_table.properties.push_back(std::move(p));
+      PutIfAbsent(m_table.properties, std::move(p));
     }
     for (auto m : base.methods) {
       m.call = [up, call = m.call](void* o, std::vector<Variant>& a) { return call(up(o), a); };
-      m_table.methods.push_back(std::move(m));
+      PutIfAbsent(m_table.methods, std::move(m));
     }
     for (auto e : base.events) {
       e.connect = [up, connect = e.connect](void* o, EventSink s) { return connect(up(o), s); };
-      m_table.events.push_back(std::move(e));
+      PutIfAbsent(m_table.events, std::move(e));
     }
     for (auto p : base.parts) {
       p.find = [up, find = p.find](void* o, int index) { return find(up(o), index); };
-      m_table.parts.push_back(std::move(p));
+      PutIfAbsent(m_table.parts, std::move(p));
     }
     return *this;
   }
@@ -303,6 +320,33 @@ class MembersOf {
   MemberTable Build() { return std::move(m_table); }
 
  private:
+  template <class Get>
+  static PropertyMember Readable(std::string name, Get get) {
+    using R = decltype(get(std::declval<const T&>()));
+    return PropertyMember{
+        std::move(name),
+        members_detail::VarTypeOf<R>(),
+        [get](void* o) { return members_detail::ToVariant(get(*static_cast<const T*>(o))); },
+        {}};
+  }
+  template <class Member>
+  static void Put(std::vector<Member>& members, Member member) {
+    for (Member& existing : members) {
+      if (EqualsNoCase(existing.name, member.name)) {
+        existing = std::move(member);
+        return;
+      }
+    }
+    members.push_back(std::move(member));
+  }
+  template <class Member>
+  static void PutIfAbsent(std::vector<Member>& members, Member member) {
+    for (const Member& existing : members) {
+      if (EqualsNoCase(existing.name, member.name)) return;
+    }
+    members.push_back(std::move(member));
+  }
+
   MemberTable m_table;
 };
 

@@ -3,7 +3,8 @@
 // "QORVEXCTL.cNIF" (the library prefix and the name match without regard to case). Components
 // register a factory under their name; the registry hands out shared pointers that run
 // Terminate when the last reference goes. Live objects are counted in the library state, also
-// those a host constructs directly.
+// those a host constructs directly. The registry also keeps the member directory: each control
+// adds its member table there when it registers (see docs/play.md, "Adding a control").
 
 #include <functional>
 #include <memory>
@@ -13,6 +14,7 @@
 
 #include "qorvexctl/frame/Component.h"
 #include "qorvexctl/frame/LibraryState.h"
+#include "qorvexctl/frame/MemberDirectory.h"
 
 namespace qorvexctl {
 
@@ -38,6 +40,10 @@ class Registry {
   // The registered names, in registration order.
   std::vector<std::string> Names() const;
 
+  // The member tables of the intrinsic controls and of every registered type.
+  MemberDirectory& Members() { return m_members; }
+  const MemberDirectory& Members() const { return m_members; }
+
   // Components alive, and whether the library could be unloaded (none alive).
   int LiveObjects() const { return m_library.LiveObjectCount(); }
   bool CanUnloadNow() const { return LiveObjects() == 0; }
@@ -51,6 +57,7 @@ class Registry {
 
   LibraryState& m_library;
   std::vector<Entry> m_entries;
+  MemberDirectory m_members = MemberDirectory::Standard();
 };
 
 }  // namespace qorvexctl

@@ -336,6 +336,7 @@ void RegisterButton(Registry& registry, platform::Desktop& desktop) {
   registry.Register("cButton", [&desktop](LibraryState& library) {
     return std::make_unique<cButton>(library, desktop);
   });
+  registry.Members().Add<cButton>(cButton::Members());
 }
 
 }  // namespace qorvexctl

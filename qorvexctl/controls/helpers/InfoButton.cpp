@@ -3,6 +3,7 @@
 #include "qorvexctl/controls/helpers/InfoButton.h"
 
 #include "qorvexctl/base/Text.h"
+#include "qorvexctl/frame/Registry.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
 
 namespace qorvexctl {
@@ -66,9 +67,11 @@ const std::vector<PersistedProperty> InfoButton::m_table = {
 };
 
 InfoButton::InfoButton(platform::Window& container, LibraryState& library)
-    : Control(container.GetDesktop(), &container),
-      Component(library),
-      m_tip(library, container.GetDesktop()) {
+    : InfoButton(library, container.GetDesktop(), &container) {}
+
+InfoButton::InfoButton(LibraryState& library, platform::Desktop& desktop,
+                       platform::Window* container)
+    : Control(desktop, container), Component(library), m_tip(library, desktop) {
   SetBounds(platform::Rect::FromSize(0, 0, kSizePixels, kSizePixels));
   TabStop(false);
 }
@@ -182,6 +185,13 @@ void InfoButton::OnResize() {
   const platform::Rect bounds = Bounds();
   if (bounds.Width() == kSizePixels && bounds.Height() == kSizePixels) return;
   SetBounds(platform::Rect::FromSize(bounds.left, bounds.top, kSizePixels, kSizePixels));
+}
+
+void RegisterInfoButton(Registry& registry, platform::Desktop& desktop) {
+  registry.Register("InfoButton", [&desktop](LibraryState& library) {
+    return std::make_unique<InfoButton>(library, desktop);
+  });
+  registry.Members().Add<InfoButton>(InfoButton::Members());
 }
 
 }  // namespace qorvexctl

@@ -25,6 +25,9 @@
 
 namespace qorvexctl {
 
+class Registry;
+struct MemberTable;
+
 enum IB_STYLE_ENUM : int { IB_INFO = 0, IB_WARNING = 1, IB_ERROR = 2 };
 enum TT_STYLE_ENUM : int { TTS_DEFAULT = 0, TTS_BALLOON = 1 };
 
@@ -33,9 +36,14 @@ class InfoButton final : public platform::Control, public Component {
   static constexpr int kSizePixels = 16;
 
   InfoButton(platform::Window& container, LibraryState& library);
+  // Without a container (the registry's way); the host places it with SetParent.
+  InfoButton(LibraryState& library, platform::Desktop& desktop,
+             platform::Window* container = nullptr);
   ~InfoButton() override;
   std::string TypeName() const override { return "InfoButton"; }
   std::string_view ClassName() const override { return "InfoButton"; }
+  // Properties, methods and events by name.
+  static const MemberTable& Members();
 
   // Enabled is the window's own property; it switches the icon to its disabled form.
   const std::string& Action() const { return m_action; }
@@ -92,6 +100,10 @@ class InfoButton final : public platform::Control, public Component {
   clsBalloonTip m_tip;
   static const std::vector<PersistedProperty> m_table;
 };
+
+// Makes "QORVEXCTL.InfoButton" creatable through the registry, on `desktop`, with its member
+// table.
+void RegisterInfoButton(Registry& registry, platform::Desktop& desktop);
 
 // The picture resource of that name, 16 x 16 pixels with transparent corners; an empty
 // surface for a name that is not one of the six.

@@ -121,6 +121,7 @@ void clsBalloonTip::SendTitle() {
 }
 
 bool RegisterBalloonTip(Registry& registry, Desktop& desktop) {
+  registry.Members().Add<clsBalloonTip>(clsBalloonTip::Members());
   return registry.Register("clsBalloonTip", [&desktop](LibraryState& library) {
     return std::make_unique<clsBalloonTip>(library, desktop);
   });

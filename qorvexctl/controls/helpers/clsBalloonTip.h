@@ -28,6 +28,7 @@ class Window;
 }  // namespace platform
 
 class Registry;
+struct MemberTable;
 
 enum ttStyleEnum : int { TTStandard = 0, TTBalloon = 1 };
 enum ttIconType : int { TTNoIcon = 0, TTIconInfo = 1, TTIconWarning = 2, TTIconError = 3 };
@@ -37,6 +38,8 @@ class clsBalloonTip final : public Component {
   clsBalloonTip(LibraryState& library, platform::Desktop& desktop);
   ~clsBalloonTip() override;
   std::string_view ClassName() const override { return "clsBalloonTip"; }
+  // Properties and methods by name.
+  static const MemberTable& Members();
 
   // The window the tip belongs to, and the tip window (0 while there is none).
   platform::HWND mvarParentControlhwnd() const { return m_parentHwnd; }
@@ -103,7 +106,8 @@ class clsBalloonTip final : public Component {
   std::unique_ptr<platform::TooltipWindow> m_window;
 };
 
-// Makes "QORVEXCTL.clsBalloonTip" creatable by name; its tips live on `desktop`.
+// Makes "QORVEXCTL.clsBalloonTip" creatable by name, with its member table; its tips live on
+// `desktop`.
 bool RegisterBalloonTip(Registry& registry, platform::Desktop& desktop);
 
 }  // namespace qorvexctl

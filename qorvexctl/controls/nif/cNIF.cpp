@@ -383,6 +383,7 @@ void RegisterNifField(Registry& registry, platform::Desktop& desktop) {
   registry.Register("cNIF", [&desktop](LibraryState& library) {
     return std::make_unique<cNIF>(library, desktop);
   });
+  registry.Members().Add<cNIF>(cNIF::Members());
 }
 
 }  // namespace qorvexctl

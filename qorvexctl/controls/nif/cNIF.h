@@ -33,12 +33,15 @@ namespace qorvexctl {
 
 class Registry;
 class clsBalloonTip;
+struct MemberTable;
 
 class cNIF : public UserControl {
  public:
   cNIF(LibraryState& library, platform::Desktop& desktop, platform::Window* container = nullptr);
   ~cNIF() override;
   std::string_view ClassName() const override { return "cNIF"; }
+  // Properties, methods, events and inner parts ("nif", "cPicture") by name.
+  static const MemberTable& Members();
 
   // Events, in their numbering.
   Event<> Changed;
@@ -168,7 +171,7 @@ class cNIF : public UserControl {
   ScopedConnection m_fieldConnection;
 };
 
-// Makes "QORVEXCTL.cNIF" creatable through the registry, on `desktop`.
+// Makes "QORVEXCTL.cNIF" creatable through the registry, on `desktop`, with its member table.
 void RegisterNifField(Registry& registry, platform::Desktop& desktop);
 
 }  // namespace qorvexctl

@@ -1,0 +1,22 @@
+#include "qorvexctl/controls/LibraryControls.h"
+
+#include "qorvexctl/controls/button/cButton.h"
+#include "qorvexctl/controls/helpers/InfoButton.h"
+#include "qorvexctl/controls/helpers/clsBalloonTip.h"
+#include "qorvexctl/controls/nif/cNIF.h"
+#include "qorvexctl/frame/Registry.h"
+#include "qorvexctl/frame/StdPNGMembers.h"
+#include "qorvexctl/imaging/StdPNG.h"
+
+namespace qorvexctl {
+
+// One line per control or class; keep each on its own line so additions merge cleanly.
+void RegisterLibraryControls(Registry& registry, platform::Desktop& desktop) {
+  RegisterNifField(registry, desktop);
+  RegisterBalloonTip(registry, desktop);
+  RegisterInfoButton(registry, desktop);
+  RegisterButton(registry, desktop);
+  registry.Members().Add<StdPNG>(StdPNGMembers());
+}
+
+}  // namespace qorvexctl
