@@ -1,5 +1,6 @@
 #include "qorvexctl/controls/LibraryControls.h"
 
+#include "qorvexctl/controls/anigif/ucAniGIF.h"
 #include "qorvexctl/controls/button/cButton.h"
 #include "qorvexctl/controls/helpers/InfoButton.h"
 #include "qorvexctl/controls/helpers/clsBalloonTip.h"
@@ -18,6 +19,7 @@ void RegisterLibraryControls(Registry& registry, platform::Desktop& desktop) {
   RegisterBalloonTip(registry, desktop);
   RegisterInfoButton(registry, desktop);
   RegisterButton(registry, desktop);
+  RegisterAniGif(registry, desktop);
   registry.Members().Add<StdPNG>(StdPNGMembers());
 }
 

@@ -304,6 +304,7 @@ void RegisterAniGif(Registry& registry, platform::Desktop& desktop) {
   registry.Register("ucAniGIF", [&desktop](LibraryState& library) {
     return std::make_unique<ucAniGIF>(library, desktop);
   });
+  registry.Members().Add<ucAniGIF>(ucAniGIF::Members());
 }
 
 }  // namespace qorvexctl

@@ -3,15 +3,16 @@
 #include <string>
 
 #include "qorvexctl/controls/anigif/ucAniGIF.h"
+#include "qorvexctl/frame/IntrinsicMembers.h"
 #include "qorvexctl/frame/Members.h"
 
 namespace qorvexctl {
 
 const MemberTable& ucAniGIF::Members() {
   using M = ucAniGIF;
-  using Mouse = Event<int, int, float, float> M::*;
   static const MemberTable table =
       MembersOf<M>("ucAniGIF")
+          .Inherit<platform::Control>(ControlMembers())
           .Property("FrameCount", [](const M& c) { return c.FrameCount(); }, [](M&, int) {})
           .Property("ActualWidth", [](const M& c) { return c.ActualWidth(); })
           .Property("ActualHeight", [](const M& c) { return c.ActualHeight(); })
@@ -28,9 +29,6 @@ const MemberTable& ucAniGIF::Members() {
                     [](M& c, int v) { c.DelayAnimation(v); })
           .Property("OffsetX", [](const M& c) { return c.OffsetX(); }, [](M& c, int v) { c.OffsetX(v); })
           .Property("OffsetY", [](const M& c) { return c.OffsetY(); }, [](M& c, int v) { c.OffsetY(v); })
-          .Property("Enabled", [](const M& c) { return c.Enabled(); }, [](M& c, bool v) { c.Enabled(v); })
-          .Property("MousePointer", [](const M& c) { return c.MousePointer(); },
-                    [](M& c, int v) { c.MousePointer(v); })
           .Property("hwnd", [](const M& c) { return static_cast<std::int32_t>(c.hwnd()); })
           .Property("CurrentFrame", [](const M& c) { return c.CurrentFrame(); })
           .Method("LoadAnimatedGIF_File", {"FileName"},
@@ -42,11 +40,6 @@ const MemberTable& ucAniGIF::Members() {
           .Method("CacheColorTables", {}, [](M& c) { return c.CacheColorTables(); })
           .Method("RestoreColorTables", {"bReleaseCache"},
                   [](M& c, bool release) { return c.RestoreColorTables(release); })
-          .Method("Refresh", {}, [](M& c) { c.Refresh(); })
-          .Event("Click", {}, static_cast<Event<> M::*>(&M::Click))
-          .Event("MouseDown", {"Button", "Shift", "x", "y"}, static_cast<Mouse>(&M::MouseDown))
-          .Event("MouseMove", {"Button", "Shift", "x", "y"}, static_cast<Mouse>(&M::MouseMove))
-          .Event("MouseUp", {"Button", "Shift", "x", "y"}, static_cast<Mouse>(&M::MouseUp))
           .Event("FrameChanged", {"FrameIndex"}, &M::FrameChanged)
           .Event("LoopsEnded", {}, &M::LoopsEnded)
           .Event("RemoteLoadComplete", {"gifWidth", "gifHeight", "Cancel"}, &M::RemoteLoadComplete)
