@@ -30,8 +30,10 @@ std::optional<std::vector<RecordField>> SqliteTaxpayerDirectory::Find(const std:
       "SELECT nome, codigopostal, localidade FROM contribuintes WHERE nif = ?");
   if (!row.Bind(1, number).Step()) return std::nullopt;
   std::vector<RecordField> fields;
+  // An empty column is a detail the register does not know, not one to announce.
   for (int column = 0; column < static_cast<int>(kColumnFields.size()); ++column) {
-    fields.push_back({std::string(kColumnFields[column]), row.Text(column)});
+    std::string value = row.Text(column);
+    if (!value.empty()) fields.push_back({std::string(kColumnFields[column]), std::move(value)});
   }
   std::ranges::move(ExtraFields(number), std::back_inserter(fields));
   return fields;

@@ -17,7 +17,8 @@ class SqliteTaxpayerDirectory : public TaxpayerDirectory {
  public:
   explicit SqliteTaxpayerDirectory(std::shared_ptr<HostDatabase> database);
 
-  // "nome", "codigopostal" and "localidade" first, then the further details in saved order.
+  // "nome", "codigopostal" and "localidade" first (those that are not empty), then the further
+  // details in saved order.
   std::optional<std::vector<RecordField>> Find(const std::string& number) override;
   // Replaces the number's row and details in one transaction.
   void Save(const std::string& number, const std::vector<RecordField>& fields) override;

@@ -29,6 +29,11 @@ void PrintHelp() {
   for (const auto& c : kCommands) std::printf("%s\n", c.usage);
 }
 
+// `qorvexctl COMMAND --help` (or -h) asks for that command's usage.
+bool IsHelpRequest(const Arguments& args) {
+  return args.size() == 1 && (args[0] == "--help" || args[0] == "-h");
+}
+
 }  // namespace
 }  // namespace qorvexctl::cli
 
@@ -40,7 +45,12 @@ int main(int argc, char** argv) {
   }
   Arguments args(argv + 2, argv + argc);
   for (const auto& c : kCommands) {
-    if (std::strcmp(argv[1], c.name) == 0) return c.run(args);
+    if (std::strcmp(argv[1], c.name) != 0) continue;
+    if (IsHelpRequest(args)) {
+      std::printf("%s\n", c.usage);
+      return 0;
+    }
+    return c.run(args);
   }
   std::fprintf(stderr, "qorvexctl: unknown command '%s' (see --help)\n", argv[1]);
   return 2;

@@ -9,10 +9,14 @@ Component::Component(LibraryState& library) : m_library(library) { m_library.Add
 Component::~Component() { m_library.RemoveLiveObject(); }
 
 void Component::InitProperties() {
+  ApplyInitialProperties();
+  PropertiesLoaded();
+}
+
+void Component::ApplyInitialProperties() {
   for (const PersistedProperty& property : PersistedProperties()) {
     ApplyGuarded(property, property.defaultValue);
   }
-  PropertiesLoaded();
 }
 
 void Component::ReadProperties(const PropertyBag& bag) {
@@ -25,7 +29,11 @@ void Component::ReadProperties(const PropertyBag& bag) {
 void Component::WriteProperties(PropertyBag& bag) const {
   for (const PersistedProperty& property : PersistedProperties()) {
     try {
-      bag.WriteProperty(property.key, property.value(*this), property.defaultValue);
+      if (property.alwaysWritten) {
+        bag.WriteProperty(property.key, property.value(*this));
+      } else {
+        bag.WriteProperty(property.key, property.value(*this), property.defaultValue);
+      }
     } catch (const std::exception&) {
       // A value that cannot be taken is not written; the others still are.
     }

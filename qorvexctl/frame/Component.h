@@ -3,6 +3,7 @@
 //
 //   construction        Initialize: fields take their built-in values, counters go up
 //   InitProperties      a new instance placed by the host: each property takes its default
+//                       (or what the component's ApplyInitialProperties sets)
 //   or ReadProperties   an instance re-created from the host's stored form
 //   WriteProperties     the host saves the form: each property written with its default
 //   Terminate           owned objects released, counters go down (runs once)
@@ -35,6 +36,8 @@ struct PersistedProperty {
   Variant defaultValue;
   std::function<void(Component&, const Variant&)> apply;
   std::function<Variant(const Component&)> value;
+  // Written whatever its value; otherwise a value equal to the default is left out.
+  bool alwaysWritten = false;
 };
 
 // A table entry for component type T: `apply(T&, const Variant&)` sets the property,
@@ -45,6 +48,14 @@ PersistedProperty Persisted(std::string key, Variant defaultValue, Apply apply, 
       std::move(key), std::move(defaultValue),
       [apply](Component& c, const Variant& v) { apply(static_cast<T&>(c), v); },
       [value](const Component& c) { return Variant(value(static_cast<const T&>(c))); }};
+}
+
+// The same for a property that WriteProperties stores even at its default.
+template <class T, class Apply, class Value>
+PersistedProperty PersistedAlways(std::string key, Variant defaultValue, Apply apply, Value value) {
+  PersistedProperty property = Persisted<T>(std::move(key), std::move(defaultValue), apply, value);
+  property.alwaysWritten = true;
+  return property;
 }
 
 class Component {
@@ -70,6 +81,9 @@ class Component {
 
   // The persisted properties in read order; none by default.
   virtual std::span<const PersistedProperty> PersistedProperties() const { return {}; }
+  // What InitProperties sets on a new instance; by default every property of the table
+  // takes its default.
+  virtual void ApplyInitialProperties();
   // Runs after InitProperties or ReadProperties applied the table.
   virtual void PropertiesLoaded() {}
   // The component's own part of Terminate.

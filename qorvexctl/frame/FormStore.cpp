@@ -4,8 +4,6 @@
 #include <array>
 #include <string_view>
 
-#include "qorvexctl/frame/UserControl.h"
-
 namespace qorvexctl {
 namespace {
 
@@ -120,12 +118,12 @@ Window* FormStore::MakeComponent(const FormControl& stored, Window& container,
                                  platform::Form& form) const {
   const std::shared_ptr<Component> component =
       m_components.Create(std::string(kLibraryName) + "." + stored.typeName);
-  auto* control = dynamic_cast<UserControl*>(component.get());
+  auto* control = dynamic_cast<Window*>(component.get());
   if (!control) return nullptr;
   control->SetParent(&container);
   form.Adopt(std::shared_ptr<Window>(component, control), stored.name);
   Place(*control, stored);
-  control->ReadProperties(stored.properties);
+  component->ReadProperties(stored.properties);
   ReadIntrinsicProperties(ExtenderProperties(), *control, stored.properties);
   return control;
 }

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "qorvexctl/base/Locale.h"
 #include "qorvexctl/validation/RuleSet.h"
 
 namespace qorvexctl::platform {
@@ -37,6 +38,12 @@ class LibraryState {
   platform::SettingsStore& Settings() const { return m_settings; }
   platform::MessageBoxService& MessageBoxes() const { return m_messageBoxes; }
   std::string CurrentFolder() const { return m_currentFolder(); }
+
+  // The number conventions every control of this library uses: the process default
+  // (QORVEXCTL_LOCALE, else Portuguese) until the host sets another, which the controls
+  // follow from their next check or format on.
+  const Locale& CurrentLocale() const { return m_locale; }
+  void SetLocale(const Locale& locale) { m_locale = locale; }
 
   // The application root folder once GetRootPath found it; empty before.
   const std::string& RootFolderCache() const { return m_rootFolder; }
@@ -84,6 +91,7 @@ class LibraryState {
   platform::SettingsStore& m_settings;
   platform::MessageBoxService& m_messageBoxes;
   CurrentFolderSource m_currentFolder;
+  Locale m_locale = DefaultLocale();
   std::string m_rootFolder;
   int m_nifControls = 0;
   std::shared_ptr<platform::Picture> m_flagStrip;

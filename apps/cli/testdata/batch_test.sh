@@ -38,4 +38,22 @@ diff -u "$data/validate_rules_current.expected" "$out/current" || failed=1
   { echo "nib iban of the registry example"; failed=1; }
 "$cli" nib iban 000201231234567890155 > /dev/null 2>&1 && { echo "nib iban wrong NIB: exit 0"; failed=1; }
 [ "$("$cli" nib valid "PT50 0002 0123 1234 5678 9015 4")" = valid ] || { echo "nib valid IBAN"; failed=1; }
+# Every command answers --help and -h with its usage on standard output and exit 0; an
+# unknown command or wrong arguments exit 2.
+for command in version validate nib gif png; do
+  for flag in --help -h; do
+    "$cli" $command $flag > "$out/help" 2> "$out/help.err"
+    status=$?
+    [ "$status" -eq 0 ] || { echo "$command $flag: exit $status"; failed=1; }
+    grep -q "^qorvexctl $command" "$out/help" || { echo "$command $flag: no usage"; failed=1; }
+    [ -s "$out/help.err" ] && { echo "$command $flag: wrote to standard error"; failed=1; }
+  done
+done
+"$cli" --help > /dev/null || { echo "--help: exit $?"; failed=1; }
+"$cli" frobnicate > /dev/null 2>&1; status=$?
+[ "$status" -eq 2 ] || { echo "unknown command: exit $status, expected 2"; failed=1; }
+"$cli" validate PT > /dev/null 2>&1; status=$?
+[ "$status" -eq 2 ] || { echo "validate with one argument: exit $status, expected 2"; failed=1; }
+"$cli" png > /dev/null 2>&1; status=$?
+[ "$status" -eq 2 ] || { echo "png without arguments: exit $status, expected 2"; failed=1; }
 exit $failed

@@ -3,6 +3,8 @@
 #include "qorvexctl/controls/helpers/InfoButton.h"
 
 #include "qorvexctl/base/Text.h"
+#include "qorvexctl/frame/LibraryFunctions.h"
+#include "qorvexctl/frame/Registry.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
 
 namespace qorvexctl {
@@ -65,10 +67,9 @@ const std::vector<PersistedProperty> InfoButton::m_table = {
         [](const InfoButton& b) { return b.Transparent(); }),
 };
 
-InfoButton::InfoButton(platform::Window& container, LibraryState& library)
-    : Control(container.GetDesktop(), &container),
-      Component(library),
-      m_tip(library, container.GetDesktop()) {
+InfoButton::InfoButton(LibraryState& library, platform::Desktop& desktop,
+                       platform::Window* container)
+    : Control(desktop, container), Component(library), m_tip(library, desktop) {
   SetBounds(platform::Rect::FromSize(0, 0, kSizePixels, kSizePixels));
   TabStop(false);
 }
@@ -155,7 +156,7 @@ void InfoButton::ClickByAction() {
   if (action.empty()) {
     PopupTip();
   } else if (action != "click") {
-    GetDesktop().Shell().Open(m_action);
+    GetDesktop().Shell().Open(m_action, GetRootPath(Library()));
   }
   Click();
 }
@@ -182,6 +183,12 @@ void InfoButton::OnResize() {
   const platform::Rect bounds = Bounds();
   if (bounds.Width() == kSizePixels && bounds.Height() == kSizePixels) return;
   SetBounds(platform::Rect::FromSize(bounds.left, bounds.top, kSizePixels, kSizePixels));
+}
+
+void RegisterInfoButton(Registry& registry, platform::Desktop& desktop) {
+  registry.Register("InfoButton", [&desktop](LibraryState& library) {
+    return std::make_unique<InfoButton>(library, desktop);
+  });
 }
 
 }  // namespace qorvexctl

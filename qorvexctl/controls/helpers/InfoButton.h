@@ -8,7 +8,9 @@
 //   ""          pops the tip up, raises Click
 //   "click"     raises Click
 //   "nothing"   nothing at all
-//   other       opens the Action with the shell opener (a file or an address), raises Click
+//   other       opens the Action with the shell opener (a file or an address) from the
+//               application folder (GetRootPath), so a relative path is found there; raises
+//               Click
 //
 // (Action compared without regard to case.)
 
@@ -25,6 +27,8 @@
 
 namespace qorvexctl {
 
+class Registry;
+
 enum IB_STYLE_ENUM : int { IB_INFO = 0, IB_WARNING = 1, IB_ERROR = 2 };
 enum TT_STYLE_ENUM : int { TTS_DEFAULT = 0, TTS_BALLOON = 1 };
 
@@ -32,7 +36,10 @@ class InfoButton final : public platform::Control, public Component {
  public:
   static constexpr int kSizePixels = 16;
 
-  InfoButton(platform::Window& container, LibraryState& library);
+  InfoButton(LibraryState& library, platform::Desktop& desktop,
+             platform::Window* container = nullptr);
+  InfoButton(platform::Window& container, LibraryState& library)
+      : InfoButton(library, container.GetDesktop(), &container) {}
   ~InfoButton() override;
   std::string TypeName() const override { return "InfoButton"; }
   std::string_view ClassName() const override { return "InfoButton"; }
@@ -92,6 +99,10 @@ class InfoButton final : public platform::Control, public Component {
   clsBalloonTip m_tip;
   static const std::vector<PersistedProperty> m_table;
 };
+
+// Makes "QORVEXCTL.InfoButton" creatable through the registry (and so restorable from a form
+// file), on `desktop`.
+void RegisterInfoButton(Registry& registry, platform::Desktop& desktop);
 
 // The picture resource of that name, 16 x 16 pixels with transparent corners; an empty
 // surface for a name that is not one of the six.

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "qorvexctl/frame/FormFile.h"
+#include "qorvexctl/frame/FormStore.h"
+#include "qorvexctl/frame/Registry.h"
 #include "qorvexctl/platform/desktop/Compositor.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
 #include "qorvexctl/platform/desktop/UserInput.h"
@@ -196,6 +198,41 @@ TEST_F(InfoButtonFixture, RestingPointerShowsTheYellowBalloonOnTheDesktop) {
   const Rect at = button.ScreenBounds();
   EXPECT_NE(screen.PixelColour(at.left + 8, at.top + 8),
             before.PixelColour(at.left - 1, at.top - 1));
+}
+
+// The registry makes the button by name, and a form file brings it back with its properties.
+TEST_F(InfoButtonFixture, TheRegistryMakesItAndAFormFileBringsItBack) {
+  Registry registry(library);
+  RegisterInfoButton(registry, desktop);
+  EXPECT_NE(dynamic_cast<InfoButton*>(registry.Create("QORVEXCTL.InfoButton").get()), nullptr);
+
+  button.Action("ajuda/guia.pdf");
+  button.Style(IB_ERROR);
+  button.TipText("Valor||em euros");
+  const FormStore store(registry, IntrinsicControls::Standard());
+  const FormFile file = FormFile::FromText(store.Capture(form).ToText()).value();
+  platform::Form again(desktop, "Cópia");
+  const FormLoadReport report = store.Restore(file, again);
+  EXPECT_EQ(report.created, 1);
+  EXPECT_TRUE(report.skipped.empty());
+  auto* copy = dynamic_cast<InfoButton*>(again.FindControl("ibAjuda"));
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->Parent(), &again);
+  EXPECT_EQ(copy->Bounds(), button.Bounds());
+  EXPECT_EQ(copy->Action(), "ajuda/guia.pdf");
+  EXPECT_EQ(copy->Style(), IB_ERROR);
+  EXPECT_EQ(copy->TipText(), "Valor||em euros");
+}
+
+// A relative Action is opened from the application folder, not the process's folder.
+TEST_F(InfoButtonFixture, AnActionIsOpenedFromTheApplicationFolder) {
+  library.SetRootFolderCache("/srv/irs/");
+  button.Action("ajuda/guia.pdf");
+  desktop.Input().Click(button);
+  ASSERT_FALSE(shell->Opened().empty());
+  EXPECT_EQ(shell->Opened().back(), "ajuda/guia.pdf");
+  EXPECT_EQ(shell->WorkingFolders().back(), "/srv/irs/");
+  EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(InfoButtonFixture, TerminateRemovesTheTip) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "qorvexctl/base/Locale.h"
 #include "qorvexctl/base/Text.h"
 #include "qorvexctl/controls/helpers/clsBalloonTip.h"
 #include "qorvexctl/frame/CountryFile.h"
@@ -190,20 +189,24 @@ void cNIF::Information(const std::string& id, const std::string& value) {
 bool cNIF::IsEmpty() const { return qorvexctl::IsEmpty(m_nif.Text()); }
 
 bool cNIF::IsValid() {
-  return qorvexctl::IsValid(m_nif.Text(), m_country, DefaultLocale(), [this] { Validated(); },
+  return qorvexctl::IsValid(m_nif.Text(), m_country, Library().CurrentLocale(), [this] { Validated(); },
                             Library().TaxNumberRules());
 }
 
 bool cNIF::IsOK() {
-  return qorvexctl::IsOK(m_nif.Text(), m_country, DefaultLocale(), [this] { Validated(); },
+  return qorvexctl::IsOK(m_nif.Text(), m_country, Library().CurrentLocale(), [this] { Validated(); },
                          Library().TaxNumberRules());
 }
 
 std::string cNIF::Description() const { return qorvexctl::Description(m_name, Value()); }
 
 void cNIF::AbrirFicha(std::string_view xNIF) {
-  if (!xNIF.empty()) Value(xNIF);
-  const std::string target = Value();
+  std::string target(xNIF);
+  if (target.empty()) {
+    target = Value();
+  } else {
+    Value(target);
+  }
   HostCall([&] { HostObject(m_ficha).Open(); });
   RequestEdit(target);
 }
@@ -221,7 +224,7 @@ bool cNIF::SwitchCountryByPrefix() {
   const std::string text = m_nif.Text();
   if (Len(text) < 3) return false;
   std::string prefix = UCase(qorvexctl::Left(text, 2));
-  if (DefaultLocale().IsNumeric(prefix)) prefix = m_country;
+  if (Library().CurrentLocale().IsNumeric(prefix)) prefix = m_country;
   const std::string euList = std::string(EuCountryCodes()) + ",";
   if (InStr(euList, prefix + ",") == 0 || prefix == m_country) return false;
   CountryID(prefix);
@@ -301,9 +304,12 @@ void cNIF::RebuildBalloonTip() {
 }
 
 // The name, the address details the record knows, the number and the country, one a line;
-// nothing while the field is empty, no name is known or the number is not valid.
+// nothing while no name is known or the field is empty. With a name known the number is
+// checked again (raising Validated), whatever the verdict.
 std::string cNIF::BalloonTipLines() {
-  if (IsEmpty() || m_name.empty() || !IsValid()) return {};
+  if (m_name.empty()) return {};
+  IsValid();
+  if (IsEmpty()) return {};
   std::string lines = m_name;
   for (const char* id : {"codigopostal", "localidade"}) {
     const std::string detail = HostCall([&] { return HostObject(m_ficha).Field(id); });
@@ -346,9 +352,16 @@ void cNIF::OnResize() {
   m_nif.BackColor(m_nif.Enabled() ? RGB(255, 255, 255) : RGB(200, 200, 200));
 }
 
+// A new field: Portugal and the Portugal-only filter, nothing else run.
+void cNIF::ApplyInitialProperties() {
+  CountryID(kPortugalCode);
+  m_countries = GSEL_OnlyPT;
+}
+
+// Read order. Enabled, Countries and CustomCountryList are written even at their defaults.
 std::span<const PersistedProperty> cNIF::PersistedProperties() const {
   static const std::array<PersistedProperty, 7> table{
-      Persisted<cNIF>(
+      PersistedAlways<cNIF>(
           "Enabled", true, [](cNIF& c, const Variant& v) { c.Enabled(v.ToBoolean()); },
           [](const cNIF& c) { return c.Enabled(); }),
       Persisted<cNIF>(
@@ -361,13 +374,13 @@ std::span<const PersistedProperty> cNIF::PersistedProperties() const {
       Persisted<cNIF>(
           "Required", false, [](cNIF& c, const Variant& v) { c.m_required = v.ToBoolean(); },
           [](const cNIF& c) { return c.m_required; }),
-      Persisted<cNIF>(
+      PersistedAlways<cNIF>(
           "Countries", std::int32_t{GSEL_OnlyPT},
           [](cNIF& c, const Variant& v) {
             c.m_countries = static_cast<GSEL_CountryFilterList>(v.ToLong());
           },
           [](const cNIF& c) { return static_cast<std::int32_t>(c.m_countries); }),
-      Persisted<cNIF>(
+      PersistedAlways<cNIF>(
           "CustomCountryList", "",
           [](cNIF& c, const Variant& v) { c.m_customCountries = v.ToString(); },
           [](const cNIF& c) { return c.m_customCountries; }),

@@ -102,7 +102,8 @@ class cNIF : public UserControl {
   void RefreshMe();
   // Loads the record of the current number and reports each of its details.
   void GetNIFInformation();
-  // Shows the record of xNIF (the current number when empty) and raises RequestEdit.
+  // Shows the record of xNIF (the current number when empty) and raises RequestEdit with
+  // that number as given.
   void AbrirFicha(std::string_view xNIF = {});
   // Shows the context menu at the pointer, unless it is disabled or the field is locked.
   void PopupContextMenu();
@@ -119,6 +120,7 @@ class cNIF : public UserControl {
 
  protected:
   std::span<const PersistedProperty> PersistedProperties() const override;
+  void ApplyInitialProperties() override;
   void OnResize() override;
   void OnTerminate() override;
 

@@ -24,9 +24,8 @@ struct PastedNumber {
 
 // A pasted text that starts with two non-numeric characters followed by a number carries its
 // country; any other text is taken whole as a Portuguese number, blanks and dots included.
-PastedNumber SplitPastedNumber(std::string_view clipboard) {
+PastedNumber SplitPastedNumber(std::string_view clipboard, const Locale& locale) {
   const std::string text = Left(clipboard, kPasteLimit);
-  const Locale& locale = DefaultLocale();
   if (!locale.IsNumeric(Left(text, 2)) && locale.IsNumeric(Mid(text, 3))) {
     return {UCase(Left(text, 2)), Mid(text, 3)};
   }
@@ -69,14 +68,12 @@ void cNIF::PopupContextMenu() {
 }
 
 // The text box is disabled while its menu is up, so that no other edit menu appears for the
-// same click; it comes back enabled, with the focus if it had it.
+// same click; the focus stays where it is meanwhile.
 void cNIF::PopupFromNumberBox() {
-  const bool hadFocus = m_nif.HasFocus();
   m_nif.Enabled(false);
   PopupContextMenu();
   GetDesktop().DoEvents();
   m_nif.Enabled(true);
-  if (hadFocus) m_nif.SetFocus();
 }
 
 // The whole number goes to the clipboard, without its country.
@@ -97,7 +94,8 @@ void cNIF::CutNumber() {
 
 // The pasted number replaces the text; its change runs the usual typing cycle.
 void cNIF::PasteNumber() {
-  const PastedNumber pasted = SplitPastedNumber(GetDesktop().GetClipboard().GetText());
+  const PastedNumber pasted =
+      SplitPastedNumber(GetDesktop().GetClipboard().GetText(), Library().CurrentLocale());
   CountryID(pasted.country);
   m_nif.Text(pasted.number);
 }

@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "hostkit/DemoSeed.h"
 #include "hostkit/SqliteTaxpayerDirectory.h"
 #include "qorvexctl/controls/nif/NifFieldTest.h"
+#include "qorvexctl/frame/DefaultTaxpayerRecord.h"
 #include "qorvexctl/frame/Registry.h"
 #include "testsupport/TestData.h"
 
@@ -193,6 +197,50 @@ TEST_F(KnownTaxpayerTest, InformationIsWrittenOnlyForValidNumbers) {
   EXPECT_EQ(log, (Log{"Validated", "Info nome", "Validated", "Name Outro Nome"}));
 }
 
+// A register kept in memory, as a host without a database keeps one.
+struct MemoryDirectory : TaxpayerDirectory {
+  std::map<std::string, std::vector<RecordField>> rows;
+  std::optional<std::vector<RecordField>> Find(const std::string& number) override {
+    auto it = rows.find(number);
+    if (it == rows.end()) return std::nullopt;
+    return it->second;
+  }
+  void Save(const std::string& number, const std::vector<RecordField>& fields) override {
+    rows[number] = fields;
+  }
+};
+
+Log InformationOnly(const Log& log) {
+  Log infos;
+  for (const std::string& entry : log) {
+    if (entry.starts_with("Info ")) infos.push_back(entry);
+  }
+  return infos;
+}
+
+// Reloading the same number (Required, Countries, "Reobter") reports every detail the record
+// holds, changed or not; a column the register left empty is not reported. The SQLite register
+// and one in memory give the same events.
+TEST_F(KnownTaxpayerTest, AReloadReportsEveryDetailAndNoEmptyColumn) {
+  const std::string number = std::string("PT") + kValidPT;
+  directory->Save(number, {{"nome", "Ana Lima"}, {"codigopostal", ""}, {"localidade", "Braga"}});
+  auto memory = std::make_shared<MemoryDirectory>();
+  memory->rows[number] = {{"nome", "Ana Lima"}, {"localidade", "Braga"}};
+  auto sqlite = MakeField();
+  auto inMemory = MakeField();
+  inMemory->Ficha(std::make_shared<DefaultTaxpayerRecord>(memory));
+  for (cNIF* field : {sqlite.get(), inMemory.get()}) {
+    field->Value(number);
+    for (auto reload : std::initializer_list<std::function<void()>>{
+             [&] { field->Required(true); }, [&] { field->Countries(GSEL_OnlyEU); },
+             [&] { field->GetNIFInformation(); }}) {
+      log.clear();
+      reload();
+      EXPECT_EQ(InformationOnly(log), (Log{"Info nome", "Info localidade"}));
+    }
+  }
+}
+
 TEST_F(NifFieldTest, LockingGreysTheTextAndDisablingGreysTheBox) {
   auto field = MakeField();
   field->Value(kValidPT);
@@ -203,16 +251,6 @@ TEST_F(NifFieldTest, LockingGreysTheTextAndDisablingGreysTheBox) {
   field->Enabled(false);
   EXPECT_EQ(field->NumberBox().BackColor(), RGB(200, 200, 200));
   EXPECT_FALSE(field->Enabled());
-}
-
-TEST_F(NifFieldTest, AbrirFichaOpensTheRecordOfTheGivenNumber) {
-  auto field = MakeField();
-  std::string edited;
-  field->RequestEdit.connect([&](const std::string& n) { edited = n; });
-  field->AbrirFicha(kValidPT);
-  EXPECT_EQ(edited, std::string("PT") + kValidPT);
-  field->AbrirFicha();
-  EXPECT_EQ(edited, std::string("PT") + kValidPT);
 }
 
 TEST_F(NifFieldTest, WithoutARecordTheFieldIsNotColoured) {

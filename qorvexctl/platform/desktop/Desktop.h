@@ -206,7 +206,7 @@ class Desktop {
   bool HandleAccessKey(int keyCode);
   bool AcceptsInput(const Window& window) const;
   void NotifyFocusChange(HWND from, HWND to);
-  // Moves the focus out of a window that is being hidden or disabled.
+  // Moves the focus out of a window that is being hidden.
   void LoseFocusFrom(Window& window);
 
   Options m_options;

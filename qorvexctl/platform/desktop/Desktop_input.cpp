@@ -95,10 +95,11 @@ void Desktop::RouteWheel(const InputEvent& event) {
               MakePointLParam(event.screen.x, event.screen.y));
 }
 
-// The window that receives keys: the focused one, else the active (or modal) form.
+// The window that receives keys: the focused one, else the active (or modal) form. A focused
+// window that was disabled keeps the focus and nobody gets the keys.
 Window* Desktop::KeyTarget() const {
   Window* target = Focus();
-  if (target && AcceptsInput(*target)) return target;
+  if (target && AcceptsInput(*target)) return target->IsEnabledInTree() ? target : nullptr;
   if (Window* modal = ModalWindow()) return modal;
   return ActiveWindow();
 }

@@ -141,6 +141,21 @@ TEST_F(FocusFixture, ClickingAControlFocusesItAndHidingItMovesTheFocusOn) {
   EXPECT_TRUE(desktop.Focus() == &b || desktop.Focus() == &c);
 }
 
+// Disabling the focused window moves no focus and raises no focus event; while disabled it
+// gets no keys, and once enabled again it types as before.
+TEST_F(FocusFixture, ADisabledFocusedWindowKeepsTheFocusAndGetsNoKeys) {
+  log.clear();
+  b.Enabled(false);
+  EXPECT_EQ(desktop.Focus(), &b);
+  desktop.Input().SendKeys("x{TAB}");
+  EXPECT_EQ(desktop.Focus(), &b);
+  EXPECT_EQ(b.Text(), "");
+  b.Enabled(true);
+  desktop.Input().SendKeys("y");
+  EXPECT_EQ(b.Text(), "y");
+  EXPECT_EQ(log, Log{});
+}
+
 TEST_F(FocusFixture, MouseCaptureSendsEventsToTheCapturingWindow) {
   std::vector<float> moves;
   a.MouseMove.connect([&](int, int, float x, float) { moves.push_back(x); });

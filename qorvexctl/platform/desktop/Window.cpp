@@ -174,7 +174,7 @@ void Window::Enabled(bool value) {
   if (value == m_enabled) return;
   m_enabled = value;
   Invalidate();
-  if (!value && HasFocusWithin()) m_desktop.LoseFocusFrom(*this);
+  // A disabled window keeps the focus it has (it gets no keys while disabled).
   OnEnabledChanged();
 }
 

@@ -12,14 +12,16 @@ namespace qorvexctl::platform {
 
 namespace {
 
-// Runs `program target` in a grandchild so that nobody has to reap it: the child spawns the
-// program and exits at once, and init adopts the program. The exit status of the child says
-// whether the spawn worked.
-bool SpawnDetached(const std::string& program, const std::string& target) {
+// Runs `program target` from `workingFolder` in a grandchild so that nobody has to reap it: the
+// child spawns the program and exits at once, and init adopts the program. The exit status of the
+// child says whether the spawn worked.
+bool SpawnDetached(const std::string& program, const std::string& target,
+                   const std::string& workingFolder) {
   const pid_t child = ::fork();
   if (child < 0) return false;
   if (child == 0) {
     ::setsid();
+    if (!workingFolder.empty() && ::chdir(workingFolder.c_str()) != 0) ::_exit(1);
     pid_t grandchild = 0;
     char* argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>(target.c_str()), nullptr};
     const int spawned =
@@ -34,13 +36,14 @@ bool SpawnDetached(const std::string& program, const std::string& target) {
 
 }  // namespace
 
-bool XdgShellOpener::Open(std::string_view target) {
+bool XdgShellOpener::Open(std::string_view target, const std::string& workingFolder) {
   if (target.empty()) return false;
-  return SpawnDetached(m_program, std::string(target));
+  return SpawnDetached(m_program, std::string(target), workingFolder);
 }
 
-bool RecordingShellOpener::Open(std::string_view target) {
+bool RecordingShellOpener::Open(std::string_view target, const std::string& workingFolder) {
   m_opened.emplace_back(target);
+  m_folders.push_back(workingFolder);
   return m_succeed;
 }
 
