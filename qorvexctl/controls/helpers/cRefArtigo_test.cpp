@@ -4,11 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "qorvexctl/controls/helpers/showcod2.h"
 #include "qorvexctl/frame/LibraryFunctions.h"
 #include "qorvexctl/frame/PropertyBag.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
 #include "qorvexctl/platform/widgets/Form.h"
+#include "testsupport/TinyHttpServer.h"
 
 namespace qorvexctl {
 namespace {
@@ -27,6 +31,10 @@ struct RefArtigoTest : ::testing::Test {
     form.SetBounds(platform::Rect::FromSize(0, 0, 400, 300));
     form.Show();
     ref.InitProperties();
+    // No test reaches the network: the article service is a port nobody listens on.
+    const std::string closed = std::to_string(testsupport::ClosedLoopbackPort());
+    desktop.Settings().Set(kSettingsApplication, kConfigSection, kArticleServiceHostKey,
+                           "127.0.0.1:" + closed);
   }
   void UseViewer() { desktop.Settings().Set(kSettingsApplication, kConfigSection, kUseLookupKey, "0"); }
 };
@@ -128,6 +136,10 @@ TEST_F(RefArtigoTest, PropertiesRoundTrip) {
 }
 
 TEST_F(RefArtigoTest, TheViewerOpensAtLeastAtItsMinimumSizeOnTop) {
+  testsupport::TinyHttpServer server(
+      testsupport::HttpReply("200 OK", "<h1>Artigo 78.&ordm;</h1><p>Dedu&ccedil;&otilde;es"));
+  const std::string host = "127.0.0.1:" + std::to_string(server.Port());
+  desktop.Settings().Set(kSettingsApplication, kConfigSection, kArticleServiceHostKey, host);
   UseViewer();
   auto& settings = desktop.Settings();
   settings.Set(kViewerSettingsApplication, kViewerSettingsSection, "xlen", "3000");
@@ -145,13 +157,17 @@ TEST_F(RefArtigoTest, TheViewerOpensAtLeastAtItsMinimumSizeOnTop) {
   EXPECT_TRUE(viewer.TopMost());
   EXPECT_EQ(viewer.Caption(), "IRS (Art.78º nº2 al.a))");
   EXPECT_EQ(viewer.WebBrowser1().LocationURL(),
-            std::string("http://") + kArticleServiceHostDefault +
+            "http://" + host +
                 "/consultcodigo.asp?tipo=2&artigo=78,2,a)&art=78&nm=2&art2=78,2,a)&codigo=IRS"
                 "&exercicio=2025&Balverde=1");
   EXPECT_TRUE(viewer.Label1().Visible());
   EXPECT_FALSE(viewer.Command2().Enabled());
   EXPECT_NE(viewer.WebBrowser1().BodyText().find("Por favor aguarde"), std::string::npos);
-  desktop.DoEvents();
+  for (int i = 0; i < 1000 && viewer.WebBrowser1().Busy(); ++i) {
+    desktop.DoEvents();
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  EXPECT_EQ(viewer.WebBrowser1().BodyText(), "Artigo 78.º\nDeduções");
   EXPECT_FALSE(viewer.Label1().Visible());
   EXPECT_TRUE(viewer.Command2().Enabled());
 }

@@ -65,6 +65,7 @@ showcod2::showcod2(LibraryState& library, platform::Desktop& desktop)
       m_print(Add<platform::CommandButton>("prnt", nullptr, "Imprimir")),
       m_copy(Add<platform::CommandButton>("Command2", nullptr, "Copiar p/clipboard")) {
   RestorePlace();
+  m_browser.LoadThrough(desktop.UiThreadPoster());
   m_status.Visible(false);
   m_close.Click.connect([this] { UnloadForm(); });
   m_print.Click.connect(

@@ -1,7 +1,9 @@
 #pragma once
-// The stand-in for an embedded web browser. It never touches the network: Navigate records the
-// address and completes from the message loop with the page the host's PageSource gives for it
-// (an empty page when there is none). The document body can be set as HTML and read back as
+// The stand-in for an embedded web browser. Navigate records the address and completes from the
+// message loop: with the page the host's PageSource gives for it when the host set one, else,
+// once LoadThrough was called, with the page read by an AsyncReader (http(s) and file addresses
+// and paths; a read that fails shows an error page naming the address and the reason), else
+// with an empty page. A click on a link's text navigates to its address. The document body can be set as HTML and read back as
 // text, ExecWB commands are recorded (print) or carried out on the body (select all, copy),
 // and the control paints the text of its body.
 //
@@ -11,11 +13,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "qorvexctl/platform/services/AsyncReader.h"
 #include "qorvexctl/platform/widgets/Control.h"
+#include "qorvexctl/platform/widgets/HtmlText.h"
 
 namespace qorvexctl::platform {
 
@@ -51,11 +56,16 @@ class WebView : public Control {
   // The address of the current (or loading) page; "" before the first navigation.
   const std::string& LocationURL() const { return m_location; }
   void SetPageSource(PageSource source) { m_pageSource = std::move(source); }
+  // Reads the pages it navigates to, delivering them through `post` (Desktop::UiThreadPoster).
+  void LoadThrough(AsyncReader::UiThreadPoster post);
 
   // The document body as HTML, and as the text a reader sees.
   const std::string& BodyHTML() const { return m_bodyHtml; }
   void BodyHTML(std::string html);
-  const std::string& BodyText() const { return m_bodyText; }
+  const std::string& BodyText() const { return m_page.text; }
+  const std::vector<HtmlLink>& Links() const { return m_page.links; }
+  // Navigates to the link's address, resolved against the current page's address.
+  void FollowLink(const HtmlLink& link);
 
   void ExecWB(int command, int option = OLECMDEXECOPT_DODEFAULT);
   // Every command run so far, oldest first.
@@ -72,13 +82,19 @@ class WebView : public Control {
 
  protected:
   void OnPaint(Canvas& canvas) override;
+  void OnMouseDown(int button, int shift, Point p) override;
 
  private:
   void CompleteNavigation(std::uint64_t navigation);
+  void ReadCompleted(const AsyncReadResult& result);
+  void ShowPage(const std::string& html);
+  const HtmlLink* LinkAt(Point p) const;
+  void PaintLinks(Canvas& canvas, const Rect& textBox) const;
 
   std::string m_location;
   std::string m_bodyHtml;
-  std::string m_bodyText;
+  HtmlPage m_page;
+  std::unique_ptr<AsyncReader> m_reader;
   PageSource m_pageSource;
   std::uint64_t m_navigationCount{0};
   std::uint64_t m_pendingNavigation{0};  // 0 when idle

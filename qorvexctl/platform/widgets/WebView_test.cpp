@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "qorvexctl/platform/desktop/Desktop.h"
+#include "qorvexctl/platform/desktop/UserInput.h"
 #include "qorvexctl/platform/widgets/Form.h"
+#include "testsupport/TinyHttpServer.h"
 
 namespace qorvexctl::platform {
 namespace {
@@ -22,6 +26,14 @@ class WebViewTest : public ::testing::Test {
     form.Show();
   }
   std::string Busy() const { return web.Busy() ? "1" : "0"; }
+  // Runs the message loop until the view has its page (a read takes real time).
+  void WaitForPage() {
+    for (int i = 0; i < 1000 && web.Busy(); ++i) {
+      desktop.DoEvents();
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    ASSERT_FALSE(web.Busy());
+  }
 
   Desktop desktop;
   Form form{desktop, "Artigo"};
@@ -109,6 +121,38 @@ TEST_F(WebViewTest, ADestroyedViewIgnoresItsLateNavigation) {
   view.reset();
   desktop.DoEvents();
   EXPECT_FALSE(completed);
+}
+
+TEST_F(WebViewTest, ReadsAPageFromAWebAddressAndFollowsItsLinks) {
+  testsupport::TinyHttpServer server(testsupport::HttpReply(
+      "200 OK", "<html><head><script>x()</script></head><body><h2>Artigo 78.&ordm;</h2>"
+                "<p>Ver <a href='art79'>artigo 79</a><p>fim"));
+  web.LoadThrough(desktop.UiThreadPoster());
+  web.Navigate(server.Url("/codigos/art78"));
+  EXPECT_EQ(log, (std::vector<std::string>{"begin busy=1"}));
+  WaitForPage();
+  EXPECT_EQ(web.BodyText(), "Artigo 78.º\nVer artigo 79\nfim");
+  EXPECT_NE(server.Request().find("GET /codigos/art78 "), std::string::npos);
+  ASSERT_EQ(web.Links().size(), 1u);
+  EXPECT_EQ(log.back(), "doc " + server.Url("/codigos/art78"));
+
+  // A click on the link's text goes to its address, relative to the page's.
+  const Font& font = web.Font();
+  const Point onLink{4 + 2 + font.TextWidth("Ver a"), 4 + 2 + font.Height() + font.Height() / 2};
+  desktop.Input().Click(web, onLink);
+  EXPECT_EQ(web.LocationURL(), server.Url("/codigos/art79"));
+}
+
+TEST_F(WebViewTest, AnAddressThatCannotBeReadShowsAnErrorPage) {
+  web.LoadThrough(desktop.UiThreadPoster());
+  const std::string url =
+      "http://127.0.0.1:" + std::to_string(testsupport::ClosedLoopbackPort()) + "/art78";
+  web.Navigate(url);
+  WaitForPage();
+  EXPECT_EQ(web.BodyText().substr(0, web.BodyText().find('\n')),
+            "Não foi possível mostrar a página");
+  EXPECT_NE(web.BodyText().find(url), std::string::npos);
+  EXPECT_EQ(log.back(), "doc " + url);
 }
 
 }  // namespace
