@@ -36,7 +36,7 @@ namespace qorvexctl::play {
 
 class PlayOutput;
 class ScriptedMessageBoxes;
-struct ScriptedMenus;
+class ScriptedMenus;
 
 // A command that cannot be carried out; the session names its line.
 struct CommandFailed : std::runtime_error {
