@@ -122,8 +122,9 @@ void PlaySession::AddCommand(const Command& command) {
     window = std::shared_ptr<platform::Window>(component, control);
     window->SetParent(&form);
   } else {
+    const IntrinsicControls intrinsics = IntrinsicControls::Standard();  // outlives the lookup
     const IntrinsicType* intrinsic =
-        IntrinsicControls::Standard().Find(EqualsNoCase(type, "ScrollBar") ? "VScrollBar" : type);
+        intrinsics.Find(EqualsNoCase(type, "ScrollBar") ? "VScrollBar" : type);
     if (!intrinsic) throw CommandFailed("unknown type " + type);
     window = intrinsic->create(form);
   }
@@ -139,7 +140,8 @@ void PlaySession::NewCommand(const Command& command) {
   std::shared_ptr<Component> component = m_registry->Create(command.args[0].text);
   if (!component) throw CommandFailed("unknown type " + command.args[0].text);
   auto* window = dynamic_cast<platform::Window*>(component.get());
-  ObjectRef object = window ? m_registry->Members().Of(*window) : m_registry->Members().Of(*component);
+  ObjectRef object =
+      window ? m_registry->Members().Of(*window) : m_registry->Members().Of(*component);
   if (!object) throw CommandFailed(command.args[0].text + " has no member table");
   if (window) component->InitProperties();
   Watch(name, object, std::move(component));

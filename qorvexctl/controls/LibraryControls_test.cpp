@@ -36,6 +36,9 @@ struct MemberTablesTest : ::testing::Test {
     form.Show();
   }
 
+  // The intrinsic types outlive the lookups into them.
+  const IntrinsicControls intrinsicTypes = IntrinsicControls::Standard();
+
   // The object the directory entry `name` describes.
   ObjectRef ObjectOf(const std::string& name) {
     const MemberDirectory& members = registry.Members();
@@ -43,8 +46,8 @@ struct MemberTablesTest : ::testing::Test {
     if (name == "Control") return members.Of(static_cast<platform::Window&>(line));
     if (name == "Form") return members.Of(static_cast<platform::Window&>(form));
     if (name == "StdPNG") return ObjectRef{&png, members.Find(name)->table};
-    if (const IntrinsicType* type = IntrinsicControls::Standard().Find(
-            name == "ScrollBar" ? "VScrollBar" : name)) {
+    if (const IntrinsicType* type =
+            intrinsicTypes.Find(name == "ScrollBar" ? "VScrollBar" : name)) {
       intrinsics.push_back(type->create(form));
       return members.Of(*intrinsics.back());
     }
@@ -67,9 +70,9 @@ bool ActsOnLet(const std::string& type, const std::string& property) {
 }
 
 TEST_F(MemberTablesTest, TheDirectoryKnowsTheIntrinsicAndLibraryTypes) {
-  for (const char* name : {"Form", "TextBox", "Label", "CheckBox", "CommandButton", "Frame",
-                           "PictureBox", "Image", "ListView", "VScrollBar", "HScrollBar", "cNIF",
-                           "InfoButton", "clsBalloonTip", "StdPNG"}) {
+  for (const char* name :
+       {"Form", "TextBox", "Label", "CheckBox", "CommandButton", "Frame", "PictureBox", "Image",
+        "ListView", "VScrollBar", "HScrollBar", "cNIF", "InfoButton", "clsBalloonTip", "StdPNG"}) {
     EXPECT_NE(registry.Members().Find(name), nullptr) << name;
   }
 }
