@@ -45,7 +45,7 @@ test-sanitize: deps
 	cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug $(LAUNCHER) -DQORVEXCTL_SANITIZE=ON \
 	      -DQORVEXCTL_BENCH=OFF -DQORVEXCTL_SDL=OFF -DQORVEXCTL_INFLATE=zlib
 	cmake --build $(BUILD_ASAN) -j $(JOBS)
-	cd $(BUILD_ASAN) && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD_ASAN) && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 ctest --output-on-failure -j $(JOBS)
 
 # Builds every fuzz target with clang and libFuzzer and runs each for SECONDS (with its
 # dictionary fuzz/NAME.dict when there is one); `make fuzz-short` is the brief run CI makes.
