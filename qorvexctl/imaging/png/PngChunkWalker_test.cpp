@@ -87,7 +87,11 @@ TEST(PngChunkWalker, HeaderRulesApplyInOrder) {
       {"colour type 1", header(1, 1, {8, 1, 0, 0, 0}), Failure::InvalidColorType},
       {"interlace 2", header(1, 1, {8, 0, 0, 0, 2}), Failure::InvalidInterlace},
       {"bitmap over 2 GiB", header(0x7FFFFFFF, 1, {8, 0, 0, 0, 0}), Failure::TooLarge},
-      {"inflated size over 2 GiB", header(40000, 40000, {16, 6, 0, 0, 0}), Failure::TooLarge},
+      {"inflated size over 2 GiB", header(16384, 16384, {16, 6, 0, 0, 0}), Failure::TooLarge},
+      {"Adam7 passes over 2 GiB", header(16384, 16384, {16, 6, 0, 0, 1}), Failure::TooLarge},
+      {"sizes whose product passes 64 bits", header(0x7354004C, 0x50454E26, {1, 4, 0, 0, 0}),
+       Failure::TooLarge},
+      {"widest and tallest", header(0x7FFFFFFF, 0x7FFFFFFF, {16, 6, 0, 0, 1}), Failure::TooLarge},
       {"short header", Bytes{0, 0, 0, 1, 0, 0, 0, 1, 8}, Failure::CorruptHeader},
   };
   for (const HeaderCase& c : cases) {

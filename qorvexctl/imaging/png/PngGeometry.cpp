@@ -19,7 +19,16 @@ bool IsValidColourType(int type) {
 // The byte size of a 32-bit top-down bitmap of the image must fit in a signed 32-bit value.
 bool BitmapSizeFits(const PngHeader& header) {
   std::int64_t stride = ((std::int64_t{header.width} * 32 + 31) & ~std::int64_t{31}) / 8;
-  return stride * header.height <= kInt32Max;
+  return stride <= kInt32Max / header.height;
+}
+
+// Adds rows of rowBytes (plus the filter byte) to total, or reports that the sum would pass
+// the 32-bit limit. Divides rather than multiplies so that no product can overflow.
+bool AddRows(std::int64_t rowBytes, std::int64_t rows, std::int64_t& total) {
+  if (rows == 0) return true;
+  if (rowBytes + 1 > (kInt32Max - total) / rows) return false;
+  total += (rowBytes + 1) * rows;
+  return true;
 }
 
 std::int64_t PassCount(std::int32_t extent, int start, int increment) {
@@ -64,8 +73,9 @@ Failure ParseHeader(std::span<const std::uint8_t> data, PngHeader& header) {
   if (!IsValidBitDepth(header.bitDepth)) return Failure::InvalidBitDepth;
   if (!IsValidColourType(header.colourType)) return Failure::InvalidColorType;
   if (header.interlace > 1) return Failure::InvalidInterlace;
+  if (!BitmapSizeFits(header)) return Failure::TooLarge;
   auto inflated = InflatedSize(header);
-  if (!BitmapSizeFits(header) || !inflated || *inflated == 0) return Failure::TooLarge;
+  if (!inflated || *inflated == 0) return Failure::TooLarge;
   return Failure::None;
 }
 
@@ -86,14 +96,17 @@ std::int32_t PassHeight(const PngHeader& header, int pass) {
 std::optional<std::int32_t> InflatedSize(const PngHeader& header) {
   std::int64_t total = 0;
   if (!header.IsInterlaced()) {
-    total = (RowBytes(header.width, header.BitsPerPixel()) + 1) * header.height;
+    if (!AddRows(RowBytes(header.width, header.BitsPerPixel()), header.height, total)) {
+      return std::nullopt;
+    }
   } else {
     for (int pass = 0; pass < 7; ++pass) {
-      total +=
-          (RowBytes(PassWidth(header, pass), header.BitsPerPixel()) + 1) * PassHeight(header, pass);
+      if (!AddRows(RowBytes(PassWidth(header, pass), header.BitsPerPixel()),
+                   PassHeight(header, pass), total)) {
+        return std::nullopt;
+      }
     }
   }
-  if (total > kInt32Max) return std::nullopt;
   return static_cast<std::int32_t>(total);
 }
 
