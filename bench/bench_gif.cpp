@@ -47,30 +47,30 @@ int ReadMemory(GifFileType* gif, GifByteType* out, int length) {
 // The same composition as GifComposer, on giflib's decoded images.
 class GiflibComposer {
  public:
-  explicit GiflibComposer(GifFileType* gif) : gif_(gif) {
+  explicit GiflibComposer(GifFileType* gif) : m_gif(gif) {
     for (int k = 0; k < gif->ImageCount; ++k) {
       const GifImageDesc& d = gif->SavedImages[k].ImageDesc;
-      width_ = std::max(width_, d.Left + d.Width);
-      height_ = std::max(height_, d.Top + d.Height);
+      m_width = std::max(m_width, d.Left + d.Width);
+      m_height = std::max(m_height, d.Top + d.Height);
     }
   }
 
   void Show(int k) {
     GraphicsControlBlock control{0, false, 0, NO_TRANSPARENT_COLOR};
-    DGifSavedExtensionToGCB(gif_, k, &control);
-    const GifImageDesc& d = gif_->SavedImages[k].ImageDesc;
+    DGifSavedExtensionToGCB(m_gif, k, &control);
+    const GifImageDesc& d = m_gif->SavedImages[k].ImageDesc;
     if (k == 0) {
-      canvas_.assign(static_cast<std::size_t>(width_) * height_, 0);
-      mask_.assign(canvas_.size(), 1);
+      m_canvas.assign(static_cast<std::size_t>(m_width) * m_height, 0);
+      m_mask.assign(m_canvas.size(), 1);
     } else {
       Dispose();
     }
     if (control.DisposalMode == DISPOSE_PREVIOUS) Save(d);
-    Draw(gif_->SavedImages[k], control.TransparentColor);
-    previous_ = {d, control.DisposalMode};
+    Draw(m_gif->SavedImages[k], control.TransparentColor);
+    m_previous = {d, control.DisposalMode};
   }
 
-  const Colour* Canvas() const { return canvas_.data(); }
+  const Colour* Canvas() const { return m_canvas.data(); }
 
  private:
   struct Shown {
@@ -80,55 +80,55 @@ class GiflibComposer {
 
   void Draw(const SavedImage& image, int transparent) {
     const GifImageDesc& d = image.ImageDesc;
-    const ColorMapObject* map = d.ColorMap != nullptr ? d.ColorMap : gif_->SColorMap;
+    const ColorMapObject* map = d.ColorMap != nullptr ? d.ColorMap : m_gif->SColorMap;
     Colour table[256] = {};
     for (int i = 0; i < map->ColorCount && i < 256; ++i) {
       table[i] = RGB(map->Colors[i].Red, map->Colors[i].Green, map->Colors[i].Blue);
     }
     for (int y = 0; y < d.Height; ++y) {
       const GifByteType* source = image.RasterBits + static_cast<std::size_t>(y) * d.Width;
-      const std::size_t at = static_cast<std::size_t>(d.Top + y) * width_ + d.Left;
+      const std::size_t at = static_cast<std::size_t>(d.Top + y) * m_width + d.Left;
       for (int x = 0; x < d.Width; ++x) {
         if (source[x] == transparent) continue;
-        canvas_[at + x] = table[source[x]];
-        mask_[at + x] = 0;
+        m_canvas[at + x] = table[source[x]];
+        m_mask[at + x] = 0;
       }
     }
   }
 
   // Keeps the rows under the frame's rectangle, as GifComposer does.
   void Save(const GifImageDesc& d) {
-    savedCanvas_.clear();
-    savedMask_.clear();
+    m_savedCanvas.clear();
+    m_savedMask.clear();
     for (int y = 0; y < d.Height; ++y) {
-      const std::size_t at = static_cast<std::size_t>(d.Top + y) * width_ + d.Left;
-      savedCanvas_.insert(savedCanvas_.end(), &canvas_[at], &canvas_[at] + d.Width);
-      savedMask_.insert(savedMask_.end(), &mask_[at], &mask_[at] + d.Width);
+      const std::size_t at = static_cast<std::size_t>(d.Top + y) * m_width + d.Left;
+      m_savedCanvas.insert(m_savedCanvas.end(), &m_canvas[at], &m_canvas[at] + d.Width);
+      m_savedMask.insert(m_savedMask.end(), &m_mask[at], &m_mask[at] + d.Width);
     }
   }
 
   void Dispose() {
-    const GifImageDesc& d = previous_.desc;
-    if (previous_.disposal != DISPOSE_BACKGROUND && previous_.disposal != DISPOSE_PREVIOUS) return;
+    const GifImageDesc& d = m_previous.desc;
+    if (m_previous.disposal != DISPOSE_BACKGROUND && m_previous.disposal != DISPOSE_PREVIOUS) return;
     for (int y = 0; y < d.Height; ++y) {
-      const std::size_t at = static_cast<std::size_t>(d.Top + y) * width_ + d.Left;
+      const std::size_t at = static_cast<std::size_t>(d.Top + y) * m_width + d.Left;
       const std::size_t saved = static_cast<std::size_t>(y) * d.Width;
-      if (previous_.disposal == DISPOSE_BACKGROUND) {
-        std::fill_n(&canvas_[at], d.Width, 0);
-        std::fill_n(&mask_[at], d.Width, 1);
+      if (m_previous.disposal == DISPOSE_BACKGROUND) {
+        std::fill_n(&m_canvas[at], d.Width, 0);
+        std::fill_n(&m_mask[at], d.Width, 1);
       } else {
-        std::copy_n(&savedCanvas_[saved], d.Width, &canvas_[at]);
-        std::copy_n(&savedMask_[saved], d.Width, &mask_[at]);
+        std::copy_n(&m_savedCanvas[saved], d.Width, &m_canvas[at]);
+        std::copy_n(&m_savedMask[saved], d.Width, &m_mask[at]);
       }
     }
   }
 
-  GifFileType* gif_;
-  int width_ = 0;
-  int height_ = 0;
-  Shown previous_{};
-  std::vector<Colour> canvas_, savedCanvas_;
-  std::vector<std::uint8_t> mask_, savedMask_;
+  GifFileType* m_gif;
+  int m_width = 0;
+  int m_height = 0;
+  Shown m_previous{};
+  std::vector<Colour> m_canvas, m_savedCanvas;
+  std::vector<std::uint8_t> m_mask, m_savedMask;
 };
 
 void DecodeWithGiflib(benchmark::State& state, const BenchFile& file) {

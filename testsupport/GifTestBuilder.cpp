@@ -8,23 +8,23 @@ namespace {
 class BitPacker {
  public:
   void Put(int code, int bits) {
-    buffer_ |= static_cast<std::uint32_t>(code) << count_;
-    count_ += bits;
-    while (count_ >= 8) {
-      bytes_.push_back(static_cast<std::uint8_t>(buffer_ & 0xFF));
-      buffer_ >>= 8;
-      count_ -= 8;
+    m_buffer |= static_cast<std::uint32_t>(code) << m_count;
+    m_count += bits;
+    while (m_count >= 8) {
+      m_bytes.push_back(static_cast<std::uint8_t>(m_buffer & 0xFF));
+      m_buffer >>= 8;
+      m_count -= 8;
     }
   }
   Bytes Finish() {
-    if (count_ > 0) bytes_.push_back(static_cast<std::uint8_t>(buffer_ & 0xFF));
-    return bytes_;
+    if (m_count > 0) m_bytes.push_back(static_cast<std::uint8_t>(m_buffer & 0xFF));
+    return m_bytes;
   }
 
  private:
-  Bytes bytes_;
-  std::uint32_t buffer_ = 0;
-  int count_ = 0;
+  Bytes m_bytes;
+  std::uint32_t m_buffer = 0;
+  int m_count = 0;
 };
 
 }  // namespace
@@ -58,15 +58,15 @@ Bytes PackCodes(const std::vector<Code>& codes) {
 
 GifBuilder::GifBuilder(int globalColours, int screenWidth, int screenHeight,
                        const std::string& signature) {
-  bytes_.assign(signature.begin(), signature.end());  // "GIF89a"
+  m_bytes.assign(signature.begin(), signature.end());  // "GIF89a"
   U16(screenWidth);                                   // logical screen width
   U16(screenHeight);                                  // logical screen height
   int sizeBits = 0;
   while ((2 << sizeBits) < globalColours) ++sizeBits;
   // packed: global table flag, colour resolution 8 bits, table size 2^(bits+1)
-  bytes_.push_back(static_cast<std::uint8_t>((globalColours > 0 ? 0x80 : 0) | 0x70 | sizeBits));
-  bytes_.push_back(0);  // background colour index
-  bytes_.push_back(0);  // pixel aspect ratio
+  m_bytes.push_back(static_cast<std::uint8_t>((globalColours > 0 ? 0x80 : 0) | 0x70 | sizeBits));
+  m_bytes.push_back(0);  // background colour index
+  m_bytes.push_back(0);  // pixel aspect ratio
   if (globalColours > 0) ColourTable(globalColours);
 }
 
@@ -74,44 +74,44 @@ GifBuilder& GifBuilder::GraphicControl(int disposal, int delayHundredths, int tr
   const int packed = (disposal << 2) | (transparentIndex >= 0 ? 1 : 0);
   RawGraphicControlPacked(static_cast<std::uint8_t>(packed), delayHundredths);
   // the transparent colour index, second to last byte of the extension
-  bytes_[bytes_.size() - 2] =
+  m_bytes[m_bytes.size() - 2] =
       static_cast<std::uint8_t>(transparentIndex >= 0 ? transparentIndex : 0);
   return *this;
 }
 
 GifBuilder& GifBuilder::RawGraphicControlPacked(std::uint8_t packed, int delayHundredths) {
-  bytes_.push_back(0x21);  // extension introducer
-  bytes_.push_back(0xF9);  // graphic control label
-  bytes_.push_back(4);     // block size
-  bytes_.push_back(packed);
+  m_bytes.push_back(0x21);  // extension introducer
+  m_bytes.push_back(0xF9);  // graphic control label
+  m_bytes.push_back(4);     // block size
+  m_bytes.push_back(packed);
   U16(delayHundredths);  // delay in hundredths of a second
-  bytes_.push_back(0);   // transparent colour index
-  bytes_.push_back(0);   // block terminator
+  m_bytes.push_back(0);   // transparent colour index
+  m_bytes.push_back(0);   // block terminator
   return *this;
 }
 
 GifBuilder& GifBuilder::Netscape(int loops, const std::string& identifier) {
-  bytes_.push_back(0x21);                                          // extension introducer
-  bytes_.push_back(0xFF);                                          // application extension label
-  bytes_.push_back(static_cast<std::uint8_t>(identifier.size()));  // normally 11
-  bytes_.insert(bytes_.end(), identifier.begin(), identifier.end());
-  bytes_.push_back(3);  // sub-block size
-  bytes_.push_back(1);  // sub-block id: loop count
+  m_bytes.push_back(0x21);                                          // extension introducer
+  m_bytes.push_back(0xFF);                                          // application extension label
+  m_bytes.push_back(static_cast<std::uint8_t>(identifier.size()));  // normally 11
+  m_bytes.insert(m_bytes.end(), identifier.begin(), identifier.end());
+  m_bytes.push_back(3);  // sub-block size
+  m_bytes.push_back(1);  // sub-block id: loop count
   U16(loops);
-  bytes_.push_back(0);  // block terminator
+  m_bytes.push_back(0);  // block terminator
   return *this;
 }
 
 GifBuilder& GifBuilder::Comment(const std::string& text) {
-  bytes_.push_back(0x21);  // extension introducer
-  bytes_.push_back(0xFE);  // comment label
+  m_bytes.push_back(0x21);  // extension introducer
+  m_bytes.push_back(0xFE);  // comment label
   SubBlocks(Bytes(text.begin(), text.end()));
   return *this;
 }
 
 GifBuilder& GifBuilder::Image(int left, int top, int width, int height, const Bytes& indices,
                               int localColours, bool interlaced) {
-  bytes_.push_back(0x2C);  // image separator
+  m_bytes.push_back(0x2C);  // image separator
   U16(left);
   U16(top);
   U16(width);
@@ -119,57 +119,57 @@ GifBuilder& GifBuilder::Image(int left, int top, int width, int height, const By
   int sizeBits = 0;
   while ((2 << sizeBits) < localColours) ++sizeBits;
   // packed: local table flag, interlace flag, table size 2^(bits+1)
-  bytes_.push_back(static_cast<std::uint8_t>((localColours > 0 ? 0x80 | sizeBits : 0) |
+  m_bytes.push_back(static_cast<std::uint8_t>((localColours > 0 ? 0x80 | sizeBits : 0) |
                                              (interlaced ? 0x40 : 0)));
   if (localColours > 0) ColourTable(localColours);
-  bytes_.push_back(2);  // LZW minimum code size
+  m_bytes.push_back(2);  // LZW minimum code size
   SubBlocks(LiteralLzw(2, indices));
   return *this;
 }
 
 GifBuilder& GifBuilder::ImageWithData(int left, int top, int width, int height, const Bytes& data) {
-  bytes_.push_back(0x2C);  // image separator
+  m_bytes.push_back(0x2C);  // image separator
   U16(left);
   U16(top);
   U16(width);
   U16(height);
-  bytes_.push_back(0);  // packed: no local table, not interlaced
-  bytes_.insert(bytes_.end(), data.begin(), data.end());
+  m_bytes.push_back(0);  // packed: no local table, not interlaced
+  m_bytes.insert(m_bytes.end(), data.begin(), data.end());
   return *this;
 }
 
 GifBuilder& GifBuilder::Raw(const Bytes& bytes) {
-  bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+  m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
   return *this;
 }
 
 GifBuilder& GifBuilder::Trailer() {
-  bytes_.push_back(0x3B);
+  m_bytes.push_back(0x3B);
   return *this;
 }
 
 void GifBuilder::U16(int value) {
-  bytes_.push_back(static_cast<std::uint8_t>(value & 0xFF));  // little-endian
-  bytes_.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFF));
+  m_bytes.push_back(static_cast<std::uint8_t>(value & 0xFF));  // little-endian
+  m_bytes.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFF));
 }
 
 // Entry i is (i * 10, i * 20 + 1, 255 - i): distinct colours for every index.
 void GifBuilder::ColourTable(int colours) {
   for (int i = 0; i < colours; ++i) {
-    bytes_.push_back(static_cast<std::uint8_t>(i * 10));
-    bytes_.push_back(static_cast<std::uint8_t>(i * 20 + 1));
-    bytes_.push_back(static_cast<std::uint8_t>(255 - i));
+    m_bytes.push_back(static_cast<std::uint8_t>(i * 10));
+    m_bytes.push_back(static_cast<std::uint8_t>(i * 20 + 1));
+    m_bytes.push_back(static_cast<std::uint8_t>(255 - i));
   }
 }
 
 void GifBuilder::SubBlocks(const Bytes& payload) {
   for (std::size_t at = 0; at < payload.size(); at += 255) {
     const std::size_t size = std::min<std::size_t>(255, payload.size() - at);
-    bytes_.push_back(static_cast<std::uint8_t>(size));  // sub-block size
-    bytes_.insert(bytes_.end(), payload.begin() + static_cast<std::ptrdiff_t>(at),
+    m_bytes.push_back(static_cast<std::uint8_t>(size));  // sub-block size
+    m_bytes.insert(m_bytes.end(), payload.begin() + static_cast<std::ptrdiff_t>(at),
                   payload.begin() + static_cast<std::ptrdiff_t>(at + size));
   }
-  bytes_.push_back(0);  // block terminator
+  m_bytes.push_back(0);  // block terminator
 }
 
 }  // namespace qorvexctl::testing

@@ -44,14 +44,14 @@ class GifBuilder {
   GifBuilder& Raw(const Bytes& bytes);
   GifBuilder& Trailer();
 
-  const Bytes& Build() const { return bytes_; }
+  const Bytes& Build() const { return m_bytes; }
 
  private:
   void U16(int value);
   void ColourTable(int colours);
   void SubBlocks(const Bytes& payload);
 
-  Bytes bytes_;
+  Bytes m_bytes;
 };
 
 }  // namespace qorvexctl::testing

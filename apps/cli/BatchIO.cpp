@@ -5,32 +5,32 @@
 namespace qorvexctl::cli {
 
 bool LineReader::Refill() {
-  if (atEnd_) return false;
-  if (begin_ > 0) {
-    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
-    end_ -= begin_;
-    begin_ = 0;
+  if (m_atEnd) return false;
+  if (m_begin > 0) {
+    std::memmove(m_buffer.data(), m_buffer.data() + m_begin, m_end - m_begin);
+    m_end -= m_begin;
+    m_begin = 0;
   }
-  if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
-  const std::size_t read = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, input_);
-  end_ += read;
-  if (read == 0) atEnd_ = true;
+  if (m_end == m_buffer.size()) m_buffer.resize(m_buffer.size() * 2);
+  const std::size_t read = std::fread(m_buffer.data() + m_end, 1, m_buffer.size() - m_end, m_input);
+  m_end += read;
+  if (read == 0) m_atEnd = true;
   return read > 0;
 }
 
 bool LineReader::Next(std::string_view& line) {
   for (;;) {
-    const char* start = buffer_.data() + begin_;
-    const auto* newline = static_cast<const char*>(std::memchr(start, '\n', end_ - begin_));
+    const char* start = m_buffer.data() + m_begin;
+    const auto* newline = static_cast<const char*>(std::memchr(start, '\n', m_end - m_begin));
     std::size_t length = 0;
     if (newline) {
       length = static_cast<std::size_t>(newline - start);
-      begin_ += length + 1;
+      m_begin += length + 1;
     } else if (!Refill()) {
-      if (begin_ == end_) return false;
-      start = buffer_.data() + begin_;  // refilling may have moved the data
-      length = end_ - begin_;
-      begin_ = end_;
+      if (m_begin == m_end) return false;
+      start = m_buffer.data() + m_begin;  // refilling may have moved the data
+      length = m_end - m_begin;
+      m_begin = m_end;
     } else {
       continue;
     }
@@ -41,10 +41,10 @@ bool LineReader::Next(std::string_view& line) {
 }
 
 void OutputBuffer::Flush() {
-  if (pending_.empty()) return;
-  std::fwrite(pending_.data(), 1, pending_.size(), output_);
-  std::fflush(output_);
-  pending_.clear();
+  if (m_pending.empty()) return;
+  std::fwrite(m_pending.data(), 1, m_pending.size(), m_output);
+  std::fflush(m_output);
+  m_pending.clear();
 }
 
 int RunBatch(const std::function<bool(std::string_view, std::size_t, OutputBuffer&)>& handle) {

@@ -14,37 +14,37 @@ namespace qorvexctl::cli {
 // Reads lines separated by LF; a CR before the LF and a last line without LF are handled.
 class LineReader {
  public:
-  explicit LineReader(std::FILE* input) : input_(input), buffer_(1 << 16) {}
+  explicit LineReader(std::FILE* input) : m_input(input), m_buffer(1 << 16) {}
   // The next line without its line end; false at the end of the input.
   bool Next(std::string_view& line);
 
  private:
   bool Refill();
 
-  std::FILE* input_;
-  std::vector<char> buffer_;
-  std::size_t begin_ = 0, end_ = 0;
-  bool atEnd_ = false;
+  std::FILE* m_input;
+  std::vector<char> m_buffer;
+  std::size_t m_begin = 0, m_end = 0;
+  bool m_atEnd = false;
 };
 
 // Collects output and writes it in large blocks (and when destroyed).
 class OutputBuffer {
  public:
-  explicit OutputBuffer(std::FILE* output) : output_(output) {}
+  explicit OutputBuffer(std::FILE* output) : m_output(output) {}
   ~OutputBuffer() { Flush(); }
   OutputBuffer(const OutputBuffer&) = delete;
   OutputBuffer& operator=(const OutputBuffer&) = delete;
 
   void Append(std::string_view text) {
-    pending_.append(text);
-    if (pending_.size() >= kFlushSize) Flush();
+    m_pending.append(text);
+    if (m_pending.size() >= kFlushSize) Flush();
   }
   void Flush();
 
  private:
   static constexpr std::size_t kFlushSize = 1 << 16;
-  std::FILE* output_;
-  std::string pending_;
+  std::FILE* m_output;
+  std::string m_pending;
 };
 
 // Runs `handle` on each line of standard input with its 1-based number, writing to standard

@@ -213,16 +213,16 @@ Locale Locale::FromName(std::string_view name) {
 }
 
 bool Locale::IsNumeric(std::string_view text) const {
-  return IsNumericText(text, decimal_, grouping_);
+  return IsNumericText(text, m_decimal, m_grouping);
 }
 
 bool Locale::IsNumeric(std::u32string_view text) const {
-  return IsNumericText(text, decimal_, grouping_);
+  return IsNumericText(text, m_decimal, m_grouping);
 }
 
 std::optional<double> Locale::ToNumber(std::string_view text) const {
   std::string normalized;
-  const NumberScan scan = ScanNumber(text, decimal_, grouping_, &normalized);
+  const NumberScan scan = ScanNumber(text, m_decimal, m_grouping, &normalized);
   if (!scan.wellFormed) return std::nullopt;
   return ConvertNormalized(normalized, scan);
 }
@@ -234,7 +234,7 @@ std::string Locale::FormatGeneral(double value) const {
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
   std::string out(buffer, result.ptr);
   for (char& c : out) {
-    if (c == '.') c = decimal_;
+    if (c == '.') c = m_decimal;
     if (c == 'e') c = 'E';
   }
   return out;
@@ -254,8 +254,8 @@ std::string Locale::Format(double value, std::string_view pattern) const {
   }
   std::string out(number.negative ? "-" : "");
   out += p.prefix;
-  out += p.grouped ? GroupDigits(integer, grouping_) : integer;
-  if (p.hasDecimalPoint) out.push_back(decimal_);
+  out += p.grouped ? GroupDigits(integer, m_grouping) : integer;
+  if (p.hasDecimalPoint) out.push_back(m_decimal);
   out += number.fractionDigits;
   out += p.suffix;
   return out;

@@ -23,9 +23,9 @@ class Locale {
   // States English; every other name, the empty one included, gives Portuguese.
   static Locale FromName(std::string_view name);
 
-  std::string_view Name() const { return name_; }
-  char DecimalSeparator() const { return decimal_; }
-  char GroupingSeparator() const { return grouping_; }
+  std::string_view Name() const { return m_name; }
+  char DecimalSeparator() const { return m_decimal; }
+  char GroupingSeparator() const { return m_grouping; }
 
   // The lenient numeric test (IsNumeric): true when the text converts to a finite number.
   // Accepted: blanks (U+0020) around the number, one leading "+" or "-", digits with grouping
@@ -55,11 +55,11 @@ class Locale {
 
  private:
   Locale(std::string_view name, char decimal, char grouping)
-      : name_(name), decimal_(decimal), grouping_(grouping) {}
+      : m_name(name), m_decimal(decimal), m_grouping(grouping) {}
 
-  std::string_view name_;
-  char decimal_;
-  char grouping_;
+  std::string_view m_name;
+  char m_decimal;
+  char m_grouping;
 };
 
 // The process default locale: Locale::FromName of the environment variable QORVEXCTL_LOCALE,

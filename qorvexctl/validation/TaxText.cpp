@@ -7,39 +7,39 @@
 
 namespace qorvexctl {
 
-TaxText::TaxText(std::string_view utf8, const Locale& locale) : locale_(&locale) {
+TaxText::TaxText(std::string_view utf8, const Locale& locale) : m_locale(&locale) {
   const bool ascii = std::all_of(utf8.begin(), utf8.end(),
                                  [](char c) { return static_cast<unsigned char>(c) < 0x80; });
   if (ascii && utf8.size() <= kInlineCapacity) {
-    std::copy(utf8.begin(), utf8.end(), inline_);
-    chars_ = std::u32string_view(inline_, utf8.size());
+    std::copy(utf8.begin(), utf8.end(), m_inline);
+    m_chars = std::u32string_view(m_inline, utf8.size());
   } else {
-    heap_ = DecodeUtf8(utf8);
-    chars_ = heap_;
+    m_heap = DecodeUtf8(utf8);
+    m_chars = m_heap;
   }
 }
 
-TaxText::TaxText(std::string_view utf8, const Locale& locale, AsWritten) : locale_(&locale) {
+TaxText::TaxText(std::string_view utf8, const Locale& locale, AsWritten) : m_locale(&locale) {
   std::size_t length = 0;
   for (char c : utf8) {
     if (static_cast<unsigned char>(c) >= 0x80 || length == kInlineCapacity) {
-      heap_ = DecodeUtf8(NormaliseWrittenNumber(utf8));
-      chars_ = heap_;
+      m_heap = DecodeUtf8(NormaliseWrittenNumber(utf8));
+      m_chars = m_heap;
       return;
     }
     if (IsWrittenSeparator(c)) continue;
-    inline_[length++] = c >= 'a' && c <= 'z' ? static_cast<char32_t>(c - 'a' + 'A') : c;
+    m_inline[length++] = c >= 'a' && c <= 'z' ? static_cast<char32_t>(c - 'a' + 'A') : c;
   }
-  chars_ = std::u32string_view(inline_, length);
+  m_chars = std::u32string_view(m_inline, length);
 }
 
-TaxText::TaxText(std::u32string_view chars, const Locale& locale) : locale_(&locale) {
+TaxText::TaxText(std::u32string_view chars, const Locale& locale) : m_locale(&locale) {
   if (chars.size() <= kInlineCapacity) {
-    std::copy(chars.begin(), chars.end(), inline_);
-    chars_ = std::u32string_view(inline_, chars.size());
+    std::copy(chars.begin(), chars.end(), m_inline);
+    m_chars = std::u32string_view(m_inline, chars.size());
   } else {
-    heap_ = chars;
-    chars_ = heap_;
+    m_heap = chars;
+    m_chars = m_heap;
   }
 }
 
@@ -47,7 +47,7 @@ bool TaxText::IsNumeric(std::size_t first, std::size_t last) const {
   if (first < 1 || first > Length()) return false;
   last = std::min(last, Length());
   if (last < first) return false;
-  return locale_->IsNumeric(chars_.substr(first - 1, last - first + 1));
+  return m_locale->IsNumeric(m_chars.substr(first - 1, last - first + 1));
 }
 
 std::int64_t TaxText::Value(std::size_t first, std::size_t last) const {

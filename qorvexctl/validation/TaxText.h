@@ -30,13 +30,13 @@ class TaxText {
   TaxText(const TaxText&) = delete;
   TaxText& operator=(const TaxText&) = delete;
 
-  std::size_t Length() const { return chars_.size(); }
-  std::u32string_view Chars() const { return chars_; }
-  const Locale& locale() const { return *locale_; }
+  std::size_t Length() const { return m_chars.size(); }
+  std::u32string_view Chars() const { return m_chars; }
+  const Locale& locale() const { return *m_locale; }
 
   // The character at `position`, or 0 past the end.
   char32_t At(std::size_t position) const {
-    return position >= 1 && position <= chars_.size() ? chars_[position - 1] : 0;
+    return position >= 1 && position <= m_chars.size() ? m_chars[position - 1] : 0;
   }
   // The digit value of the character at `position` (0 for a non-digit or past the end).
   int Digit(std::size_t position) const { return DigitValue(At(position)); }
@@ -63,10 +63,10 @@ class TaxText {
 
  private:
   static constexpr std::size_t kInlineCapacity = 32;
-  char32_t inline_[kInlineCapacity];
-  std::u32string heap_;
-  std::u32string_view chars_;
-  const Locale* locale_;
+  char32_t m_inline[kInlineCapacity];
+  std::u32string m_heap;
+  std::u32string_view m_chars;
+  const Locale* m_locale;
 };
 
 // f(x) of a digit's double: 2·d − 9 when that is 10 or more, else 2·d.

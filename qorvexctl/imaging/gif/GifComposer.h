@@ -20,15 +20,15 @@ class GifComposer {
   // from a cleared canvas: black and fully transparent.
   void Show(int index);
   // The frame drawn last, -1 before the first.
-  int Current() const { return current_; }
+  int Current() const { return m_current; }
 
-  std::int32_t Width() const { return width_; }
-  std::int32_t Height() const { return height_; }
+  std::int32_t Width() const { return m_width; }
+  std::int32_t Height() const { return m_height; }
   // Rows top to bottom, Width() values each: colour values (red in the low byte). Empty
   // before the first Show.
-  std::span<const Colour> Canvas() const { return canvas_; }
+  std::span<const Colour> Canvas() const { return m_canvas; }
   // The same layout: 1 where the pixel is transparent, 0 where it is opaque.
-  std::span<const std::uint8_t> Mask() const { return mask_; }
+  std::span<const std::uint8_t> Mask() const { return m_mask; }
 
   // The canvas as 8-bit R, G, B, A, rows top to bottom: transparent pixels 0, 0, 0, 0,
   // opaque ones with alpha 255.
@@ -42,14 +42,14 @@ class GifComposer {
   void Dispose(const GifFrame& frame);
   void Draw(const GifFrame& frame);
 
-  const GifImage& image_;
-  std::int32_t width_ = 0;
-  std::int32_t height_ = 0;
-  int current_ = -1;
-  std::vector<Colour> canvas_;
-  std::vector<std::uint8_t> mask_;
-  std::vector<Colour> savedCanvas_;
-  std::vector<std::uint8_t> savedMask_;
+  const GifImage& m_image;
+  std::int32_t m_width = 0;
+  std::int32_t m_height = 0;
+  int m_current = -1;
+  std::vector<Colour> m_canvas;
+  std::vector<std::uint8_t> m_mask;
+  std::vector<Colour> m_savedCanvas;
+  std::vector<std::uint8_t> m_savedMask;
 };
 
 }  // namespace qorvexctl::gif

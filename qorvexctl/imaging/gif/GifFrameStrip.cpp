@@ -19,11 +19,11 @@ Failure GifFrameStrip::Layout(std::vector<GifFrame>& frames) {
     if (width > kMaxStripBytes) return Failure::StripTooLarge;
   }
   if (height != 0 && width > kMaxStripBytes / height) return Failure::StripTooLarge;
-  pixels_.reset(
+  m_pixels.reset(
       static_cast<std::uint8_t*>(std::calloc(std::max<std::size_t>(width * height, 1), 1)));
-  if (!pixels_) return Failure::StripTooLarge;
-  width_ = static_cast<std::int32_t>(width);
-  height_ = static_cast<std::int32_t>(height);
+  if (!m_pixels) return Failure::StripTooLarge;
+  m_width = static_cast<std::int32_t>(width);
+  m_height = static_cast<std::int32_t>(height);
   return Failure::None;
 }
 
@@ -33,15 +33,15 @@ void GifFrameStrip::Place(const GifFrame& frame, std::span<const std::uint8_t> i
   if (frame.interlaced) displayRows = InterlacedDisplayRows(frame.height);
   for (std::int32_t stored = 0; stored < frame.height; ++stored) {
     const std::int32_t y = frame.interlaced ? displayRows[stored] : stored;
-    std::uint8_t* target = pixels_.get() + static_cast<std::size_t>(y) * width_ + frame.offset;
+    std::uint8_t* target = m_pixels.get() + static_cast<std::size_t>(y) * m_width + frame.offset;
     std::memcpy(target, indices.data() + static_cast<std::size_t>(stored) * rowBytes, rowBytes);
   }
 }
 
 void GifFrameStrip::Clear() {
-  width_ = 0;
-  height_ = 0;
-  pixels_.reset();
+  m_width = 0;
+  m_height = 0;
+  m_pixels.reset();
 }
 
 }  // namespace qorvexctl::gif

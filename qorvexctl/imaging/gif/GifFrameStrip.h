@@ -31,10 +31,10 @@ class GifFrameStrip {
 
   void Clear();
 
-  std::int32_t Width() const { return width_; }
-  std::int32_t Height() const { return height_; }
+  std::int32_t Width() const { return m_width; }
+  std::int32_t Height() const { return m_height; }
   const std::uint8_t* Row(std::int32_t y) const {
-    return pixels_.get() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
+    return m_pixels.get() + static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width);
   }
 
  private:
@@ -42,9 +42,9 @@ class GifFrameStrip {
     void operator()(std::uint8_t* p) const { std::free(p); }
   };
 
-  std::int32_t width_ = 0;
-  std::int32_t height_ = 0;
-  std::unique_ptr<std::uint8_t[], Free> pixels_;
+  std::int32_t m_width = 0;
+  std::int32_t m_height = 0;
+  std::unique_ptr<std::uint8_t[], Free> m_pixels;
 };
 
 }  // namespace qorvexctl::gif

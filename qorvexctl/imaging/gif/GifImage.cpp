@@ -9,30 +9,30 @@ bool GifImage::Load(std::span<const std::uint8_t> bytes) {
   Clear();
   GifParseResult parsed = ParseGif(bytes);
   if (parsed.error != Failure::None) return Fail(parsed.error);
-  frames_ = std::move(parsed.frames);
-  index_ = std::move(parsed.index);
-  colourTables_ = std::move(parsed.colourTables);
-  width_ = parsed.width;
-  height_ = parsed.height;
-  loops_ = parsed.loops;
+  m_frames = std::move(parsed.frames);
+  m_index = std::move(parsed.index);
+  m_colourTables = std::move(parsed.colourTables);
+  m_width = parsed.width;
+  m_height = parsed.height;
+  m_loops = parsed.loops;
   Failure error = CheckSizes(bytes);
-  if (error == Failure::None) error = strip_.Layout(frames_);
+  if (error == Failure::None) error = m_strip.Layout(m_frames);
   if (error == Failure::None) error = DecodeFrames(bytes);
   return error == Failure::None || Fail(error);
 }
 
 void GifImage::Clear() {
-  frames_.clear();
-  index_.clear();
-  colourTables_.clear();
-  strip_.Clear();
-  width_ = height_ = loops_ = 0;
-  error_ = Failure::None;
+  m_frames.clear();
+  m_index.clear();
+  m_colourTables.clear();
+  m_strip.Clear();
+  m_width = m_height = m_loops = 0;
+  m_error = Failure::None;
 }
 
 bool GifImage::Fail(Failure error) {
   Clear();
-  error_ = error;
+  m_error = error;
   return false;
 }
 
@@ -40,9 +40,9 @@ bool GifImage::Fail(Failure error) {
 // frame, a code size the decoder does not take, or a frame larger than its LZW data could
 // ever fill (which would fail while decoding anyway).
 Failure GifImage::CheckSizes(std::span<const std::uint8_t> bytes) const {
-  const auto canvas = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+  const auto canvas = static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height);
   if (canvas > kMaxCanvasPixels) return Failure::CanvasTooLarge;
-  for (const GifFrame& frame : frames_) {
+  for (const GifFrame& frame : m_frames) {
     if (frame.width == 0 || frame.height == 0) return Failure::ZeroSizeFrame;
     const int codeSize = bytes[frame.lzwPosition];
     if (codeSize < 1 || codeSize > 8) return Failure::BadCodeSize;
@@ -56,12 +56,12 @@ Failure GifImage::CheckSizes(std::span<const std::uint8_t> bytes) const {
 Failure GifImage::DecodeFrames(std::span<const std::uint8_t> bytes) {
   std::vector<std::uint8_t> data;
   std::vector<std::uint8_t> indices;
-  for (const GifFrame& frame : frames_) {
+  for (const GifFrame& frame : m_frames) {
     if (!GatherSubBlocks(bytes, frame.lzwPosition + 1, data)) return Failure::LzwDataShort;
     indices.resize(static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height));
     const Failure error = DecodeGifLzw(bytes[frame.lzwPosition], data, indices);
     if (error != Failure::None) return error;
-    strip_.Place(frame, indices);
+    m_strip.Place(frame, indices);
   }
   return Failure::None;
 }

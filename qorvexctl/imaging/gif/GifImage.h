@@ -23,25 +23,25 @@ class GifImage {
   [[nodiscard]] bool Load(std::span<const std::uint8_t> bytes);
   void Clear();
 
-  int FrameCount() const { return static_cast<int>(frames_.size()); }
+  int FrameCount() const { return static_cast<int>(m_frames.size()); }
   // The overall size: largest left + width and top + height over the frames.
-  std::int32_t Width() const { return width_; }
-  std::int32_t Height() const { return height_; }
+  std::int32_t Width() const { return m_width; }
+  std::int32_t Height() const { return m_height; }
   // The NETSCAPE2.0 loop count, 0 (endless) when the file has none.
-  std::int32_t Loops() const { return loops_; }
-  Failure Error() const { return error_; }
+  std::int32_t Loops() const { return m_loops; }
+  Failure Error() const { return m_error; }
 
   // Frames are numbered from 0 here.
-  const std::vector<GifFrame>& Frames() const { return frames_; }
-  const std::vector<GifByteRange>& FrameIndex() const { return index_; }
-  const GifFrameStrip& Strip() const { return strip_; }
+  const std::vector<GifFrame>& Frames() const { return m_frames; }
+  const std::vector<GifByteRange>& FrameIndex() const { return m_index; }
+  const GifFrameStrip& Strip() const { return m_strip; }
 
   // Table 0 is the global table, tables 1.. the local tables in file order. Entries may be
   // changed; the next frame composed uses them.
-  std::vector<GifColourTable>& ColourTables() { return colourTables_; }
-  const std::vector<GifColourTable>& ColourTables() const { return colourTables_; }
+  std::vector<GifColourTable>& ColourTables() { return m_colourTables; }
+  const std::vector<GifColourTable>& ColourTables() const { return m_colourTables; }
   const GifColourTable& TableOf(const GifFrame& frame) const {
-    return colourTables_[static_cast<std::size_t>(frame.colourTable)];
+    return m_colourTables[static_cast<std::size_t>(frame.colourTable)];
   }
 
  private:
@@ -49,14 +49,14 @@ class GifImage {
   Failure CheckSizes(std::span<const std::uint8_t> bytes) const;
   Failure DecodeFrames(std::span<const std::uint8_t> bytes);
 
-  std::vector<GifFrame> frames_;
-  std::vector<GifByteRange> index_;
-  std::vector<GifColourTable> colourTables_;
-  GifFrameStrip strip_;
-  std::int32_t width_ = 0;
-  std::int32_t height_ = 0;
-  std::int32_t loops_ = 0;
-  Failure error_ = Failure::None;
+  std::vector<GifFrame> m_frames;
+  std::vector<GifByteRange> m_index;
+  std::vector<GifColourTable> m_colourTables;
+  GifFrameStrip m_strip;
+  std::int32_t m_width = 0;
+  std::int32_t m_height = 0;
+  std::int32_t m_loops = 0;
+  Failure m_error = Failure::None;
 };
 
 }  // namespace qorvexctl::gif

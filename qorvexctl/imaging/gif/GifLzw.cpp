@@ -12,14 +12,14 @@ constexpr int kMaxCodeBits = 12;
 class LzwDecoder {
  public:
   LzwDecoder(int minimumCodeSize, std::span<const std::uint8_t> data)
-      : next_(data.data()),
-        end_(data.data() + data.size()),
-        clearCode_(1 << minimumCodeSize),
-        endCode_(clearCode_ + 1),
-        minimumCodeSize_(minimumCodeSize) {
-    for (int code = 0; code < clearCode_; ++code) {
-      suffix_[code] = first_[code] = static_cast<std::uint8_t>(code);
-      length_[code] = 1;
+      : m_next(data.data()),
+        m_end(data.data() + data.size()),
+        m_clearCode(1 << minimumCodeSize),
+        m_endCode(m_clearCode + 1),
+        m_minimumCodeSize(minimumCodeSize) {
+    for (int code = 0; code < m_clearCode; ++code) {
+      m_suffix[code] = m_first[code] = static_cast<std::uint8_t>(code);
+      m_length[code] = 1;
     }
     Reset();
   }
@@ -28,62 +28,62 @@ class LzwDecoder {
 
  private:
   void Reset() {
-    codeBits_ = minimumCodeSize_ + 1;
-    nextCode_ = endCode_ + 1;
+    m_codeBits = m_minimumCodeSize + 1;
+    m_nextCode = m_endCode + 1;
   }
   int ReadCode();
   void AddEntry(int prefix, std::uint8_t suffix);
   std::size_t Emit(int code, std::span<std::uint8_t> out, std::size_t position);
 
-  const std::uint8_t* next_;
-  const std::uint8_t* end_;
-  std::uint64_t bitBuffer_ = 0;
-  int bitCount_ = 0;
-  const int clearCode_;
-  const int endCode_;
-  const int minimumCodeSize_;
-  int codeBits_ = 0;
-  int nextCode_ = 0;
-  std::array<std::uint16_t, kMaxCodes> prefix_{};
-  std::array<std::uint8_t, kMaxCodes> suffix_{};
-  std::array<std::uint8_t, kMaxCodes> first_{};
-  std::array<std::uint16_t, kMaxCodes> length_{};
+  const std::uint8_t* m_next;
+  const std::uint8_t* m_end;
+  std::uint64_t m_bitBuffer = 0;
+  int m_bitCount = 0;
+  const int m_clearCode;
+  const int m_endCode;
+  const int m_minimumCodeSize;
+  int m_codeBits = 0;
+  int m_nextCode = 0;
+  std::array<std::uint16_t, kMaxCodes> m_prefix{};
+  std::array<std::uint8_t, kMaxCodes> m_suffix{};
+  std::array<std::uint8_t, kMaxCodes> m_first{};
+  std::array<std::uint16_t, kMaxCodes> m_length{};
 };
 
 // Codes are packed least significant bit first; -1 when the data cannot hold another code.
 int LzwDecoder::ReadCode() {
-  while (bitCount_ < codeBits_ && next_ != end_) {
-    bitBuffer_ |= static_cast<std::uint64_t>(*next_++) << bitCount_;
-    bitCount_ += 8;
+  while (m_bitCount < m_codeBits && m_next != m_end) {
+    m_bitBuffer |= static_cast<std::uint64_t>(*m_next++) << m_bitCount;
+    m_bitCount += 8;
   }
-  if (bitCount_ < codeBits_) return -1;
-  const int code = static_cast<int>(bitBuffer_ & ((1u << codeBits_) - 1));
-  bitBuffer_ >>= codeBits_;
-  bitCount_ -= codeBits_;
+  if (m_bitCount < m_codeBits) return -1;
+  const int code = static_cast<int>(m_bitBuffer & ((1u << m_codeBits) - 1));
+  m_bitBuffer >>= m_codeBits;
+  m_bitCount -= m_codeBits;
   return code;
 }
 
 // A full dictionary stops growing and keeps 12-bit codes until the encoder sends a clear.
 void LzwDecoder::AddEntry(int prefix, std::uint8_t suffix) {
-  if (nextCode_ >= kMaxCodes) return;
-  prefix_[nextCode_] = static_cast<std::uint16_t>(prefix);
-  suffix_[nextCode_] = suffix;
-  first_[nextCode_] = first_[prefix];
-  length_[nextCode_] = static_cast<std::uint16_t>(length_[prefix] + 1);
-  ++nextCode_;
-  if (nextCode_ == (1 << codeBits_) && codeBits_ < kMaxCodeBits) ++codeBits_;
+  if (m_nextCode >= kMaxCodes) return;
+  m_prefix[m_nextCode] = static_cast<std::uint16_t>(prefix);
+  m_suffix[m_nextCode] = suffix;
+  m_first[m_nextCode] = m_first[prefix];
+  m_length[m_nextCode] = static_cast<std::uint16_t>(m_length[prefix] + 1);
+  ++m_nextCode;
+  if (m_nextCode == (1 << m_codeBits) && m_codeBits < kMaxCodeBits) ++m_codeBits;
 }
 
 // Writes the string of `code` at `position`, back to front along its prefix chain, cut at
 // the end of `out`; returns the position after it.
 std::size_t LzwDecoder::Emit(int code, std::span<std::uint8_t> out, std::size_t position) {
-  const std::size_t length = length_[code];
+  const std::size_t length = m_length[code];
   const std::size_t room = out.size() - position;
-  for (std::size_t skip = length; skip > room; --skip) code = prefix_[code];
+  for (std::size_t skip = length; skip > room; --skip) code = m_prefix[code];
   std::size_t last = position + std::min(length, room);
   for (std::size_t at = last; at > position; --at) {
-    out[at - 1] = suffix_[code];
-    code = prefix_[code];
+    out[at - 1] = m_suffix[code];
+    code = m_prefix[code];
   }
   return last;
 }
@@ -93,15 +93,15 @@ Failure LzwDecoder::Decode(std::span<std::uint8_t> out) {
   int previous = -1;
   while (position < out.size()) {
     const int code = ReadCode();
-    if (code < 0 || code == endCode_) return Failure::LzwDataShort;
-    if (code == clearCode_) {
+    if (code < 0 || code == m_endCode) return Failure::LzwDataShort;
+    if (code == m_clearCode) {
       Reset();
       previous = -1;
       continue;
     }
-    if (code > nextCode_ || (code == nextCode_ && previous < 0)) return Failure::LzwBadCode;
+    if (code > m_nextCode || (code == m_nextCode && previous < 0)) return Failure::LzwBadCode;
     if (previous >= 0) {
-      const int firstOfCode = code < nextCode_ ? first_[code] : first_[previous];
+      const int firstOfCode = code < m_nextCode ? m_first[code] : m_first[previous];
       AddEntry(previous, static_cast<std::uint8_t>(firstOfCode));
     }
     position = Emit(code, out, position);

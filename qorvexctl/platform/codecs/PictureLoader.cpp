@@ -15,11 +15,11 @@ constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t{1} << 28;
 PictureLoader::PictureLoader() { Register({"BMP", LooksLikeBmp, DecodeBmp}); }
 
 void PictureLoader::Register(PictureFormat format) {
-  formats_.insert(formats_.begin(), std::move(format));
+  m_formats.insert(m_formats.begin(), std::move(format));
 }
 
 Picture PictureLoader::Load(std::span<const std::uint8_t> bytes) const {
-  for (const PictureFormat& format : formats_) {
+  for (const PictureFormat& format : m_formats) {
     if (!format.recognises || !format.recognises(bytes)) continue;
     Picture picture;
     if (format.decode && format.decode(bytes, picture)) return picture;

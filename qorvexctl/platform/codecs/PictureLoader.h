@@ -33,7 +33,7 @@ class PictureLoader {
 
   // Adds a format; formats registered later are asked first.
   void Register(PictureFormat format);
-  const std::vector<PictureFormat>& Formats() const { return formats_; }
+  const std::vector<PictureFormat>& Formats() const { return m_formats; }
 
   // The picture in the bytes, or an empty picture when no format takes them or decoding fails.
   Picture Load(std::span<const std::uint8_t> bytes) const;
@@ -41,7 +41,7 @@ class PictureLoader {
   Picture LoadFile(const std::filesystem::path& file) const;
 
  private:
-  std::vector<PictureFormat> formats_;
+  std::vector<PictureFormat> m_formats;
 };
 
 }  // namespace qorvexctl::platform

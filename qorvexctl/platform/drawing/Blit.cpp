@@ -77,27 +77,27 @@ bool IsMonochromeMask(const Surface& s) {
 class SourceConverter {
  public:
   SourceConverter(const BlitTarget& target, const BlitSource& source)
-      : dest_(target.surface), backgroundWord_(PixelWordOf(source.backgroundColour) & 0xFFFFFF) {
+      : m_dest(target.surface), m_backgroundWord(PixelWordOf(source.backgroundColour) & 0xFFFFFF) {
     const Surface& src = source.surface;
     if (src.IsIndexed()) {
-      kind_ = Kind::Lookup;
+      m_kind = Kind::Lookup;
       BuildLookup(target, source);
-    } else if (dest_.BitsPerPixel() == 1) {
-      kind_ = Kind::ToMono;
-    } else if (dest_.IsIndexed()) {
-      kind_ = Kind::ToNearest;
+    } else if (m_dest.BitsPerPixel() == 1) {
+      m_kind = Kind::ToMono;
+    } else if (m_dest.IsIndexed()) {
+      m_kind = Kind::ToNearest;
     }
   }
 
   void Convert(std::uint32_t* values, int n) {
-    switch (kind_) {
+    switch (m_kind) {
       case Kind::Identity:
         return;
       case Kind::Lookup:
-        for (int i = 0; i < n; ++i) values[i] = lookup_[values[i]];
+        for (int i = 0; i < n; ++i) values[i] = m_lookup[values[i]];
         return;
       case Kind::ToMono:
-        for (int i = 0; i < n; ++i) values[i] = (values[i] & 0xFFFFFF) == backgroundWord_ ? 1 : 0;
+        for (int i = 0; i < n; ++i) values[i] = (values[i] & 0xFFFFFF) == m_backgroundWord ? 1 : 0;
         return;
       case Kind::ToNearest:
         for (int i = 0; i < n; ++i) values[i] = Nearest(values[i] & 0xFFFFFF);
@@ -111,38 +111,38 @@ class SourceConverter {
   void BuildLookup(const BlitTarget& target, const BlitSource& source) {
     const Surface& src = source.surface;
     const auto table = src.ColourTable();
-    const bool sameIndices = src.BitsPerPixel() == dest_.BitsPerPixel() &&
-                             std::equal(table.begin(), table.end(), dest_.ColourTable().begin(),
-                                        dest_.ColourTable().end());
+    const bool sameIndices = src.BitsPerPixel() == m_dest.BitsPerPixel() &&
+                             std::equal(table.begin(), table.end(), m_dest.ColourTable().begin(),
+                                        m_dest.ColourTable().end());
     const bool mask = IsMonochromeMask(src);
     for (std::size_t i = 0; i < table.size(); ++i) {
       Colour c = ColourOfTableEntry(table[i]);
-      if (mask && dest_.BitsPerPixel() != 1)
+      if (mask && m_dest.BitsPerPixel() != 1)
         c = i == 0 ? target.textColour : target.backgroundColour;
-      std::uint32_t value = dest_.ValueOf(c);
-      if (sameIndices || (mask && dest_.BitsPerPixel() == 1)) {
+      std::uint32_t value = m_dest.ValueOf(c);
+      if (sameIndices || (mask && m_dest.BitsPerPixel() == 1)) {
         value = static_cast<std::uint32_t>(i);
-      } else if (dest_.BitsPerPixel() == 1) {
-        value = (PixelWordOf(c) & 0xFFFFFF) == backgroundWord_ ? 1 : 0;
+      } else if (m_dest.BitsPerPixel() == 1) {
+        value = (PixelWordOf(c) & 0xFFFFFF) == m_backgroundWord ? 1 : 0;
       }
-      lookup_.push_back(value);
+      m_lookup.push_back(value);
     }
   }
 
   std::uint32_t Nearest(std::uint32_t word) {
-    if (word != cachedWord_) {
-      cachedWord_ = word;
-      cachedIndex_ = static_cast<std::uint32_t>(dest_.NearestIndex(ColourOfPixelWord(word)));
+    if (word != m_cachedWord) {
+      m_cachedWord = word;
+      m_cachedIndex = static_cast<std::uint32_t>(m_dest.NearestIndex(ColourOfPixelWord(word)));
     }
-    return cachedIndex_;
+    return m_cachedIndex;
   }
 
-  const Surface& dest_;
-  std::uint32_t backgroundWord_;
-  Kind kind_ = Kind::Identity;
-  std::vector<std::uint32_t> lookup_;
-  std::uint32_t cachedWord_ = 0xFFFFFFFF;
-  std::uint32_t cachedIndex_ = 0;
+  const Surface& m_dest;
+  std::uint32_t m_backgroundWord;
+  Kind m_kind = Kind::Identity;
+  std::vector<std::uint32_t> m_lookup;
+  std::uint32_t m_cachedWord = 0xFFFFFFFF;
+  std::uint32_t m_cachedIndex = 0;
 };
 
 // Runs one blit row by row: gathers the stretched source, converts it, combines it with the
@@ -151,52 +151,52 @@ class RowBlitter {
  public:
   RowBlitter(const BlitTarget& target, const Surface* source, SourceConverter* converter,
              const AxisMap& xs, std::uint8_t rop)
-      : target_(target),
-        source_(source),
-        converter_(converter),
-        xs_(xs),
-        rop_(rop),
-        pattern_(target.surface.ValueOf(target.brushColour)) {}
+      : m_target(target),
+        m_source(source),
+        m_converter(converter),
+        m_xs(xs),
+        m_rop(rop),
+        m_pattern(target.surface.ValueOf(target.brushColour)) {}
 
   void Row(int y, int srcY, int left, int right) {
     const int n = right - left;
-    src_.assign(static_cast<std::size_t>(n), 0);
-    if (source_ != nullptr) GatherSource(srcY, left, n);
-    dst_.assign(static_cast<std::size_t>(n), 0);
-    if (ReadsDestination(rop_)) ReadRowValues(target_.surface, y, left, n, dst_.data());
-    out_ = dst_;
-    ApplyRop(rop_, pattern_, src_.data(), out_.data(), n);
-    if (target_.surface.BitsPerPixel() == 32) FixAlpha(n);
-    WriteRowValues(target_.surface, y, left, n, out_.data());
+    m_src.assign(static_cast<std::size_t>(n), 0);
+    if (m_source != nullptr) GatherSource(srcY, left, n);
+    m_dst.assign(static_cast<std::size_t>(n), 0);
+    if (ReadsDestination(m_rop)) ReadRowValues(m_target.surface, y, left, n, m_dst.data());
+    m_out = m_dst;
+    ApplyRop(m_rop, m_pattern, m_src.data(), m_out.data(), n);
+    if (m_target.surface.BitsPerPixel() == 32) FixAlpha(n);
+    WriteRowValues(m_target.surface, y, left, n, m_out.data());
   }
 
  private:
   void GatherSource(int srcY, int left, int n) {
-    const int* map = xs_.source.data() + (left - xs_.first);
+    const int* map = m_xs.source.data() + (left - m_xs.first);
     const auto [lo, hi] = std::minmax(map[0], map[n - 1]);
-    row_.resize(static_cast<std::size_t>(hi - lo + 1));
-    ReadRowValues(*source_, srcY, lo, hi - lo + 1, row_.data());
-    converter_->Convert(row_.data(), hi - lo + 1);
+    m_row.resize(static_cast<std::size_t>(hi - lo + 1));
+    ReadRowValues(*m_source, srcY, lo, hi - lo + 1, m_row.data());
+    m_converter->Convert(m_row.data(), hi - lo + 1);
     for (int i = 0; i < n; ++i)
-      src_[static_cast<std::size_t>(i)] = row_[static_cast<std::size_t>(map[i] - lo)];
+      m_src[static_cast<std::size_t>(i)] = m_row[static_cast<std::size_t>(map[i] - lo)];
   }
 
   void FixAlpha(int n) {
-    const bool fromDest = ReadsDestination(rop_);
-    const bool fromSource = !fromDest && ReadsSource(rop_);
+    const bool fromDest = ReadsDestination(m_rop);
+    const bool fromSource = !fromDest && ReadsSource(m_rop);
     for (std::size_t i = 0; i < static_cast<std::size_t>(n); ++i) {
-      const std::uint32_t alpha = fromDest ? dst_[i] : fromSource ? src_[i] : 0xFF000000u;
-      out_[i] = (out_[i] & 0xFFFFFF) | (alpha & 0xFF000000u);
+      const std::uint32_t alpha = fromDest ? m_dst[i] : fromSource ? m_src[i] : 0xFF000000u;
+      m_out[i] = (m_out[i] & 0xFFFFFF) | (alpha & 0xFF000000u);
     }
   }
 
-  const BlitTarget& target_;
-  const Surface* source_;
-  SourceConverter* converter_;
-  const AxisMap& xs_;
-  std::uint8_t rop_;
-  std::uint32_t pattern_;
-  std::vector<std::uint32_t> row_, src_, dst_, out_;
+  const BlitTarget& m_target;
+  const Surface* m_source;
+  SourceConverter* m_converter;
+  const AxisMap& m_xs;
+  std::uint8_t m_rop;
+  std::uint32_t m_pattern;
+  std::vector<std::uint32_t> m_row, m_src, m_dst, m_out;
 };
 
 Rect VisibleArea(const BlitTarget& target) {

@@ -42,37 +42,37 @@ void CompositeCoverage(Surface& s, int y, int x, int n, const std::uint8_t* cove
 }  // namespace
 
 Canvas::Canvas(Surface& target, const SystemColours* colours)
-    : target_(&target), colours_(colours) {}
+    : m_target(&target), m_colours(colours) {}
 
 Colour Canvas::Resolve(Colour c) const {
-  return colours_ != nullptr ? colours_->Resolve(c) : ResolveColour(c);
+  return m_colours != nullptr ? m_colours->Resolve(c) : ResolveColour(c);
 }
 
 void Canvas::FillSpans(const Rect& area, Colour c) {
-  const std::uint32_t value = target_->ValueOf(Resolve(c));
+  const std::uint32_t value = m_target->ValueOf(Resolve(c));
   ForEachClippedSpan(
-      ClipRegion(), ClampRect(area).Intersect(target_->Bounds()),
-      [&](int y, int left, int right) { FillRowValues(*target_, y, left, right - left, value); });
+      ClipRegion(), ClampRect(area).Intersect(m_target->Bounds()),
+      [&](int y, int left, int right) { FillRowValues(*m_target, y, left, right - left, value); });
 }
 
 void Canvas::PaintCoverage(const Rect& mask, const std::uint8_t* coverage, const Rect& visible,
                            Colour colour) {
   const Colour plain = Resolve(colour);
   std::vector<std::uint32_t> words, dest;
-  ForEachClippedSpan(ClipRegion(), visible.Intersect(mask).Intersect(target_->Bounds()),
+  ForEachClippedSpan(ClipRegion(), visible.Intersect(mask).Intersect(m_target->Bounds()),
                      [&](int row, int from, int to) {
                        const std::uint8_t* line = coverage +
                                                   static_cast<std::size_t>(row - mask.top) *
                                                       static_cast<std::size_t>(mask.Width()) +
                                                   (from - mask.left);
-                       CompositeCoverage(*target_, row, from, to - from, line, plain, words, dest);
+                       CompositeCoverage(*m_target, row, from, to - from, line, plain, words, dest);
                      });
 }
 
 void Canvas::FillRect(const Rect& r, Colour c) { FillSpans(r, c); }
 
 void Canvas::FillRect(const Rect& r) {
-  if (brush_.style == BrushStyle::Solid) FillSpans(r, brush_.colour);
+  if (m_brush.style == BrushStyle::Solid) FillSpans(r, m_brush.colour);
 }
 
 void Canvas::FrameRect(const Rect& rect, Colour c) {
@@ -85,10 +85,10 @@ void Canvas::FrameRect(const Rect& rect, Colour c) {
 }
 
 void Canvas::FillRegion(const Region& region, Colour c) {
-  const std::uint32_t value = target_->ValueOf(Resolve(c));
-  const Region visible = clip_ ? Region::Combine(region, *clip_, CombineMode::And) : region;
-  visible.ForEachSpan(target_->Bounds(), [&](int y, int left, int right) {
-    FillRowValues(*target_, y, left, right - left, value);
+  const std::uint32_t value = m_target->ValueOf(Resolve(c));
+  const Region visible = m_clip ? Region::Combine(region, *m_clip, CombineMode::And) : region;
+  visible.ForEachSpan(m_target->Bounds(), [&](int y, int left, int right) {
+    FillRowValues(*m_target, y, left, right - left, value);
   });
 }
 
@@ -104,11 +104,11 @@ void Canvas::InvertRect(const Rect& rect) {
 void Canvas::DrawFocusRect(const Rect& rect) {
   const Rect r = ClampRect(rect);
   if (r.IsEmpty()) return;
-  const Rect visible = r.Intersect(target_->Bounds());
+  const Rect visible = r.Intersect(m_target->Bounds());
   const auto invert = [&](int x, int y) {
-    if (!visible.Contains(x, y) || (clip_ && !clip_->Contains(x, y)) || (x + y) % 2 != 0) return;
-    const std::uint32_t v = target_->PixelValue(x, y);
-    target_->SetPixelValue(x, y, (~v & 0x00FFFFFFu) | (v & 0xFF000000u));
+    if (!visible.Contains(x, y) || (m_clip && !m_clip->Contains(x, y)) || (x + y) % 2 != 0) return;
+    const std::uint32_t v = m_target->PixelValue(x, y);
+    m_target->SetPixelValue(x, y, (~v & 0x00FFFFFFu) | (v & 0xFF000000u));
   };
   for (int x = std::max(r.left, visible.left); x < visible.right; ++x) {
     invert(x, r.top);
@@ -122,7 +122,7 @@ void Canvas::DrawFocusRect(const Rect& rect) {
 
 void Canvas::GradientFill(const Rect& rect, Colour from, Colour to, GradientDirection direction) {
   const Rect r = ClampRect(rect);
-  const Rect visible = r.Intersect(target_->Bounds());
+  const Rect visible = r.Intersect(m_target->Bounds());
   if (visible.IsEmpty()) return;
   const Colour a = Resolve(from), b = Resolve(to);
   const bool horizontal = direction == GradientDirection::Horizontal;
@@ -139,20 +139,20 @@ void Canvas::GradientFill(const Rect& rect, Colour from, Colour to, GradientDire
   }
 }
 
-void Canvas::SetPixel(int x, int y, Colour c) { Plot(x, y, target_->ValueOf(Resolve(c))); }
+void Canvas::SetPixel(int x, int y, Colour c) { Plot(x, y, m_target->ValueOf(Resolve(c))); }
 
 void Canvas::Plot(int x, int y, std::uint32_t value) {
-  if (!target_->Bounds().Contains(x, y) || (clip_ && !clip_->Contains(x, y))) return;
-  target_->SetPixelValue(x, y, value);
+  if (!m_target->Bounds().Contains(x, y) || (m_clip && !m_clip->Contains(x, y))) return;
+  m_target->SetPixelValue(x, y, value);
 }
 
 Colour Canvas::GetPixel(int x, int y) const {
-  if (!target_->Bounds().Contains(x, y) || (clip_ && !clip_->Contains(x, y))) return kInvalidColour;
-  return target_->PixelColour(x, y);
+  if (!m_target->Bounds().Contains(x, y) || (m_clip && !m_clip->Contains(x, y))) return kInvalidColour;
+  return m_target->PixelColour(x, y);
 }
 
 BlitTarget Canvas::Target(Colour brushColour) const {
-  return BlitTarget{*target_, ClipRegion(), Resolve(textColour_), Resolve(backgroundColour_),
+  return BlitTarget{*m_target, ClipRegion(), Resolve(m_textColour), Resolve(m_backgroundColour),
                     Resolve(brushColour)};
 }
 
@@ -168,25 +168,25 @@ bool Canvas::BitBlt(int x, int y, int width, int height, const Surface& source, 
 
 bool Canvas::StretchBlt(int x, int y, int width, int height, const Canvas& source, int srcX,
                         int srcY, int srcWidth, int srcHeight, std::uint32_t rop) {
-  const BlitSource from{*source.target_, source.Resolve(source.backgroundColour_)};
-  return platform::StretchBlt(Target(brush_.colour), x, y, width, height, &from, srcX, srcY,
+  const BlitSource from{*source.m_target, source.Resolve(source.m_backgroundColour)};
+  return platform::StretchBlt(Target(m_brush.colour), x, y, width, height, &from, srcX, srcY,
                               srcWidth, srcHeight, rop);
 }
 
 bool Canvas::StretchBlt(int x, int y, int width, int height, const Surface& source, int srcX,
                         int srcY, int srcWidth, int srcHeight, std::uint32_t rop) {
   const BlitSource from{source, RGB(255, 255, 255)};
-  return platform::StretchBlt(Target(brush_.colour), x, y, width, height, &from, srcX, srcY,
+  return platform::StretchBlt(Target(m_brush.colour), x, y, width, height, &from, srcX, srcY,
                               srcWidth, srcHeight, rop);
 }
 
 bool Canvas::PatBlt(int x, int y, int width, int height, std::uint32_t rop) {
-  return platform::StretchBlt(Target(brush_.colour), x, y, width, height, nullptr, 0, 0, 0, 0, rop);
+  return platform::StretchBlt(Target(m_brush.colour), x, y, width, height, nullptr, 0, 0, 0, 0, rop);
 }
 
 bool Canvas::AlphaBlend(int x, int y, int width, int height, const Surface& source, int srcX,
                         int srcY, int srcWidth, int srcHeight, BlendFunction blend) {
-  return platform::AlphaBlend(Target(brush_.colour), x, y, width, height, source, srcX, srcY,
+  return platform::AlphaBlend(Target(m_brush.colour), x, y, width, height, source, srcX, srcY,
                               srcWidth, srcHeight, blend);
 }
 

@@ -63,29 +63,29 @@ class Canvas {
   // `colours` (the classic table when null), which must outlive the canvas as well.
   explicit Canvas(Surface& target, const SystemColours* colours = nullptr);
 
-  Surface& Target() const { return *target_; }
+  Surface& Target() const { return *m_target; }
 
   // Drawing state.
-  const Pen& CurrentPen() const { return pen_; }
-  void SelectPen(const Pen& pen) { pen_ = pen; }
-  const Brush& CurrentBrush() const { return brush_; }
-  void SelectBrush(const Brush& brush) { brush_ = brush; }
-  const Font& CurrentFont() const { return font_; }
-  void SelectFont(const Font& font) { font_ = font; }
-  Colour TextColour() const { return textColour_; }
-  void SetTextColour(Colour c) { textColour_ = c; }
-  Colour BackgroundColour() const { return backgroundColour_; }
-  void SetBackgroundColour(Colour c) { backgroundColour_ = c; }
-  BackgroundMode Background() const { return backgroundMode_; }
-  void SetBackgroundMode(BackgroundMode mode) { backgroundMode_ = mode; }
+  const Pen& CurrentPen() const { return m_pen; }
+  void SelectPen(const Pen& pen) { m_pen = pen; }
+  const Brush& CurrentBrush() const { return m_brush; }
+  void SelectBrush(const Brush& brush) { m_brush = brush; }
+  const Font& CurrentFont() const { return m_font; }
+  void SelectFont(const Font& font) { m_font = font; }
+  Colour TextColour() const { return m_textColour; }
+  void SetTextColour(Colour c) { m_textColour = c; }
+  Colour BackgroundColour() const { return m_backgroundColour; }
+  void SetBackgroundColour(Colour c) { m_backgroundColour = c; }
+  BackgroundMode Background() const { return m_backgroundMode; }
+  void SetBackgroundMode(BackgroundMode mode) { m_backgroundMode = mode; }
   // Drawing is limited to the region (in surface pixels); nothing means the whole surface.
-  void SetClipRegion(std::optional<Region> region) { clip_ = std::move(region); }
-  const Region* ClipRegion() const { return clip_ ? &*clip_ : nullptr; }
+  void SetClipRegion(std::optional<Region> region) { m_clip = std::move(region); }
+  const Region* ClipRegion() const { return m_clip ? &*m_clip : nullptr; }
   // Smooth (antialiased) lines and shapes instead of the crisp classic ones.
-  bool Smoothing() const { return smoothing_; }
-  void SetSmoothing(bool on) { smoothing_ = on; }
-  ArcDirection GetArcDirection() const { return arcDirection_; }
-  void SetArcDirection(ArcDirection d) { arcDirection_ = d; }
+  bool Smoothing() const { return m_smoothing; }
+  void SetSmoothing(bool on) { m_smoothing = on; }
+  ArcDirection GetArcDirection() const { return m_arcDirection; }
+  void SetArcDirection(ArcDirection d) { m_arcDirection = d; }
   // A plain colour for a colour value.
   Colour Resolve(Colour c) const;
 
@@ -112,8 +112,8 @@ class Canvas {
   void Pie(const Rect& r, Point start, Point end);
   void Chord(const Rect& r, Point start, Point end);
   void Polygon(std::span<const Point> points, FillMode mode = FillMode::Alternate);
-  void MoveTo(int x, int y) { position_ = {x, y}; }
-  Point CurrentPosition() const { return position_; }
+  void MoveTo(int x, int y) { m_position = {x, y}; }
+  Point CurrentPosition() const { return m_position; }
   void LineTo(int x, int y);
   void Polyline(std::span<const Point> points);
   void SetPixel(int x, int y, Colour c);
@@ -164,19 +164,19 @@ class Canvas {
   void Plot(int x, int y, std::uint32_t value);
   void DrawTextLine(const TextLine& line, int x, int y, const Rect& clipTo);
 
-  Surface* target_;
-  const SystemColours* colours_;
-  Pen pen_;
-  Brush brush_;
-  Font font_;
-  Colour textColour_ = 0;
-  Colour backgroundColour_ = 0xFFFFFF;
-  BackgroundMode backgroundMode_ = BackgroundMode::Opaque;
-  std::optional<Region> clip_;
-  Point position_;
-  int penStep_ = 0;  // position in the dash pattern of styled pens
-  bool smoothing_ = false;
-  ArcDirection arcDirection_ = ArcDirection::CounterClockwise;
+  Surface* m_target;
+  const SystemColours* m_colours;
+  Pen m_pen;
+  Brush m_brush;
+  Font m_font;
+  Colour m_textColour = 0;
+  Colour m_backgroundColour = 0xFFFFFF;
+  BackgroundMode m_backgroundMode = BackgroundMode::Opaque;
+  std::optional<Region> m_clip;
+  Point m_position;
+  int m_penStep = 0;  // position in the dash pattern of styled pens
+  bool m_smoothing = false;
+  ArcDirection m_arcDirection = ArcDirection::CounterClockwise;
 };
 
 }  // namespace qorvexctl::platform

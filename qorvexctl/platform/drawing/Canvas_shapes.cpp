@@ -64,11 +64,11 @@ Rect CoverageArea(const RectF& box, double margin) {
 }  // namespace
 
 PenStyle Canvas::EffectivePenStyle() const {
-  if (pen_.style == PenStyle::Null || pen_.style == PenStyle::InsideFrame) return pen_.style;
-  return pen_.width > 1 ? PenStyle::Solid : pen_.style;
+  if (m_pen.style == PenStyle::Null || m_pen.style == PenStyle::InsideFrame) return m_pen.style;
+  return m_pen.width > 1 ? PenStyle::Solid : m_pen.style;
 }
 
-int Canvas::PenWidth() const { return std::clamp(pen_.width, 1, 1024); }
+int Canvas::PenWidth() const { return std::clamp(m_pen.width, 1, 1024); }
 
 void Canvas::Rectangle(const Rect& r) { DrawShape({ShapeKind::Rectangle, r}); }
 
@@ -79,7 +79,7 @@ void Canvas::RoundRect(const Rect& r, int ellipseWidth, int ellipseHeight) {
 }
 
 ShapeSpec Canvas::Curve(ShapeKind kind, const Rect& r, Point start, Point end) const {
-  if (arcDirection_ == ArcDirection::Clockwise) std::swap(start, end);
+  if (m_arcDirection == ArcDirection::Clockwise) std::swap(start, end);
   return {kind, r, {}, start, end};
 }
 
@@ -95,7 +95,7 @@ void Canvas::Arc(const Rect& r, Point start, Point end) {
   const PenStyle style = EffectivePenStyle();
   if (style == PenStyle::Null) return;
   ShapeSpec arc = Curve(ShapeKind::Arc, ClampRect(r), start, end);
-  if (smoothing_ && WithinSmoothRange(arc.bounds)) {
+  if (m_smoothing && WithinSmoothRange(arc.bounds)) {
     StrokePath(ShapeOutline(arc, PenWidth() / 2.0), style);
     return;
   }
@@ -111,14 +111,14 @@ void Canvas::DrawShape(ShapeSpec shape) {
   shape.bounds = ClampRect(shape.bounds);
   if (style == PenStyle::Solid && width > 1)
     shape.bounds = ClampRect(shape.bounds.Inflate((width - 1) / 2, (width - 1) / 2));
-  if (smoothing_ && WithinSmoothRange(shape.bounds)) {
+  if (m_smoothing && WithinSmoothRange(shape.bounds)) {
     DrawSmoothShape(shape, style);
     return;
   }
   const Region area = ShapeRegion(shape);
   const Region outline = style == PenStyle::Null ? Region() : area.Frame(width, width);
-  if (brush_.style == BrushStyle::Solid)
-    FillRegion(Region::Combine(area, outline, CombineMode::Diff), brush_.colour);
+  if (m_brush.style == BrushStyle::Solid)
+    FillRegion(Region::Combine(area, outline, CombineMode::Diff), m_brush.colour);
   const Rect& b = shape.bounds;
   DrawOutline(outline, {(b.left + b.right) / 2.0, (b.top + b.bottom) / 2.0}, style);
 }
@@ -128,7 +128,7 @@ void Canvas::DrawShape(ShapeSpec shape) {
 void Canvas::DrawOutline(const Region& outline, PointF centre, PenStyle style) {
   const std::vector<int> pattern = DashPattern(style);
   if (pattern.empty()) {
-    if (style != PenStyle::Null) FillRegion(outline, pen_.colour);
+    if (style != PenStyle::Null) FillRegion(outline, m_pen.colour);
     return;
   }
   struct OutlinePixel {
@@ -137,7 +137,7 @@ void Canvas::DrawOutline(const Region& outline, PointF centre, PenStyle style) {
     Point at;
   };
   std::vector<OutlinePixel> pixels;
-  outline.ForEachSpan(target_->Bounds(), [&](int y, int left, int right) {
+  outline.ForEachSpan(m_target->Bounds(), [&](int y, int left, int right) {
     for (int x = left; x < right; ++x) {
       const double dx = x + 0.5 - centre.x, dy = y + 0.5 - centre.y;
       pixels.push_back({std::atan2(dy, dx), std::hypot(dx, dy), {x, y}});
@@ -146,11 +146,11 @@ void Canvas::DrawOutline(const Region& outline, PointF centre, PenStyle style) {
   std::sort(pixels.begin(), pixels.end(), [](const OutlinePixel& a, const OutlinePixel& b) {
     return a.angle != b.angle ? a.angle < b.angle : a.distance < b.distance;
   });
-  const std::uint32_t ink = target_->ValueOf(Resolve(pen_.colour));
-  const std::uint32_t gap = target_->ValueOf(Resolve(backgroundColour_));
+  const std::uint32_t ink = m_target->ValueOf(Resolve(m_pen.colour));
+  const std::uint32_t gap = m_target->ValueOf(Resolve(m_backgroundColour));
   for (std::size_t i = 0; i < pixels.size(); ++i) {
     const bool on = PatternOn(pattern, static_cast<int>(i));
-    if (on || backgroundMode_ == BackgroundMode::Opaque)
+    if (on || m_backgroundMode == BackgroundMode::Opaque)
       Plot(pixels[i].at.x, pixels[i].at.y, on ? ink : gap);
   }
 }
@@ -158,13 +158,13 @@ void Canvas::DrawOutline(const Region& outline, PointF centre, PenStyle style) {
 void Canvas::DrawSmoothShape(const ShapeSpec& shape, PenStyle style) {
   const double inset = style == PenStyle::Null ? 0 : PenWidth() / 2.0;
   const ShapePath path = ShapeOutline(shape, inset);
-  if (brush_.style == BrushStyle::Solid) FillPath(path, FillMode::Winding, brush_.colour);
+  if (m_brush.style == BrushStyle::Solid) FillPath(path, FillMode::Winding, m_brush.colour);
   if (style != PenStyle::Null) StrokePath(path, style);
 }
 
 void Canvas::FillPath(const ShapePath& path, FillMode mode, Colour colour) {
-  Rect area = CoverageArea(path.Bounds(), 0).Intersect(target_->Bounds());
-  if (clip_) area = area.Intersect(clip_->Bounds());
+  Rect area = CoverageArea(path.Bounds(), 0).Intersect(m_target->Bounds());
+  if (m_clip) area = area.Intersect(m_clip->Bounds());
   if (area.IsEmpty()) return;
   const std::vector<std::uint8_t> coverage = FillCoverage(path, mode, area);
   if (!coverage.empty()) PaintCoverage(area, coverage.data(), area, colour);
@@ -175,41 +175,41 @@ void Canvas::StrokePath(const ShapePath& path, PenStyle style) {
   StrokeStyle stroke;
   stroke.width = PenWidth();
   for (int length : DashPattern(style)) stroke.dashes.push_back(length * stroke.width);
-  stroke.dashOffset = penStep_ * stroke.width;
-  Rect area = CoverageArea(path.Bounds(), stroke.width / 2).Intersect(target_->Bounds());
-  if (clip_) area = area.Intersect(clip_->Bounds());
+  stroke.dashOffset = m_penStep * stroke.width;
+  Rect area = CoverageArea(path.Bounds(), stroke.width / 2).Intersect(m_target->Bounds());
+  if (m_clip) area = area.Intersect(m_clip->Bounds());
   if (area.IsEmpty()) return;
   const std::vector<std::uint8_t> coverage = StrokeCoverage(path, stroke, area);
-  if (!coverage.empty()) PaintCoverage(area, coverage.data(), area, pen_.colour);
+  if (!coverage.empty()) PaintCoverage(area, coverage.data(), area, m_pen.colour);
 }
 
 void Canvas::Polygon(std::span<const Point> points, FillMode mode) {
   if (points.empty()) return;
-  if (smoothing_ && WithinSmoothRange(points)) {
+  if (m_smoothing && WithinSmoothRange(points)) {
     DrawSmoothLines(points, true, mode);
     return;
   }
-  if (brush_.style == BrushStyle::Solid)
-    FillRegion(Region::FromPolygon(points, mode), brush_.colour);
+  if (m_brush.style == BrushStyle::Solid)
+    FillRegion(Region::FromPolygon(points, mode), m_brush.colour);
   for (std::size_t i = 0; i < points.size(); ++i)
     DrawLine(points[i], points[(i + 1) % points.size()]);
 }
 
 void Canvas::LineTo(int x, int y) {
-  const Point line[] = {position_, {x, y}};
-  if (smoothing_ && WithinSmoothRange(line)) {
+  const Point line[] = {m_position, {x, y}};
+  if (m_smoothing && WithinSmoothRange(line)) {
     DrawSmoothLines(line, false);
   } else {
-    DrawLine(position_, {x, y});
+    DrawLine(m_position, {x, y});
   }
-  position_ = {x, y};
+  m_position = {x, y};
 }
 
 void Canvas::Polyline(std::span<const Point> points) {
   if (points.empty()) return;
-  if (smoothing_ && WithinSmoothRange(points)) {
+  if (m_smoothing && WithinSmoothRange(points)) {
     DrawSmoothLines(points, false);
-    position_ = points.back();
+    m_position = points.back();
     return;
   }
   MoveTo(points[0].x, points[0].y);
@@ -230,17 +230,17 @@ void Canvas::DrawSmoothLines(std::span<const Point> points, bool closed, FillMod
     length += std::hypot(points[i].x - points[i - 1].x, points[i].y - points[i - 1].y);
   }
   if (closed) path.Close();
-  if (closed && brush_.style == BrushStyle::Solid) FillPath(path, mode, brush_.colour);
+  if (closed && m_brush.style == BrushStyle::Solid) FillPath(path, mode, m_brush.colour);
   const PenStyle style = EffectivePenStyle();
   if (style != PenStyle::Null) StrokePath(path, style);
-  penStep_ += static_cast<int>(std::lround(length));
+  m_penStep += static_cast<int>(std::lround(length));
 }
 
 // Bresenham's line from `from` up to but not including `to`, in the pen's style and width.
 void Canvas::DrawLine(Point from, Point to) {
-  if (pen_.style == PenStyle::Null) return;
-  const std::uint32_t ink = target_->ValueOf(Resolve(pen_.colour));
-  const std::uint32_t gap = target_->ValueOf(Resolve(backgroundColour_));
+  if (m_pen.style == PenStyle::Null) return;
+  const std::uint32_t ink = m_target->ValueOf(Resolve(m_pen.colour));
+  const std::uint32_t gap = m_target->ValueOf(Resolve(m_backgroundColour));
   const std::vector<int> pattern = DashPattern(EffectivePenStyle());
   const int width = PenWidth();
   const long long dx = std::llabs(static_cast<long long>(to.x) - from.x);
@@ -249,9 +249,9 @@ void Canvas::DrawLine(Point from, Point to) {
   long long err = dx + dy;
   const long long steps = std::min<long long>(std::max(dx, -dy), 1 << 16);
   Point p = from;
-  for (long long n = 0; n < steps; ++n, ++penStep_) {
-    const bool on = pattern.empty() || PatternOn(pattern, penStep_);
-    if (on || backgroundMode_ == BackgroundMode::Opaque) {
+  for (long long n = 0; n < steps; ++n, ++m_penStep) {
+    const bool on = pattern.empty() || PatternOn(pattern, m_penStep);
+    if (on || m_backgroundMode == BackgroundMode::Opaque) {
       for (int oy = 0; oy < width; ++oy)
         for (int ox = 0; ox < width; ++ox)
           Plot(p.x - width / 2 + ox, p.y - width / 2 + oy, on ? ink : gap);

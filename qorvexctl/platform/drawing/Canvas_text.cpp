@@ -29,29 +29,29 @@ int LineLeft(const Rect& rect, unsigned format, int lineWidth) {
 }  // namespace
 
 void Canvas::DrawTextLine(const TextLine& line, int x, int y, const Rect& clipTo) {
-  const Rect box = Rect{x, y, x + line.width, y + font_.Height()}.Intersect(clipTo);
-  if (backgroundMode_ == BackgroundMode::Opaque) FillSpans(box, backgroundColour_);
-  ForEachTabRun(line.text, font_, line.tabWidth, [&](std::string_view run, int offset) {
-    const GlyphMask mask = font_.Rasterise(run);
+  const Rect box = Rect{x, y, x + line.width, y + m_font.Height()}.Intersect(clipTo);
+  if (m_backgroundMode == BackgroundMode::Opaque) FillSpans(box, m_backgroundColour);
+  ForEachTabRun(line.text, m_font, line.tabWidth, [&](std::string_view run, int offset) {
+    const GlyphMask mask = m_font.Rasterise(run);
     PaintCoverage(Rect::FromSize(x + offset - mask.originX, y, mask.width, mask.height),
-                  mask.coverage.data(), clipTo, textColour_);
+                  mask.coverage.data(), clipTo, m_textColour);
   });
   if (line.underlineStart < 0) return;
   const std::string_view text(line.text);
   const int start = x + LineWidth(text.substr(0, static_cast<std::size_t>(line.underlineStart)),
-                                  font_, line.tabWidth);
-  const int width = font_.TextWidth(text.substr(static_cast<std::size_t>(line.underlineStart),
+                                  m_font, line.tabWidth);
+  const int width = m_font.TextWidth(text.substr(static_cast<std::size_t>(line.underlineStart),
                                                 static_cast<std::size_t>(line.underlineLength)));
-  const int underlineY = y + font_.Ascent() + 1;
-  FillSpans(Rect{start, underlineY, start + width, underlineY + 1}.Intersect(clipTo), textColour_);
+  const int underlineY = y + m_font.Ascent() + 1;
+  FillSpans(Rect{start, underlineY, start + width, underlineY + 1}.Intersect(clipTo), m_textColour);
 }
 
 int Canvas::DrawText(std::string_view text, Rect& boxRect, unsigned fullFormat) {
   boxRect = ClampRect(boxRect);
   const Rect& rect = boxRect;
-  const std::vector<TextLine> lines = LayOutText(text, fullFormat, rect.Width(), font_);
+  const std::vector<TextLine> lines = LayOutText(text, fullFormat, rect.Width(), m_font);
   const unsigned format = FormatFlags(fullFormat);
-  const int lineHeight = font_.Height();
+  const int lineHeight = m_font.Height();
   const int height = lineHeight * static_cast<int>(lines.size());
   if (format & DT_CALCRECT) {
     int widest = 0;
@@ -71,19 +71,19 @@ int Canvas::DrawText(std::string_view text, Rect& boxRect, unsigned fullFormat) 
 
 void Canvas::TextOut(int x, int y, std::string_view text) {
   TextLine line{std::string(text)};
-  line.width = font_.TextWidth(text);
+  line.width = m_font.TextWidth(text);
   DrawTextLine(line, ClampCoordinate(x), ClampCoordinate(y), kUnclipped);
 }
 
 int Canvas::TextWidth(std::string_view text) const {
   int widest = 0;
-  for (const TextLine& line : LayOutText(text, DT_NOPREFIX, 0, font_))
+  for (const TextLine& line : LayOutText(text, DT_NOPREFIX, 0, m_font))
     widest = std::max(widest, line.width);
   return widest;
 }
 
 int Canvas::TextHeight(std::string_view text) const {
-  return font_.Height() * static_cast<int>(LayOutText(text, DT_NOPREFIX, 0, font_).size());
+  return m_font.Height() * static_cast<int>(LayOutText(text, DT_NOPREFIX, 0, m_font).size());
 }
 
 }  // namespace qorvexctl::platform

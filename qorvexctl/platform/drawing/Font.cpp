@@ -86,19 +86,19 @@ Font::Font() : Font("MS Sans Serif") {}
 
 Font::Font(std::string face, double pointSize, bool bold, bool italic, bool underline,
            bool strikethrough)
-    : face_(std::move(face)),
-      pointSize_(pointSize),
-      bold_(bold),
-      italic_(italic),
-      underline_(underline),
-      strikethrough_(strikethrough) {}
+    : m_face(std::move(face)),
+      m_pointSize(pointSize),
+      m_bold(bold),
+      m_italic(italic),
+      m_underline(underline),
+      m_strikethrough(strikethrough) {}
 
-void Font::Face(std::string face) { face_ = std::move(face), loaded_.reset(); }
-void Font::PointSize(double size) { pointSize_ = size, loaded_.reset(); }
-void Font::Bold(bool on) { bold_ = on, loaded_.reset(); }
-void Font::Italic(bool on) { italic_ = on, loaded_.reset(); }
-void Font::Underline(bool on) { underline_ = on; }
-void Font::Strikethrough(bool on) { strikethrough_ = on; }
+void Font::Face(std::string face) { m_face = std::move(face), m_loaded.reset(); }
+void Font::PointSize(double size) { m_pointSize = size, m_loaded.reset(); }
+void Font::Bold(bool on) { m_bold = on, m_loaded.reset(); }
+void Font::Italic(bool on) { m_italic = on, m_loaded.reset(); }
+void Font::Underline(bool on) { m_underline = on; }
+void Font::Strikethrough(bool on) { m_strikethrough = on; }
 
 std::string Font::SubstituteFace(std::string_view face) {
   const std::string key = Lowercase(face);
@@ -109,17 +109,17 @@ std::string Font::SubstituteFace(std::string_view face) {
 }
 
 int Font::PixelSize() const {
-  const double pixels = std::round(pointSize_ * 96.0 / 72.0);
+  const double pixels = std::round(m_pointSize * 96.0 / 72.0);
   if (!std::isfinite(pixels)) return 1;
   return static_cast<int>(std::clamp(pixels, 1.0, 1000.0));
 }
 
 const Font::Loaded& Font::Load() const {
-  if (loaded_) return *loaded_;
+  if (m_loaded) return *m_loaded;
   auto loaded = std::make_shared<Loaded>();
   cairo_font_face_t* face = cairo_toy_font_face_create(
-      SubstituteFace(face_).c_str(), italic_ ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
-      bold_ ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+      SubstituteFace(m_face).c_str(), m_italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
+      m_bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
   cairo_matrix_t matrix, identity;
   cairo_matrix_init_scale(&matrix, PixelSize(), PixelSize());
   cairo_matrix_init_identity(&identity);
@@ -134,8 +134,8 @@ const Font::Loaded& Font::Load() const {
   cairo_scaled_font_extents(loaded->font, &extents);
   loaded->ascent = static_cast<int>(std::ceil(extents.ascent));
   loaded->descent = static_cast<int>(std::ceil(extents.descent));
-  loaded_ = std::move(loaded);
-  return *loaded_;
+  m_loaded = std::move(loaded);
+  return *m_loaded;
 }
 
 int Font::Ascent() const { return Load().ascent; }
@@ -169,8 +169,8 @@ GlyphMask Font::Rasterise(std::string_view text) const {
   cairo_show_text(cr, printable.c_str());
   const int thickness = std::max(1, PixelSize() / 14);
   const int lineWidth = mask.width - 2 * overhang;
-  if (underline_) cairo_rectangle(cr, overhang, mask.baseline + 1, lineWidth, thickness);
-  if (strikethrough_)
+  if (m_underline) cairo_rectangle(cr, overhang, mask.baseline + 1, lineWidth, thickness);
+  if (m_strikethrough)
     cairo_rectangle(cr, overhang, mask.baseline - Ascent() / 3, lineWidth, thickness);
   cairo_fill(cr);
   cairo_destroy(cr);

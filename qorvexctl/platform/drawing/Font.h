@@ -32,12 +32,12 @@ class Font {
   explicit Font(std::string face, double pointSize = 8.25, bool bold = false, bool italic = false,
                 bool underline = false, bool strikethrough = false);
 
-  const std::string& Face() const { return face_; }
-  double PointSize() const { return pointSize_; }
-  bool Bold() const { return bold_; }
-  bool Italic() const { return italic_; }
-  bool Underline() const { return underline_; }
-  bool Strikethrough() const { return strikethrough_; }
+  const std::string& Face() const { return m_face; }
+  double PointSize() const { return m_pointSize; }
+  bool Bold() const { return m_bold; }
+  bool Italic() const { return m_italic; }
+  bool Underline() const { return m_underline; }
+  bool Strikethrough() const { return m_strikethrough; }
   void Face(std::string face);
   void PointSize(double size);
   void Bold(bool on);
@@ -65,22 +65,22 @@ class Font {
   _cairo_scaled_font* ScaledFont() const;
 
   friend bool operator==(const Font& a, const Font& b) {
-    return a.face_ == b.face_ && a.pointSize_ == b.pointSize_ && a.bold_ == b.bold_ &&
-           a.italic_ == b.italic_ && a.underline_ == b.underline_ &&
-           a.strikethrough_ == b.strikethrough_;
+    return a.m_face == b.m_face && a.m_pointSize == b.m_pointSize && a.m_bold == b.m_bold &&
+           a.m_italic == b.m_italic && a.m_underline == b.m_underline &&
+           a.m_strikethrough == b.m_strikethrough;
   }
 
  private:
   struct Loaded;
   const Loaded& Load() const;
 
-  std::string face_;
-  double pointSize_ = 8.25;
-  bool bold_ = false;
-  bool italic_ = false;
-  bool underline_ = false;
-  bool strikethrough_ = false;
-  mutable std::shared_ptr<const Loaded> loaded_;
+  std::string m_face;
+  double m_pointSize = 8.25;
+  bool m_bold = false;
+  bool m_italic = false;
+  bool m_underline = false;
+  bool m_strikethrough = false;
+  mutable std::shared_ptr<const Loaded> m_loaded;
 };
 
 }  // namespace qorvexctl::platform

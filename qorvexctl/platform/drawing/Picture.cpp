@@ -4,6 +4,6 @@
 
 namespace qorvexctl::platform {
 
-Picture::Picture(Surface pixels, PictureType type) : pixels_(std::move(pixels)), type_(type) {}
+Picture::Picture(Surface pixels, PictureType type) : m_pixels(std::move(pixels)), m_type(type) {}
 
 }  // namespace qorvexctl::platform

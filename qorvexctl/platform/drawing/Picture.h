@@ -16,16 +16,16 @@ class Picture {
   // A picture of the surface's pixels; an empty surface gives no picture.
   explicit Picture(Surface pixels, PictureType type = PictureType::Bitmap);
 
-  bool IsEmpty() const { return pixels_.IsEmpty(); }
-  PictureType Type() const { return IsEmpty() ? PictureType::None : type_; }
-  int Width() const { return pixels_.Width(); }
-  int Height() const { return pixels_.Height(); }
-  const Surface& Pixels() const { return pixels_; }
-  Surface& Pixels() { return pixels_; }
+  bool IsEmpty() const { return m_pixels.IsEmpty(); }
+  PictureType Type() const { return IsEmpty() ? PictureType::None : m_type; }
+  int Width() const { return m_pixels.Width(); }
+  int Height() const { return m_pixels.Height(); }
+  const Surface& Pixels() const { return m_pixels; }
+  Surface& Pixels() { return m_pixels; }
 
  private:
-  Surface pixels_;
-  PictureType type_ = PictureType::None;
+  Surface m_pixels;
+  PictureType m_type = PictureType::None;
 };
 
 }  // namespace qorvexctl::platform

@@ -101,17 +101,17 @@ class RegionBuilder {
   void Add(int top, int bottom, std::vector<Span> spans) {
     std::erase_if(spans, [](const Span& s) { return s.left >= s.right; });
     if (spans.empty() || top >= bottom) return;
-    auto& bands = region_.bands_;
+    auto& bands = m_region.m_bands;
     if (!bands.empty() && bands.back().bottom == top && bands.back().spans == spans) {
       bands.back().bottom = bottom;
       return;
     }
     bands.push_back({top, bottom, std::move(spans)});
   }
-  Region Take() { return std::move(region_); }
+  Region Take() { return std::move(m_region); }
 
  private:
-  Region region_;
+  Region m_region;
 };
 
 Region Region::FromRect(const Rect& r) {
@@ -178,7 +178,7 @@ Region Region::Combine(const Region& a, const Region& b, CombineMode mode) {
   if (mode == CombineMode::Copy) return a;
   std::vector<int> ys;
   for (const Region* r : {&a, &b}) {
-    for (const Band& band : r->bands_) ys.insert(ys.end(), {band.top, band.bottom});
+    for (const Band& band : r->m_bands) ys.insert(ys.end(), {band.top, band.bottom});
   }
   std::sort(ys.begin(), ys.end());
   ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
@@ -187,19 +187,19 @@ Region Region::Combine(const Region& a, const Region& b, CombineMode mode) {
   std::size_t ia = 0, ib = 0;
   for (std::size_t k = 0; k + 1 < ys.size(); ++k) {
     const int y = ys[k];
-    while (ia < a.bands_.size() && a.bands_[ia].bottom <= y) ++ia;
-    while (ib < b.bands_.size() && b.bands_[ib].bottom <= y) ++ib;
-    const bool inA = ia < a.bands_.size() && a.bands_[ia].top <= y;
-    const bool inB = ib < b.bands_.size() && b.bands_[ib].top <= y;
+    while (ia < a.m_bands.size() && a.m_bands[ia].bottom <= y) ++ia;
+    while (ib < b.m_bands.size() && b.m_bands[ib].bottom <= y) ++ib;
+    const bool inA = ia < a.m_bands.size() && a.m_bands[ia].top <= y;
+    const bool inB = ib < b.m_bands.size() && b.m_bands[ib].top <= y;
     builder.Add(
         y, ys[k + 1],
-        CombineSpans(inA ? a.bands_[ia].spans : kNone, inB ? b.bands_[ib].spans : kNone, mode));
+        CombineSpans(inA ? a.m_bands[ia].spans : kNone, inB ? b.m_bands[ib].spans : kNone, mode));
   }
   return builder.Take();
 }
 
 Region& Region::Offset(int dx, int dy) {
-  for (Band& band : bands_) {
+  for (Band& band : m_bands) {
     band.top = ClampCoordinate(std::int64_t{band.top} + dy);
     band.bottom = ClampCoordinate(std::int64_t{band.bottom} + dy);
     for (Span& s : band.spans) {
@@ -224,9 +224,9 @@ Region Region::Frame(int width, int height) const {
 }
 
 const Region::Band* Region::BandAt(int y) const {
-  auto it = std::upper_bound(bands_.begin(), bands_.end(), y,
+  auto it = std::upper_bound(m_bands.begin(), m_bands.end(), y,
                              [](int value, const Band& b) { return value < b.bottom; });
-  if (it == bands_.end() || it->top > y) return nullptr;
+  if (it == m_bands.end() || it->top > y) return nullptr;
   return &*it;
 }
 
@@ -242,9 +242,9 @@ bool Region::Intersects(const Rect& r) const {
 }
 
 Rect Region::Bounds() const {
-  if (bands_.empty()) return {};
-  Rect r{kCoordinateLimit, bands_.front().top, -kCoordinateLimit, bands_.back().bottom};
-  for (const Band& band : bands_) {
+  if (m_bands.empty()) return {};
+  Rect r{kCoordinateLimit, m_bands.front().top, -kCoordinateLimit, m_bands.back().bottom};
+  for (const Band& band : m_bands) {
     r.left = std::min(r.left, band.spans.front().left);
     r.right = std::max(r.right, band.spans.back().right);
   }
@@ -253,7 +253,7 @@ Rect Region::Bounds() const {
 
 std::vector<Rect> Region::Rects() const {
   std::vector<Rect> out;
-  for (const Band& band : bands_) {
+  for (const Band& band : m_bands) {
     for (const Span& s : band.spans) out.push_back({s.left, band.top, s.right, band.bottom});
   }
   return out;
@@ -262,7 +262,7 @@ std::vector<Rect> Region::Rects() const {
 void Region::ForEachSpan(const Rect& within,
                          const std::function<void(int y, int left, int right)>& fn) const {
   if (within.IsEmpty()) return;
-  for (const Band& band : bands_) {
+  for (const Band& band : m_bands) {
     const int top = std::max(band.top, within.top);
     const int bottom = std::min(band.bottom, within.bottom);
     for (int y = top; y < bottom; ++y) {

@@ -53,7 +53,7 @@ class Region {
   // The outline of the region, `width` pixels wide at the sides and `height` at top and bottom.
   Region Frame(int width, int height) const;
 
-  bool IsEmpty() const { return bands_.empty(); }
+  bool IsEmpty() const { return m_bands.empty(); }
   bool Contains(int x, int y) const;
   // True when any pixel of the rectangle is in the region.
   bool Intersects(const Rect& r) const;
@@ -78,7 +78,7 @@ class Region {
 
   const Band* BandAt(int y) const;
 
-  std::vector<Band> bands_;
+  std::vector<Band> m_bands;
 };
 
 // Calls fn(y, left, right) for each span of `area` inside the clip region (or inside `area`

@@ -73,7 +73,7 @@ RectF ShapePath::Bounds() const {
     box = {std::min(box.left, left), std::min(box.top, top), std::max(box.right, right),
            std::max(box.bottom, bottom)};
   };
-  for (const Step& step : steps_) {
+  for (const Step& step : m_steps) {
     if (step.kind == Kind::Close) continue;
     include(step.point.x - step.rx, step.point.y - step.ry, step.point.x + step.rx,
             step.point.y + step.ry);

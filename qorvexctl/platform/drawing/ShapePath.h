@@ -24,24 +24,24 @@ class ShapePath {
     double sweep = 0;
   };
 
-  void MoveTo(PointF p) { steps_.push_back({Kind::Move, p}); }
-  void LineTo(PointF p) { steps_.push_back({Kind::Line, p}); }
+  void MoveTo(PointF p) { m_steps.push_back({Kind::Move, p}); }
+  void LineTo(PointF p) { m_steps.push_back({Kind::Line, p}); }
   // An arc of the ellipse around `centre` with radii rx and ry, from the parametric angle
   // `from` (x = cx + rx cos t, y = cy + ry sin t, y pointing down) through `sweep` radians
   // counter-clockwise on the screen, that is towards smaller angles. A line joins it to the
   // point before it.
   void Arc(PointF centre, double rx, double ry, double from, double sweep) {
-    steps_.push_back({Kind::Arc, centre, rx, ry, from, sweep});
+    m_steps.push_back({Kind::Arc, centre, rx, ry, from, sweep});
   }
-  void Close() { steps_.push_back({Kind::Close}); }
+  void Close() { m_steps.push_back({Kind::Close}); }
 
-  bool IsEmpty() const { return steps_.empty(); }
-  const std::vector<Step>& Steps() const { return steps_; }
+  bool IsEmpty() const { return m_steps.empty(); }
+  const std::vector<Step>& Steps() const { return m_steps; }
   // A rectangle holding every point of the path (whole ellipses for arcs).
   RectF Bounds() const;
 
  private:
-  std::vector<Step> steps_;
+  std::vector<Step> m_steps;
 };
 
 // How a path's outline is stroked: pen width, and on/off dash lengths (none for solid) with

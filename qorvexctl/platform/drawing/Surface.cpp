@@ -58,30 +58,30 @@ Surface::Surface(int width, int height, int bitsPerPixel) {
   if (!stride || width < 1 || height < 1 || width > kMaxSide || height > kMaxSide) return;
   if (*stride > kMaxBytes / static_cast<std::size_t>(height)) return;
   try {
-    pixels_.assign(*stride * static_cast<std::size_t>(height), 0);
-    table_ = DefaultTable(bitsPerPixel);
+    m_pixels.assign(*stride * static_cast<std::size_t>(height), 0);
+    m_table = DefaultTable(bitsPerPixel);
   } catch (const std::bad_alloc&) {
-    pixels_.clear();
-    table_.clear();
+    m_pixels.clear();
+    m_table.clear();
     return;
   }
-  width_ = width;
-  height_ = height;
-  bits_ = bitsPerPixel;
-  stride_ = *stride;
+  m_width = width;
+  m_height = height;
+  m_bits = bitsPerPixel;
+  m_stride = *stride;
 }
 
 int Surface::SetColourTable(int start, std::span<const ColourTableEntry> entries) {
-  if (start < 0 || static_cast<std::size_t>(start) >= table_.size()) return 0;
-  const std::size_t n = std::min(entries.size(), table_.size() - static_cast<std::size_t>(start));
-  std::copy_n(entries.begin(), n, table_.begin() + start);
+  if (start < 0 || static_cast<std::size_t>(start) >= m_table.size()) return 0;
+  const std::size_t n = std::min(entries.size(), m_table.size() - static_cast<std::size_t>(start));
+  std::copy_n(entries.begin(), n, m_table.begin() + start);
   return static_cast<int>(n);
 }
 
 int Surface::GetColourTable(int start, std::span<ColourTableEntry> out) const {
-  if (start < 0 || static_cast<std::size_t>(start) >= table_.size()) return 0;
-  const std::size_t n = std::min(out.size(), table_.size() - static_cast<std::size_t>(start));
-  std::copy_n(table_.begin() + start, n, out.begin());
+  if (start < 0 || static_cast<std::size_t>(start) >= m_table.size()) return 0;
+  const std::size_t n = std::min(out.size(), m_table.size() - static_cast<std::size_t>(start));
+  std::copy_n(m_table.begin() + start, n, out.begin());
   return static_cast<int>(n);
 }
 
@@ -99,20 +99,20 @@ void Surface::SetPixelValue(int x, int y, std::uint32_t value) {
 Colour Surface::PixelColour(int x, int y) const {
   if (!Bounds().Contains(x, y)) return 0;
   const std::uint32_t v = PixelValue(x, y);
-  if (IsIndexed()) return ColourOfTableEntry(table_[v]);
-  if (bits_ == 24) return ColourOfPixelWord(v);
+  if (IsIndexed()) return ColourOfTableEntry(m_table[v]);
+  if (m_bits == 24) return ColourOfPixelWord(v);
   const std::uint32_t a = v >> 24;
   return RGB(Unpremultiply((v >> 16) & 0xFF, a), Unpremultiply((v >> 8) & 0xFF, a),
              Unpremultiply(v & 0xFF, a));
 }
 
 int Surface::PixelAlpha(int x, int y) const {
-  if (bits_ != 32) return 255;
+  if (m_bits != 32) return 255;
   return static_cast<int>(PixelValue(x, y) >> 24);
 }
 
 void Surface::Fill(std::uint32_t value) {
-  for (int y = 0; y < height_; ++y) FillRowValues(*this, y, 0, width_, value);
+  for (int y = 0; y < m_height; ++y) FillRowValues(*this, y, 0, m_width, value);
 }
 
 std::uint32_t Surface::ValueOf(Colour c) const {
@@ -123,10 +123,10 @@ std::uint32_t Surface::ValueOf(Colour c) const {
 int Surface::NearestIndex(Colour c) const {
   int best = 0;
   int bestDistance = std::numeric_limits<int>::max();
-  for (std::size_t i = 0; i < table_.size() && bestDistance != 0; ++i) {
-    const int dr = table_[i].red - RedOf(c);
-    const int dg = table_[i].green - GreenOf(c);
-    const int db = table_[i].blue - BlueOf(c);
+  for (std::size_t i = 0; i < m_table.size() && bestDistance != 0; ++i) {
+    const int dr = m_table[i].red - RedOf(c);
+    const int dg = m_table[i].green - GreenOf(c);
+    const int db = m_table[i].blue - BlueOf(c);
     const int distance = dr * dr + dg * dg + db * db;
     if (distance < bestDistance) {
       bestDistance = distance;

@@ -58,18 +58,18 @@ class Surface {
   // arithmetic would overflow.
   static std::optional<std::size_t> StrideFor(int width, int bitsPerPixel);
 
-  bool IsEmpty() const { return pixels_.empty(); }
-  int Width() const { return width_; }
-  int Height() const { return height_; }
-  Rect Bounds() const { return {0, 0, width_, height_}; }
-  int BitsPerPixel() const { return bits_; }
-  bool IsIndexed() const { return bits_ != 0 && bits_ <= 8; }
-  std::size_t Stride() const { return stride_; }
-  std::uint8_t* Data() { return pixels_.data(); }
-  const std::uint8_t* Data() const { return pixels_.data(); }
-  std::uint8_t* Row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * stride_; }
+  bool IsEmpty() const { return m_pixels.empty(); }
+  int Width() const { return m_width; }
+  int Height() const { return m_height; }
+  Rect Bounds() const { return {0, 0, m_width, m_height}; }
+  int BitsPerPixel() const { return m_bits; }
+  bool IsIndexed() const { return m_bits != 0 && m_bits <= 8; }
+  std::size_t Stride() const { return m_stride; }
+  std::uint8_t* Data() { return m_pixels.data(); }
+  const std::uint8_t* Data() const { return m_pixels.data(); }
+  std::uint8_t* Row(int y) { return m_pixels.data() + static_cast<std::size_t>(y) * m_stride; }
   const std::uint8_t* Row(int y) const {
-    return pixels_.data() + static_cast<std::size_t>(y) * stride_;
+    return m_pixels.data() + static_cast<std::size_t>(y) * m_stride;
   }
   // 32-bit surfaces: the pixel words of a row.
   std::uint32_t* Words(int y) { return reinterpret_cast<std::uint32_t*>(Row(y)); }
@@ -77,7 +77,7 @@ class Surface {
 
   // The colour table (empty for 24 and 32 bits). New tables hold black and white (1 bit), the
   // sixteen classic VGA colours (4 bits) or a grey ramp (8 bits).
-  std::span<const ColourTableEntry> ColourTable() const { return table_; }
+  std::span<const ColourTableEntry> ColourTable() const { return m_table; }
   // Replaces entries from `start` on, as far as the table reaches; returns how many were set.
   int SetColourTable(int start, std::span<const ColourTableEntry> entries);
   // Copies entries from `start` on into `out`; returns how many were copied.
@@ -102,12 +102,12 @@ class Surface {
   int NearestIndex(Colour c) const;
 
  private:
-  int width_ = 0;
-  int height_ = 0;
-  int bits_ = 0;
-  std::size_t stride_ = 0;
-  std::vector<std::uint8_t> pixels_;
-  std::vector<ColourTableEntry> table_;
+  int m_width = 0;
+  int m_height = 0;
+  int m_bits = 0;
+  std::size_t m_stride = 0;
+  std::vector<std::uint8_t> m_pixels;
+  std::vector<ColourTableEntry> m_table;
 };
 
 }  // namespace qorvexctl::platform

@@ -40,16 +40,16 @@ constexpr std::array<Colour, SystemColours::kCount> kClassic = {
 
 }  // namespace
 
-SystemColours::SystemColours() : table_(kClassic) {}
+SystemColours::SystemColours() : m_table(kClassic) {}
 
 Colour SystemColours::Get(int index) const {
   if (index < 0 || index >= kCount) return 0;
-  return table_[static_cast<std::size_t>(index)];
+  return m_table[static_cast<std::size_t>(index)];
 }
 
 void SystemColours::Set(int index, Colour colour) {
   if (index < 0 || index >= kCount) return;
-  table_[static_cast<std::size_t>(index)] = colour & 0xFFFFFFu;
+  m_table[static_cast<std::size_t>(index)] = colour & 0xFFFFFFu;
 }
 
 Colour SystemColours::Resolve(Colour value) const {

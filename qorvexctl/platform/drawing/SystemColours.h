@@ -61,7 +61,7 @@ class SystemColours {
   Colour Resolve(Colour value) const;
 
  private:
-  std::array<Colour, kCount> table_{};
+  std::array<Colour, kCount> m_table{};
 };
 
 // Resolves a colour value through the classic table (for code without a desktop at hand).
