@@ -126,6 +126,7 @@ void clsGFXSelection::FlowButtons(std::span<const GFXItem> items) {
   for (int i = 0; i < static_cast<int>(items.size()); ++i) {
     cButton& button =
         i > form.btnSelectorUBound() ? form.LoadSelectorButton() : form.btnSelector(i);
+    button.DelayDrawing(true);  // drawn once, when the flow is done
     if (width <= 0) width = formWidth;
     if (height <= 0) height = button.Height();
     if (y >= bottom) {
@@ -142,6 +143,7 @@ void clsGFXSelection::FlowButtons(std::span<const GFXItem> items) {
     button.Visible(true);
     y += height;
   }
+  for (int i = 0; i <= form.btnSelectorUBound(); ++i) form.btnSelector(i).DelayDrawing(false);
 }
 
 // Buttons 0 to count - 1 take `width`; those right of the first column move left by it.
@@ -154,14 +156,12 @@ void clsGFXSelection::NarrowColumns(int count, double width) {
 }
 
 void clsGFXSelection::ShowItem(cButton& button, const GFXItem& item, StdPNG& png) {
-  button.DelayDrawing(true);
   button.Caption(item.Title);
   button.Tooltip(item.Tooltip);
   button.Value(item.Selected);
   if (item.Default) m_form->SetDefaultButton(&button);
   button.Enabled(!item.Disabled);
   ShowPicture(button, item, png);
-  button.DelayDrawing(false);
 }
 
 // The item's PNG file drawn on the scratch picture box, whose image the button then shows. A

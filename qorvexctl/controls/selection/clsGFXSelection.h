@@ -25,6 +25,7 @@
 #include "qorvexctl/base/Event.h"
 #include "qorvexctl/base/Variant.h"
 #include "qorvexctl/controls/selection/GFXRecords.h"
+#include "qorvexctl/controls/selection/frmSelector.h"
 #include "qorvexctl/frame/Component.h"
 #include "qorvexctl/platform/drawing/Geometry.h"
 
@@ -38,10 +39,9 @@ class Window;
 class Registry;
 class StdPNG;
 class cButton;
-class frmSelector;
 struct MemberTable;
 
-class clsGFXSelection final : public Component {
+class clsGFXSelection final : public Component, public SelectorOwner {
  public:
   clsGFXSelection(LibraryState& library, platform::Desktop& desktop);
   ~clsGFXSelection() override;
@@ -83,7 +83,7 @@ class clsGFXSelection final : public Component {
 
   // --- For the dialog form.
   // A user action on the form: "OK", "CANCEL", "Click", "DoubleClick", "KeyDown", "Resize".
-  void NotifyFromForm(platform::Window* ctl, const Variant& evt, const Variant& val);
+  void NotifyFromForm(platform::Window* ctl, const Variant& evt, const Variant& val) override;
   // The opening animation of the current form from `from` to `to` (screen pixels).
   void ZoomOpen(const platform::Rect& from, const platform::Rect& to, GFXPositioning relation);
   // The dialog opened last (unloaded once SelectFrom returned); nullptr before the first.

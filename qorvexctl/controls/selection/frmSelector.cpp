@@ -4,7 +4,6 @@
 
 #include "qorvexctl/controls/amount/AmountFunctions.h"
 #include "qorvexctl/controls/selection/SelectorGeometry.h"
-#include "qorvexctl/controls/selection/clsGFXSelection.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
 
 namespace qorvexctl {
@@ -22,6 +21,8 @@ constexpr int kHandleWidth = 80;
 constexpr int kHandleHeight = 30;
 constexpr Rect kDesignedSelector = Rect::FromSize(4, 56, 160, 40);
 constexpr Colour kWhite = 0xFFFFFFu;
+// Tab visits the items in their order, then OK and cancel.
+constexpr int kHandleTabIndex = 30000;
 
 // The number a button's Tag holds, as the classic Val reads it; 0 for none.
 double TagNumber(const std::string& tag) { return ReadLeadingNumber(tag).value_or(0); }
@@ -78,6 +79,7 @@ cButton& frmSelector::MakeButton(const std::string& name, int index) {
   auto button = std::make_shared<cButton>(m_library, m_desktop, this);
   Adopt(button, name);
   button->Index(index);
+  button->TabIndex(name == "btn_Handle" ? kHandleTabIndex + index : index);
   button->InitProperties();
   return *button;
 }

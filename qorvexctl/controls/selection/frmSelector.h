@@ -22,7 +22,14 @@
 
 namespace qorvexctl {
 
-class clsGFXSelection;
+// What the form reports to: the selection object that opened it.
+class SelectorOwner {
+ public:
+  virtual ~SelectorOwner() = default;
+  // A user action: `evt` names it ("OK", "CANCEL", "Click", "DoubleClick", "KeyDown",
+  // "Resize"), `ctl` is the control concerned and `val` its value (Empty when there is none).
+  virtual void NotifyFromForm(platform::Window* ctl, const Variant& evt, const Variant& val) = 0;
+};
 
 // The form's Tag while reports and layout are switched off.
 inline constexpr char kDisableEventsTag[] = "DISABLE_EVENTS";
@@ -34,7 +41,7 @@ class frmSelector : public platform::Form {
   std::string TypeName() const override { return "frmSelector"; }
 
   // The selection object the form reports to (not owned); nullptr reports nothing.
-  void Owner(clsGFXSelection* owner) { m_owner = owner; }
+  void Owner(SelectorOwner* owner) { m_owner = owner; }
   // Set by the owner when the user's OK or cancel may close the form.
   bool CloseRequest() const { return m_closeRequest; }
   void CloseRequest(bool value) { m_closeRequest = value; }
@@ -66,7 +73,7 @@ class frmSelector : public platform::Form {
 
   LibraryState& m_library;
   platform::Desktop& m_desktop;
-  clsGFXSelection* m_owner{nullptr};
+  SelectorOwner* m_owner{nullptr};
   bool m_closeRequest{false};
   platform::Label& m_title;
   platform::Label& m_subtitle;
