@@ -47,6 +47,10 @@ Json JsonOfVariant(const Variant& value) {
       return value.ToBoolean();
     case VarType::String:
       return value.ToString();
+    case VarType::Byte:
+    case VarType::Integer:
+    case VarType::Long:
+      return value.ToLong();
     default:
       return value.IsNumber() ? Json(value.ToDouble()) : Json(value.ToString());
   }
