@@ -123,6 +123,8 @@ void clsGFXSelection::FlowButtons(std::span<const GFXItem> items) {
   const double bottom = form.btn_Handle(0).Top() - kFlowBottomMargin;
   double x = 0, y = firstRow, width = 0, height = 0;
   StdPNG png(&m_desktop);
+  // Transparent parts of a picture (the margins of the flags) show the picture box's white.
+  png.TransparentStyle(alphaTransparent);
   for (int i = 0; i < static_cast<int>(items.size()); ++i) {
     cButton& button =
         i > form.btnSelectorUBound() ? form.LoadSelectorButton() : form.btnSelector(i);

@@ -230,8 +230,8 @@ TEST_F(ParentTest, TheDialogOpensCentredOnTheParentsCornerAndStaysOnTop) {
     tag = form.Tag();
   });
   selection.SelectFrom(s, Items({"A", "B"}));
-  // The designed form is 480 x 360 pixels.
-  EXPECT_EQ(opened, (Rect{100 - 240, 200 - 180, 100 + 240, 200 + 180}));
+  // The designed form is 600 x 430 pixels.
+  EXPECT_EQ(opened, (Rect{100 - 300, 200 - 215, 100 + 300, 200 + 215}));
   EXPECT_TRUE(topMost);
   EXPECT_EQ(background, 0xFFFFFFu);
   EXPECT_EQ(tag, "");
@@ -246,7 +246,7 @@ TEST_F(ParentTest, WithoutAParentTheDialogOpensWhereItWasDesigned) {
   });
   selection.SelectFrom(GFXSelection{}, Items({"A", "B"}));
   const platform::Size screen = desktop.ScreenSize();
-  EXPECT_EQ(opened, Rect::FromSize((screen.width - 480) / 2, (screen.height - 360) / 2, 480, 360));
+  EXPECT_EQ(opened, Rect::FromSize((screen.width - 600) / 2, (screen.height - 430) / 2, 600, 430));
   EXPECT_FALSE(topMost);
 }
 
@@ -258,7 +258,7 @@ TEST_F(ParentTest, AParentWithoutAHandleOpensFromTheScreensCorner) {
   Rect opened;
   Answer([&](frmSelector& form) { opened = form.Bounds(); });
   selection.SelectFrom(s, Items({"A", "B"}));
-  EXPECT_EQ(opened, (Rect{0, 0, 480, 360}));
+  EXPECT_EQ(opened, (Rect{0, 0, 600, 430}));
 }
 
 TEST_F(ParentTest, AParentWithoutABackgroundColourFailsTheCall) {

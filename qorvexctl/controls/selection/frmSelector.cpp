@@ -13,8 +13,8 @@ namespace {
 using platform::Rect;
 
 // The designed sizes, in pixels.
-constexpr int kFormWidth = 480;
-constexpr int kFormHeight = 360;
+constexpr int kFormWidth = 600;
+constexpr int kFormHeight = 430;
 constexpr int kTitleHeight = 32;
 constexpr int kSubtitleHeight = 20;
 constexpr int kHandleWidth = 80;
