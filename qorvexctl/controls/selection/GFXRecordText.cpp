@@ -1,6 +1,9 @@
 #include "qorvexctl/controls/selection/GFXRecordText.h"
 
 #include <cstdint>
+#include <initializer_list>
+#include <type_traits>
+#include <utility>
 
 #include <nlohmann/json.hpp>
 
@@ -56,39 +59,72 @@ Json JsonOfVariant(const Variant& value) {
   }
 }
 
-// Reads each key present into its field: text, Boolean or Variant.
-void Read(const Json& json, const char* key, std::string& field) {
-  if (json.contains(key) && json[key].is_string()) field = json[key].get<std::string>();
+// The fields of each record by name, one table per field type.
+template <class Record, class Field>
+using Fields = std::initializer_list<std::pair<const char*, Field Record::*>>;
+
+const Fields<GFXItem, std::string> kItemTexts = {{"Title", &GFXItem::Title},
+                                                 {"Tooltip", &GFXItem::Tooltip},
+                                                 {"TAGs", &GFXItem::TAGs},
+                                                 {"Settings", &GFXItem::Settings}};
+const Fields<GFXItem, bool> kItemFlags = {{"Disabled", &GFXItem::Disabled},
+                                          {"Selected", &GFXItem::Selected},
+                                          {"Default", &GFXItem::Default},
+                                          {"Bold", &GFXItem::Bold}};
+const Fields<GFXItem, Variant> kItemValues = {{"Image", &GFXItem::Image},
+                                              {"Value", &GFXItem::Value}};
+const Fields<GFXSelection, std::string> kSelectionTexts = {
+    {"ID", &GFXSelection::ID},           {"Title", &GFXSelection::Title},
+    {"Subtitle", &GFXSelection::Subtitle}, {"Tooltip", &GFXSelection::Tooltip},
+    {"HelpURL", &GFXSelection::HelpURL}, {"Settings", &GFXSelection::Settings}};
+const Fields<GFXSelection, bool> kSelectionFlags = {
+    {"DisableCancel", &GFXSelection::DisableCancel},
+    {"MultipleSelect", &GFXSelection::MultipleSelect},
+    {"NoSingleClick", &GFXSelection::NoSingleClick},
+    {"Pageable", &GFXSelection::Pageable},
+    {"DiscardUserProperties", &GFXSelection::DiscardUserProperties}};
+const Fields<GFXSelection, Variant> kSelectionValues = {{"Image", &GFXSelection::Image}};
+
+// Reads each key of the table that the object has (and of the field's type) into its field.
+template <class Record, class Field>
+void ReadFields(const Json& json, Record& record, Fields<Record, Field> fields) {
+  for (const auto& [key, field] : fields) {
+    if (!json.contains(key)) continue;
+    const Json& value = json[key];
+    if constexpr (std::is_same_v<Field, Variant>) {
+      record.*field = VariantOfJson(value);
+    } else if (std::is_same_v<Field, bool> ? value.is_boolean() : value.is_string()) {
+      record.*field = value.get<Field>();
+    }
+  }
 }
-void Read(const Json& json, const char* key, bool& field) {
-  if (json.contains(key) && json[key].is_boolean()) field = json[key].get<bool>();
-}
-void Read(const Json& json, const char* key, Variant& field) {
-  if (json.contains(key)) field = VariantOfJson(json[key]);
+
+template <class Record, class Field>
+void WriteFields(Json& json, const Record& record, Fields<Record, Field> fields) {
+  for (const auto& [key, field] : fields) {
+    if constexpr (std::is_same_v<Field, Variant>) {
+      json[key] = JsonOfVariant(record.*field);
+    } else {
+      json[key] = record.*field;
+    }
+  }
 }
 
 GFXItem ItemOfJson(const Json& json) {
   if (!json.is_object()) NotARecord("A GFXItem");
   GFXItem item;
-  Read(json, "Title", item.Title);
-  Read(json, "Tooltip", item.Tooltip);
-  Read(json, "Image", item.Image);
-  Read(json, "Disabled", item.Disabled);
-  Read(json, "Selected", item.Selected);
-  Read(json, "Default", item.Default);
-  Read(json, "Bold", item.Bold);
-  Read(json, "TAGs", item.TAGs);
-  Read(json, "Settings", item.Settings);
-  Read(json, "Value", item.Value);
+  ReadFields(json, item, kItemTexts);
+  ReadFields(json, item, kItemFlags);
+  ReadFields(json, item, kItemValues);
   return item;
 }
 
 Json JsonOfItem(const GFXItem& item) {
-  return Json{{"Title", item.Title},       {"Tooltip", item.Tooltip},
-              {"Image", JsonOfVariant(item.Image)}, {"Disabled", item.Disabled},
-              {"Selected", item.Selected}, {"Default", item.Default},
-              {"Bold", item.Bold},         {"TAGs", item.TAGs},
-              {"Settings", item.Settings}, {"Value", JsonOfVariant(item.Value)}};
+  Json json = Json::object();
+  WriteFields(json, item, kItemTexts);
+  WriteFields(json, item, kItemFlags);
+  WriteFields(json, item, kItemValues);
+  return json;
 }
 
 }  // namespace
@@ -96,18 +132,9 @@ Json JsonOfItem(const GFXItem& item) {
 GFXSelection SelectionFromText(std::string_view text) {
   const Json json = Parse(text, false, "A GFXSelection");
   GFXSelection s;
-  Read(json, "ID", s.ID);
-  Read(json, "Title", s.Title);
-  Read(json, "Subtitle", s.Subtitle);
-  Read(json, "Tooltip", s.Tooltip);
-  Read(json, "HelpURL", s.HelpURL);
-  Read(json, "Image", s.Image);
-  Read(json, "DisableCancel", s.DisableCancel);
-  Read(json, "MultipleSelect", s.MultipleSelect);
-  Read(json, "NoSingleClick", s.NoSingleClick);
-  Read(json, "Pageable", s.Pageable);
-  Read(json, "Settings", s.Settings);
-  Read(json, "DiscardUserProperties", s.DiscardUserProperties);
+  ReadFields(json, s, kSelectionTexts);
+  ReadFields(json, s, kSelectionFlags);
+  ReadFields(json, s, kSelectionValues);
   if (json.contains("WindowPositionRelation") && json["WindowPositionRelation"].is_number()) {
     s.WindowPositionRelation =
         static_cast<GFXPositioning>(json["WindowPositionRelation"].get<std::int32_t>());

@@ -20,14 +20,14 @@
 
 namespace qorvexctl {
 
-// Where the dialog opens relative to the parent object.
+// Where the dialog opens relative to the parent object (0 to 5).
 enum GFXPositioning : std::int32_t {
-  GFXPositionDefault = 0,
-  GFXPositionCenterObject = 1,
-  GFXPositionObjectBelow = 2,
-  GFXPositionObjectAbove = 3,
-  GFXPositionObjectLeft = 4,
-  GFXPositionObjectRight = 5,
+  GFXPositionDefault = 0,  // as GFXPositionCenterObject
+  GFXPositionCenterObject,  // centred on the parent's top-left corner
+  GFXPositionObjectBelow,
+  GFXPositionObjectAbove,
+  GFXPositionObjectLeft,
+  GFXPositionObjectRight,
 };
 
 enum GFXViewTypes : std::int32_t {

@@ -12,13 +12,11 @@ namespace {
 
 using platform::Rect;
 
-// The designed sizes, in pixels.
-constexpr int kFormWidth = 600;
-constexpr int kFormHeight = 430;
-constexpr int kTitleHeight = 32;
-constexpr int kSubtitleHeight = 20;
-constexpr int kHandleWidth = 80;
-constexpr int kHandleHeight = 30;
+// The designed layout, in pixels: the form's size and where its controls start out.
+constexpr platform::Size kDesignedForm{600, 430};
+constexpr Rect kDesignedTitle = Rect::FromSize(0, 0, 600, 32);
+constexpr Rect kDesignedSubtitle = Rect::FromSize(0, 32, 600, 20);
+constexpr Rect kDesignedHandle = Rect::FromSize(0, 0, 80, 30);
 constexpr Rect kDesignedSelector = Rect::FromSize(4, 56, 160, 40);
 constexpr Colour kWhite = 0xFFFFFFu;
 // Tab visits the items in their order, then OK and cancel.
@@ -42,12 +40,13 @@ frmSelector::frmSelector(LibraryState& library, platform::Desktop& desktop)
   Name("frmSelector");
   BackColor(kWhite);
   const platform::Size screen = desktop.ScreenSize();
-  SetBounds(Rect::FromSize((screen.width - kFormWidth) / 2, (screen.height - kFormHeight) / 2,
-                           kFormWidth, kFormHeight));
+  SetBounds(Rect::FromSize((screen.width - kDesignedForm.width) / 2,
+                           (screen.height - kDesignedForm.height) / 2, kDesignedForm.width,
+                           kDesignedForm.height));
   m_title.Font(platform::Font("Arial", 12, true));
-  m_title.SetBounds(Rect::FromSize(0, 0, kFormWidth, kTitleHeight));
+  m_title.SetBounds(kDesignedTitle);
   m_subtitle.Font(platform::Font("Arial", 9));
-  m_subtitle.SetBounds(Rect::FromSize(0, kTitleHeight, kFormWidth, kSubtitleHeight));
+  m_subtitle.SetBounds(kDesignedSubtitle);
   for (platform::Label* label : {&m_title, &m_subtitle}) label->BackColor(kWhite);
   m_list.Visible(false);
   m_list.ItemClick.connect([this](platform::ListItem&) { ReportTo(m_list, "Click"); });
@@ -64,7 +63,7 @@ frmSelector::frmSelector(LibraryState& library, platform::Desktop& desktop)
   m_ok.Caption("&OK");
   m_cancel.Caption("&Cancelar");
   for (int index : {0, 1}) {
-    btn_Handle(index).SetBounds(Rect::FromSize(0, 0, kHandleWidth, kHandleHeight));
+    btn_Handle(index).SetBounds(kDesignedHandle);
     btn_Handle(index).Click.connect([this, index] { HandleClicked(index); });
   }
   SetCancelButton(&m_cancel);
