@@ -39,7 +39,8 @@ class SlotRanges : public SkinsTest, public ::testing::WithParamInterface<SlotCa
 TEST_P(SlotRanges, IndicesInsideTheSlotsWorkAndOthersRaiseError9) {
   const SlotCase& c = GetParam();
   for (int i = 0; i < c.slots; ++i) {
-    EXPECT_EQ(c.assign(*this, i, "x" + std::to_string(i) + ".gif"), "x" + std::to_string(i) + ".gif")
+    EXPECT_EQ(c.assign(*this, i, "x" + std::to_string(i) + ".gif"),
+              "x" + std::to_string(i) + ".gif")
         << c.control << " slot " << i;
   }
   for (int i : {-1, c.slots}) {
@@ -142,8 +143,7 @@ TEST_F(GoButtonTest, LeavingWhileTheLeftButtonIsHeldKeepsTheCaptureAndRaisesMous
   // Released outside: the button hears it, goes back to normal and is not clicked.
   input.MouseUp(form, kOutside);
   EXPECT_FALSE(go.Active());
-  EXPECT_EQ(TakeLog(),
-            (std::vector<std::string>{"MouseIn", "MouseDown", "MouseOut", "MouseUp"}));
+  EXPECT_EQ(TakeLog(), (std::vector<std::string>{"MouseIn", "MouseDown", "MouseOut", "MouseUp"}));
 }
 
 TEST_F(GoButtonTest, AClickClearsTheStatesThenRaisesClickAndMouseOut) {
@@ -154,8 +154,8 @@ TEST_F(GoButtonTest, AClickClearsTheStatesThenRaisesClickAndMouseOut) {
   EXPECT_FALSE(activeInClick);
   EXPECT_EQ(desktop.Capture(), nullptr);
   EXPECT_EQ(go.LookSlot(), 0);
-  EXPECT_EQ(TakeLog(), (std::vector<std::string>{"MouseIn", "MouseDown", "MouseUp", "Click",
-                                                 "MouseOut"}));
+  EXPECT_EQ(TakeLog(),
+            (std::vector<std::string>{"MouseIn", "MouseDown", "MouseUp", "Click", "MouseOut"}));
 }
 
 TEST_F(GoButtonTest, TheTooltipIsABalloonTitledNavegacao) {
@@ -218,7 +218,7 @@ TEST_F(SkinsTest, AGrowthWithoutSkinTakesTheDefaultRedSkinWhenDrawn) {
   const platform::Surface& pixels = growth.BackingSurface();
   EXPECT_GT(RedOf(pixels.PixelColour(150, 14)), 150);  // the red header
   EXPECT_LT(GreenOf(pixels.PixelColour(150, 14)), 100);
-  EXPECT_EQ(pixels.PixelColour(0, 0), 0xFFFFFFu);  // the round corner shows the form
+  EXPECT_EQ(pixels.PixelColour(0, 0), 0xFFFFFFu);        // the round corner shows the form
   EXPECT_GT(GreenOf(pixels.PixelColour(150, 60)), 200);  // the pale body
 }
 
@@ -285,10 +285,10 @@ TEST_F(SkinsTest, AQuadroDrawsItsBandsAndLetsItsBackColourThroughTheCorners) {
   box.ImageFile(2, folder + "fundo_fundo.gif");
   desktop.DoEvents();
   const platform::Surface& pixels = box.BackingSurface();
-  EXPECT_EQ(pixels.PixelColour(0, 0), RGB(0, 128, 0));        // keyed corner
-  EXPECT_GT(RedOf(pixels.PixelColour(100, 12)), 200);         // orange band
+  EXPECT_EQ(pixels.PixelColour(0, 0), RGB(0, 128, 0));         // keyed corner
+  EXPECT_GT(RedOf(pixels.PixelColour(100, 12)), 200);          // orange band
   EXPECT_EQ(pixels.PixelColour(100, 60), RGB(255, 248, 236));  // cream body
-  EXPECT_EQ(pixels.PixelColour(199, 119), RGB(0, 128, 0));    // keyed bottom corner
+  EXPECT_EQ(pixels.PixelColour(199, 119), RGB(0, 128, 0));     // keyed bottom corner
 }
 
 // --- On a form: focus moves through them, and they come back from a form file.

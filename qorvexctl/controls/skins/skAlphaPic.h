@@ -39,8 +39,8 @@ struct MemberTable;
 struct skAlphaPicT {
   static constexpr std::int64_t kNoBackColor = -1;
   std::int64_t BackColor{kNoBackColor};  // behind the picture; kNoBackColor: white
-  platform::HWND PictureObj{0};           // the host's picture box
-  int Width{0};                           // pixels
+  platform::HWND PictureObj{0};          // the host's picture box
+  int Width{0};                          // pixels
   int Height{0};
   int WaitMS{0};  // kept for the host; the slideshow's timing is PictureTime
   std::string SubCaption;
@@ -65,9 +65,9 @@ class skAlphaPic final : public UserControl {
   // Properties, methods and events by name.
   static const MemberTable& Members();
 
-  Event<const std::string&> href;               // xHRef
-  Event<int> Clicked;                           // xindex
-  Event<int, int, int, float, float> MouseUp;   // xindex, xButton, Shift, x, y
+  Event<const std::string&> href;              // xHRef
+  Event<int> Clicked;                          // xindex
+  Event<int, int, int, float, float> MouseUp;  // xindex, xButton, Shift, x, y
   Event<int, int, int, float, float> MouseDown;
   Event<int, int, int, float, float> MouseMove;
   Event<> Resize;

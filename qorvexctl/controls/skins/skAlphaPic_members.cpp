@@ -28,16 +28,20 @@ const MemberTable& skAlphaPic::Members() {
                     return c.PictureCount() - 1;
                   })
           .Method("Clear", {}, [](M& c) { c.Clear(); })
-          .Property("PictureCount", [](const M& c) { return c.PictureCount(); },
-                    [](M& c, int v) { c.PictureCount(v); })
-          .Property("Enabled", [](const M& c) { return c.Enabled(); },
-                    [](M& c, bool v) { c.Enabled(v); })
-          .Property("FadeTime", [](const M& c) { return c.FadeTime(); },
-                    [](M& c, int v) { c.FadeTime(v); })
-          .Property("PictureTime", [](const M& c) { return c.PictureTime(); },
-                    [](M& c, int v) { c.PictureTime(v); })
-          .Property("CurrentIndex", [](const M& c) { return c.CurrentIndex(); },
-                    [](M& c, int v) { c.CurrentIndex(v); })
+          .Property(
+              "PictureCount", [](const M& c) { return c.PictureCount(); },
+              [](M& c, int v) { c.PictureCount(v); })
+          .Property(
+              "Enabled", [](const M& c) { return c.Enabled(); }, [](M& c, bool v) { c.Enabled(v); })
+          .Property(
+              "FadeTime", [](const M& c) { return c.FadeTime(); },
+              [](M& c, int v) { c.FadeTime(v); })
+          .Property(
+              "PictureTime", [](const M& c) { return c.PictureTime(); },
+              [](M& c, int v) { c.PictureTime(v); })
+          .Property(
+              "CurrentIndex", [](const M& c) { return c.CurrentIndex(); },
+              [](M& c, int v) { c.CurrentIndex(v); })
           .Property("NextIndex", [](const M& c) { return c.NextIndex(); })
           .Property("PreviousIndex", [](const M& c) { return c.PreviousIndex(); })
           .Property("Fading", [](const M& c) { return c.Fading(); })

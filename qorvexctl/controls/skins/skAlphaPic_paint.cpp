@@ -45,8 +45,8 @@ platform::PictureBox* skAlphaPic::PictureBoxOf(const skAlphaPicT& picture) const
 // outgoing and incoming pictures are blended on it with constant alphas 255 - a and a.
 void skAlphaPic::DrawCrossFade(int alpha) {
   const bool known = m_current >= 0 && m_current < PictureCount();
-  const std::int64_t back = known ? m_pictures[static_cast<std::size_t>(m_current)].BackColor
-                                  : skAlphaPicT::kNoBackColor;
+  const std::int64_t back =
+      known ? m_pictures[static_cast<std::size_t>(m_current)].BackColor : skAlphaPicT::kNoBackColor;
   BackColor(back == skAlphaPicT::kNoBackColor ? kWhite : static_cast<Colour>(back));
   Drawing().Cls();
   DrawCentred(m_current, 255 - alpha);
@@ -65,8 +65,7 @@ void skAlphaPic::DrawCentred(int index, int alpha) {
   const Rect client = ClientRect();
   const int x = (client.Width() - picture.Width) / 2;
   const int y = (client.Height() - picture.Height) / 2;
-  Drawing().hDC().AlphaBlend(x, y, w, h, pixels, 0, 0, w, h,
-                             platform::BlendFunction{alpha, false});
+  Drawing().hDC().AlphaBlend(x, y, w, h, pixels, 0, 0, w, h, platform::BlendFunction{alpha, false});
 }
 
 // After a change of picture: the pointer tells whether it has a link; a captioned picture
@@ -133,10 +132,9 @@ void skAlphaPic::FocusTick() {
   if (veil > 0 && m_current >= 0 && m_current < PictureCount()) {
     const skAlphaPicT& picture = m_pictures[static_cast<std::size_t>(m_current)];
     const Rect client = ClientRect();
-    Drawing().hDC().AlphaBlend((client.Width() - picture.Width) / 2,
-                               (client.Height() - picture.Height) / 2, picture.Width,
-                               picture.Height, Dot(kWhite), 0, 0, 1, 1,
-                               platform::BlendFunction{veil, false});
+    Drawing().hDC().AlphaBlend(
+        (client.Width() - picture.Width) / 2, (client.Height() - picture.Height) / 2, picture.Width,
+        picture.Height, Dot(kWhite), 0, 0, 1, 1, platform::BlendFunction{veil, false});
   }
   if (m_focusStep >= kFocusSteps) {
     m_focusStep = 0;

@@ -30,8 +30,7 @@ struct AlphaPicTest : SkinsTest {
 
   AlphaPicTest() {
     connections.emplace_back(show.FadingIn.connect([this](double f) { fractions.push_back(f); }));
-    connections.emplace_back(
-        show.FadingOut.connect([this](double f) { fractions.push_back(-f); }));
+    connections.emplace_back(show.FadingOut.connect([this](double f) { fractions.push_back(-f); }));
     connections.emplace_back(show.Clicked.connect(
         [this](int index) { log.push_back("Clicked " + std::to_string(index)); }));
     connections.emplace_back(
@@ -178,8 +177,8 @@ TEST_F(AlphaPicTest, APictureWithoutALinkRaisesClickedOnly) {
   show.NextFrame();
   EXPECT_EQ(show.MousePointer(), 99);
   input.Click(show);
-  EXPECT_EQ(TakeLog(), (std::vector<std::string>{"Clicked 0", "Clicked 1",
-                                                 "href https://example.pt/irs"}));
+  EXPECT_EQ(TakeLog(),
+            (std::vector<std::string>{"Clicked 0", "Clicked 1", "href https://example.pt/irs"}));
 }
 
 TEST_F(AlphaPicTest, ACaptionIsPrintedOnItsPictureAndShownInTheDestaqueTip) {

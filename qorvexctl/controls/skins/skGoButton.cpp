@@ -98,7 +98,8 @@ std::span<const PersistedProperty> skGoButton::PersistedProperties() const {
           "SkinID", std::string(), [](skGoButton& c, const Variant& v) { c.SkinID(v.ToString()); },
           [](const skGoButton& c) { return c.m_skinID; }),
       Persisted<skGoButton>(
-          "Tooltip", std::string(), [](skGoButton& c, const Variant& v) { c.Tooltip(v.ToString()); },
+          "Tooltip", std::string(),
+          [](skGoButton& c, const Variant& v) { c.Tooltip(v.ToString()); },
           [](const skGoButton& c) { return c.Tooltip(); }),
   };
   return table;

@@ -19,8 +19,8 @@ constexpr const char* kDefaultSkin[] = {
     "data/skins/default/gr-top-red.gif", "data/skins/default/gr-background-red.gif",
     "data/skins/default/gr-bottom-red.gif"};
 enum Slot : int { kCornerLeft = 0, kCornerRight = 1, kTop = 2, kBody = 3, kBottom = 4 };
-constexpr int kCaptionInset = 10;     // pixels from the panel's left and right edges
-constexpr int kCaptionHeight = 18;    // pixels the caption label takes
+constexpr int kCaptionInset = 10;   // pixels from the panel's left and right edges
+constexpr int kCaptionHeight = 18;  // pixels the caption label takes
 constexpr int kDefaultHeaderHeight = 28;
 
 }  // namespace
@@ -72,9 +72,8 @@ int skGrowth::HeaderHeight() {
 void skGrowth::PlaceCaption() {
   const Rect client = ClientRect();
   const int top = std::max(0, (HeaderHeight() - kCaptionHeight) / 2);
-  m_caption.SetBounds(Rect::FromSize(kCaptionInset, top,
-                                     std::max(0, client.Width() - 2 * kCaptionInset),
-                                     kCaptionHeight));
+  m_caption.SetBounds(Rect::FromSize(
+      kCaptionInset, top, std::max(0, client.Width() - 2 * kCaptionInset), kCaptionHeight));
 }
 
 void skGrowth::OnResize() {

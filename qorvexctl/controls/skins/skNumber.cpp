@@ -65,8 +65,8 @@ void skNumber::OnPaint(platform::Canvas& canvas) {
   canvas.SetTextColour(lit ? m_foregroundActive : m_foreground);
   canvas.SetBackgroundMode(platform::BackgroundMode::Transparent);
   platform::Rect text = client;
-  canvas.DrawText(m_caption, text, platform::DT_CENTER | platform::DT_VCENTER |
-                                       platform::DT_SINGLELINE);
+  canvas.DrawText(m_caption, text,
+                  platform::DT_CENTER | platform::DT_VCENTER | platform::DT_SINGLELINE);
 }
 
 std::span<const PersistedProperty> skNumber::PersistedProperties() const {

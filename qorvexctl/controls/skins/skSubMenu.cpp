@@ -23,8 +23,7 @@ void DrawCentred(platform::Canvas& canvas, const platform::Surface& image, int x
 
 }  // namespace
 
-skSubMenu::skSubMenu(LibraryState& library, platform::Desktop& desktop,
-                     platform::Window* container)
+skSubMenu::skSubMenu(LibraryState& library, platform::Desktop& desktop, platform::Window* container)
     : SkinWidget(library, desktop, container) {
   ForeColor(kDefaultForeColor);
   BackColor(kDefaultBackColor);
@@ -152,8 +151,7 @@ std::span<const PersistedProperty> skSubMenu::PersistedProperties() const {
           [](C& c, const Variant& v) { c.Margin(v.ToLong()); },
           [](const C& c) { return std::int32_t{c.m_margin}; }),
       PersistedColour<C>(
-          "TransparentBack", kDefaultTransparencyColor,
-          [](const C& c) { return c.m_transparency; },
+          "TransparentBack", kDefaultTransparencyColor, [](const C& c) { return c.m_transparency; },
           [](C& c, Colour v) { c.TransparencyColor(v); }),
   };
   return table;
