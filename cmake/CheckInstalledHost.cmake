@@ -38,7 +38,7 @@ expect_output(${host_build}/installed_host 123456780 invalid)
 file(GLOB_RECURSE pc_file ${prefix}/qorvexctl.pc)
 cmake_path(GET pc_file PARENT_PATH pc_folder)
 set(ENV{PKG_CONFIG_PATH} ${pc_folder})
-execute_process(COMMAND pkg-config --static --cflags --libs qorvexctl
+execute_process(COMMAND pkg-config --cflags --libs qorvexctl
                 COMMAND_ERROR_IS_FATAL ANY OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE)
 execute_process(COMMAND pkg-config --variable=rootdir qorvexctl
                 COMMAND_ERROR_IS_FATAL ANY OUTPUT_VARIABLE root OUTPUT_STRIP_TRAILING_WHITESPACE)

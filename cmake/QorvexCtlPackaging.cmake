@@ -38,11 +38,14 @@ install(FILES ${PROJECT_BINARY_DIR}/QorvexCtlConfig.cmake
               ${PROJECT_BINARY_DIR}/QorvexCtlConfigVersion.cmake
         DESTINATION ${QORVEXCTL_CMAKE_DIR})
 
-# pkg-config: the libraries are static, so their own dependencies come with --static.
-# Relocatable: the prefix is found from where the .pc file lies.
+# pkg-config, relocatable: the prefix is found from where the .pc file lies. The library is
+# static, so the libraries it uses are plain requirements (linked as the shared libraries they
+# are), not private ones that only --static lists; --static would also ask for their own static
+# dependencies, which the Debian -dev packages do not all carry.
 file(RELATIVE_PATH QORVEXCTL_PC_TO_PREFIX /${CMAKE_INSTALL_LIBDIR}/pkgconfig /)
 string(REGEX REPLACE "/$" "" QORVEXCTL_PC_TO_PREFIX "${QORVEXCTL_PC_TO_PREFIX}")
-set(QORVEXCTL_PC_REQUIRES "nlohmann_json")
+set(QORVEXCTL_PC_REQUIRES
+    "nlohmann_json cairo cairo-ft fontconfig freetype2 libcurl libdeflate gumbo sqlite3 zlib")
 set(QORVEXCTL_PC_CFLAGS "")
 if(QORVEXCTL_SDL)
   string(APPEND QORVEXCTL_PC_REQUIRES " sdl2")
