@@ -123,7 +123,7 @@ def box_back(x, y):
 
 
 def box_bottom(x, y):
-    if not inside_round(x, y - 16, 32, 32, 8):
+    if not inside_round(x, y + 16, 32, 32, 8):
         return KEY
     return FRAME if x == 0 or x == 31 or y == 15 else CREAM
 
