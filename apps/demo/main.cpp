@@ -17,6 +17,7 @@
 #include "NibScreenshots.h"
 #include "NifScreenshots.h"
 #include "PlatformShowcase.h"
+#include "SelectionShowcase.h"
 #include "SkinsShowcase.h"
 #include "hostkit/DemoSeed.h"
 #include "hostkit/SqliteTaxpayerDirectory.h"
@@ -98,6 +99,7 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   ok = qorvexctl::demo::WriteAniGifScreenshots(folder) && ok;
   ok = qorvexctl::demo::WriteButtonShowcaseScreenshots(folder) && ok;
   ok = qorvexctl::demo::WriteHouseholdScreenshots(folder, DemoDatabaseFile()) && ok;
+  ok = qorvexctl::demo::WriteSelectionScreenshots(folder) && ok;
   ok = qorvexctl::demo::WriteSkinsScreenshots(folder) && ok;
   return ok ? 0 : 1;
 }
@@ -123,6 +125,8 @@ int RunInWindow([[maybe_unused]] int quitAfterMs) {
   qorvexctl::demo::HouseholdShowcase households(
       desktop, library, hostkit::HostDatabase::Open(DemoDatabaseFile()));
   households.Window().Show();
+  qorvexctl::demo::SelectionShowcase countries(desktop, library);
+  countries.Window().Show();
   qorvexctl::demo::SkinsShowcase skins(desktop, library);
   skins.Window().Show();
   IrsForm form(desktop, library);

@@ -6,6 +6,7 @@
 #include "qorvexctl/controls/helpers/clsBalloonTip.h"
 #include "qorvexctl/controls/nib/cNIB.h"
 #include "qorvexctl/controls/nif/cNIF.h"
+#include "qorvexctl/controls/selection/clsGFXSelection.h"
 #include "qorvexctl/controls/skins/SkinControls.h"
 #include "qorvexctl/frame/Registry.h"
 #include "qorvexctl/frame/StdPNGMembers.h"
@@ -21,6 +22,7 @@ void RegisterLibraryControls(Registry& registry, platform::Desktop& desktop) {
   RegisterInfoButton(registry, desktop);
   RegisterButton(registry, desktop);
   RegisterAniGif(registry, desktop);
+  RegisterSelection(registry, desktop);
   RegisterSkinControls(registry, desktop);
   registry.Members().Add<StdPNG>(StdPNGMembers());
 }
