@@ -1,5 +1,6 @@
 #include "qorvexctl/controls/LibraryControls.h"
 
+#include "qorvexctl/controls/amount/eurbox.h"
 #include "qorvexctl/controls/anigif/ucAniGIF.h"
 #include "qorvexctl/controls/button/cButton.h"
 #include "qorvexctl/controls/helpers/InfoButton.h"
@@ -20,6 +21,7 @@ void RegisterLibraryControls(Registry& registry, platform::Desktop& desktop) {
   RegisterInfoButton(registry, desktop);
   RegisterButton(registry, desktop);
   RegisterAniGif(registry, desktop);
+  RegisterAmountField(registry, desktop);
   registry.Members().Add<StdPNG>(StdPNGMembers());
 }
 
