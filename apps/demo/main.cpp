@@ -14,6 +14,7 @@
 #include "DrawingShowcase.h"
 #include "HouseholdShowcase.h"
 #include "IrsForm.h"
+#include "CalculatorScreenshots.h"
 #include "NibScreenshots.h"
 #include "NifScreenshots.h"
 #include "PlatformShowcase.h"
@@ -88,6 +89,7 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   ok = HeadlessPresenter::Screenshot(desktop, folder / "irs_form_balloon.png") && ok;
   ok = qorvexctl::demo::WriteNifScreenshots(desktop, form, folder) && ok;
   ok = qorvexctl::demo::WriteAmountScreenshots(folder) && ok;
+  ok = qorvexctl::demo::WriteCalculatorScreenshots(folder) && ok;
   ok = qorvexctl::demo::WriteNibScreenshots(desktop, form, folder) && ok;
   const std::filesystem::path drawing = folder / "drawing_showcase.png";
   const bool drawn = qorvexctl::demo::WriteDrawingShowcase(drawing);

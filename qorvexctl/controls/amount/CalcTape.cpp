@@ -9,6 +9,7 @@ namespace {
 
 constexpr std::size_t kMaxEntryLength = 9;
 constexpr std::size_t kMaxDecimals = 3;
+constexpr int kTotalDecimals = 3;
 
 bool IsCalcOperator(std::string_view op) {
   return op == kCalcAdd || op == kCalcSubtract || op == kCalcMultiply || op == kCalcDivide;
@@ -80,14 +81,15 @@ std::string CalcEuroForm(Currency amount) {
   return FixedForms().Format(amount.ToDouble(), "#,##0.00") + " €";
 }
 
-Currency RoundToThousandths(Currency amount) {
+Currency RoundAmount(Currency amount, int decimals) {
+  std::int64_t unit = 1;
+  for (int d = decimals; d < 4; ++d) unit *= 10;
   const std::int64_t raw = amount.Raw();
-  std::int64_t tens = raw / 10;
-  const std::int64_t rest = raw % 10;
-  const std::int64_t away = raw < 0 ? -1 : 1;
+  std::int64_t units = raw / unit;
+  const std::int64_t rest = raw % unit;
   const std::int64_t size = rest < 0 ? -rest : rest;
-  if (size > 5 || (size == 5 && tens % 2 != 0)) tens += away;
-  return Currency::FromRaw(tens * 10);
+  if (2 * size > unit || (2 * size == unit && units % 2 != 0)) units += raw < 0 ? -1 : 1;
+  return Currency::FromRaw(units * unit);
 }
 
 std::optional<std::string> EnterCalcCharacter(const std::string& entry, char32_t character,
@@ -153,7 +155,7 @@ std::optional<CalcEvaluation> CalcTape::Evaluate(const Locale& locale) const {
     const std::optional<Currency> total =
         i == 0 ? std::optional(operand) : Step(result.total, m_lines[i].op, operand);
     if (!total) return std::nullopt;
-    result.total = RoundToThousandths(*total);
+    result.total = RoundAmount(*total, kTotalDecimals);
     result.running.push_back(result.total);
   }
   return result;

@@ -9,6 +9,8 @@
 //   tape.Evaluate()->total;              // 110
 //   CalcNumberForm(tape.Total());        // "110"; 1234.5 gives "1.234,5"
 //
+// Totals are rounded to 3 decimals after every line (RoundAmount, ties to even).
+//
 // A tape line is "operator|operand|typed text": the operand is the amount in the system's
 // decimal notation, the typed text what the display showed ("10%").
 
@@ -38,8 +40,9 @@ std::string CalcAmountText(Currency amount, const Locale& locale);
 std::string CalcNumberForm(Currency amount);
 // Two decimals and the euro sign: 1234.5 gives "1.234,50 €".
 std::string CalcEuroForm(Currency amount);
-// Rounded to 3 decimals, ties to even.
-Currency RoundToThousandths(Currency amount);
+// Rounded to 0 to 4 decimals, ties to even, exactly on the ten-thousandths (1271.535 to 2
+// decimals is 1271.54).
+Currency RoundAmount(Currency amount, int decimals);
 
 // The entry after a typed character: a digit, ",", "%" or "<" (Backspace). Nothing when the
 // character is refused (a ninth character, a fourth decimal, a second comma, anything after

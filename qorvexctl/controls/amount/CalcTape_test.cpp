@@ -46,11 +46,16 @@ TEST(CalcTape, WritesNumberAndEuroFormsWhateverTheSystem) {
   EXPECT_EQ(CalcAmountText(Amount(1234.5), kUs), "1234.5");
 }
 
-TEST(CalcTape, RoundsTotalsToThreeDecimalsTiesToEven) {
-  const std::pair<std::int64_t, std::int64_t> cases[] = {
-      {3333, 3330}, {1235, 1240}, {1225, 1220}, {-1235, -1240}, {-1225, -1220}, {1226, 1230}};
-  for (auto [raw, rounded] : cases) {
-    EXPECT_EQ(RoundToThousandths(Currency::FromRaw(raw)).Raw(), rounded) << raw;
+TEST(CalcTape, RoundsAmountsTiesToEvenOnTheTenThousandths) {
+  struct Case {
+    std::int64_t raw;
+    int decimals;
+    std::int64_t rounded;
+  } cases[] = {{3333, 3, 3330},       {1235, 3, 1240},       {1225, 3, 1220},
+               {-1235, 3, -1240},     {-1225, 3, -1220},     {12715350, 2, 12715400},
+               {12715250, 2, 12715200}, {-12715350, 2, -12715400}, {12345, 4, 12345}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(RoundAmount(Currency::FromRaw(c.raw), c.decimals).Raw(), c.rounded) << c.raw;
   }
 }
 
