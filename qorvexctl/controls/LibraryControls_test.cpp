@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "qorvexctl/base/RuntimeError.h"
+#include "qorvexctl/controls/amount/calcForm.h"
 #include "qorvexctl/frame/IntrinsicControls.h"
 #include "qorvexctl/frame/Registry.h"
 #include "qorvexctl/imaging/StdPNG.h"
@@ -30,6 +31,7 @@ struct MemberTablesTest : ::testing::Test {
   StdPNG png{&desktop};
   std::vector<std::unique_ptr<platform::Window>> intrinsics;
   std::vector<std::shared_ptr<Component>> components;
+  std::unique_ptr<calcForm> calculator;
 
   MemberTablesTest() {
     RegisterLibraryControls(registry, desktop);
@@ -46,6 +48,10 @@ struct MemberTablesTest : ::testing::Test {
     if (name == "Control") return members.Of(static_cast<platform::Window&>(line));
     if (name == "Form") return members.Of(static_cast<platform::Window&>(form));
     if (name == "StdPNG") return ObjectRef{&png, members.Find(name)->table};
+    if (name == "calcForm") {  // the amount field's calculator window, not made by name
+      calculator = std::make_unique<calcForm>(library, desktop);
+      return members.Of(static_cast<platform::Window&>(*calculator));
+    }
     if (const IntrinsicType* type =
             intrinsicTypes.Find(name == "ScrollBar" ? "VScrollBar" : name)) {
       intrinsics.push_back(type->create(form));
