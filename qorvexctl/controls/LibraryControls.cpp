@@ -7,6 +7,8 @@
 #include "qorvexctl/controls/helpers/clsBalloonTip.h"
 #include "qorvexctl/controls/nib/cNIB.h"
 #include "qorvexctl/controls/nif/cNIF.h"
+#include "qorvexctl/controls/selection/clsGFXSelection.h"
+#include "qorvexctl/controls/skins/SkinControls.h"
 #include "qorvexctl/frame/Registry.h"
 #include "qorvexctl/frame/StdPNGMembers.h"
 #include "qorvexctl/imaging/StdPNG.h"
@@ -22,6 +24,8 @@ void RegisterLibraryControls(Registry& registry, platform::Desktop& desktop) {
   RegisterButton(registry, desktop);
   RegisterAniGif(registry, desktop);
   RegisterAmountField(registry, desktop);
+  RegisterSelection(registry, desktop);
+  RegisterSkinControls(registry, desktop);
   registry.Members().Add<StdPNG>(StdPNGMembers());
 }
 
