@@ -4,7 +4,6 @@
 // and counters all components share, and references the services they need, so a test can
 // hand in a memory settings store, a recording message-box service and a fixed current folder.
 
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -83,10 +82,6 @@ class LibraryState {
   void AddTooltip() { ++m_tooltips; }
   void RemoveTooltip() { --m_tooltips; }
 
-  // When a calculator was last reset (milliseconds of the desktop's clock), shared by every
-  // calculator of the thread; nothing before the first reset.
-  std::optional<std::int64_t> LastCalculatorReset() const { return m_lastCalculatorReset; }
-  void LastCalculatorReset(std::int64_t ms) { m_lastCalculatorReset = ms; }
   // Components alive (counted by the Component base); the library may be unloaded at 0.
   int LiveObjectCount() const { return m_liveObjects; }
   void AddLiveObject() { ++m_liveObjects; }
@@ -105,7 +100,6 @@ class LibraryState {
   std::optional<RuleSet> m_taxNumberRules;
   int m_tooltips = 0;
   int m_liveObjects = 0;
-  std::optional<std::int64_t> m_lastCalculatorReset;
 };
 
 }  // namespace qorvexctl

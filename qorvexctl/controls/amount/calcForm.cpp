@@ -37,6 +37,10 @@ constexpr Colour kMemoryEmptyColour = 8424581;
 constexpr char kMemoryEmpty[] = "Memória vazia";
 constexpr char kMemoryPrefix[] = "Valor em memória: ";
 
+// When a calculator of this thread was last reset, on the desktop clock's milliseconds; shared
+// by every calculator of the thread, nothing before the first reset.
+thread_local std::optional<std::int64_t> t_lastReset;
+
 platform::Font DisplayFont(double points) { return platform::Font("Arial", points, true); }
 
 }  // namespace
@@ -344,12 +348,12 @@ void calcForm::ErrorSignal() {
 
 void calcForm::ClearEntry() { ShowDisplay("0"); }
 
-// A second reset within a quarter of a second hides the window without confirming.
+// A second reset within a quarter of a second hides the window without confirming. A previous
+// reset later than now (another desktop's clock) does not count.
 void calcForm::Reset() {
   const std::int64_t now = GetDesktop().NowMs();
-  const std::optional<std::int64_t> previous = m_library.LastCalculatorReset();
-  if (previous && now - *previous < kDoubleResetMs) Hide();
-  m_library.LastCalculatorReset(now);
+  if (t_lastReset && now >= *t_lastReset && now - *t_lastReset < kDoubleResetMs) Hide();
+  t_lastReset = now;
   m_tape.Clear();
   cList.ClearItems();
   sfinal.Caption("");

@@ -20,6 +20,14 @@ constexpr int kKeyPeriod = 190;
 constexpr int kMemoryKeys[] = {platform::vbKeyInsert, platform::vbKeyHome, platform::vbKeyPageUp,
                                platform::vbKeyPageDown};
 
+// What the memory buttons and keys do, in the same order.
+using Action = void (calcForm::*)();
+constexpr Action kMemoryActions[] = {&calcForm::ActionMAdd, &calcForm::ActionMSub,
+                                     &calcForm::ActionMR, &calcForm::ActionMC};
+
+// The operator buttons' operators, in button order.
+constexpr std::string_view kOperators[] = {kCalcAdd, kCalcSubtract, kCalcMultiply, kCalcDivide};
+
 int MemoryKeyIndex(int keyCode) {
   for (int i = 0; i < 4; ++i) {
     if (kMemoryKeys[i] == keyCode) return i;
@@ -44,9 +52,8 @@ std::string OperatorOf(char32_t character) {
 }
 
 int OperatorIndex(const std::string& op) {
-  const std::string_view order[] = {kCalcAdd, kCalcSubtract, kCalcMultiply, kCalcDivide};
   for (int i = 0; i < 4; ++i) {
-    if (order[i] == op) return i;
+    if (kOperators[i] == op) return i;
   }
   return -1;
 }
@@ -59,17 +66,13 @@ void calcForm::ConnectButtons() {
   }
   Clicked(btPoint(), [this] { EnterCharacter(U','); });
   Clicked(btPercent(), [this] { EnterCharacter(U'%'); });
-  Clicked(btOp(0), [this] { ActionOpAdd(); });
-  Clicked(btOp(1), [this] { ActionOpSub(); });
-  Clicked(btOp(2), [this] { ActionOpMult(); });
-  Clicked(btOp(3), [this] { ActionOpDiv(); });
+  for (int i = 0; i < 4; ++i) {
+    Clicked(btOp(i), [this, op = std::string(kOperators[i])] { OperatorKey(op); });
+    Clicked(btMem(i), [this, action = kMemoryActions[i]] { (this->*action)(); });
+  }
   Clicked(btEqual(), [this] { Equals(); });
   Clicked(btCE(), [this] { ClearEntry(); });
   Clicked(btReset(), [this] { Reset(); });
-  Clicked(btMem(0), [this] { ActionMAdd(); });
-  Clicked(btMem(1), [this] { ActionMSub(); });
-  Clicked(btMem(2), [this] { ActionMR(); });
-  Clicked(btMem(3), [this] { ActionMC(); });
   Clicked(btOK(), [this] { Confirm(); });
   Clicked(btList(), [this] { ToggleList(); });
   KeyPreview(true);
@@ -104,20 +107,7 @@ void calcForm::OnKeyDown(int& keyCode, int /*shift*/) {
   const int memoryKey = MemoryKeyIndex(keyCode);
   if (memoryKey < 0) return;
   keyCode = 0;
-  switch (memoryKey) {
-    case 0:
-      ActionMAdd();
-      break;
-    case 1:
-      ActionMSub();
-      break;
-    case 2:
-      ActionMR();
-      break;
-    default:
-      ActionMC();
-      break;
-  }
+  (this->*kMemoryActions[memoryKey])();
 }
 
 void calcForm::OnKeyPress(int& keyAscii) {

@@ -103,6 +103,26 @@ TEST_F(CalculatorTest, KeysColourTheirButtonsWhileDown) {
   EXPECT_EQ(calculator.DisplayText(), "0%");
 }
 
+TEST_F(CalculatorTest, ButtonsActAndHandTheFocusToTheHiddenEqualsButton) {
+  calcForm calculator(library, desktop);
+  calculator.Show();
+  platform::UserInput& input = desktop.Input();
+  for (cButton* button : {&calculator.btNum(7), &calculator.btOp(2), &calculator.btNum(6),
+                          &calculator.btMem(0), &calculator.btOp(1)}) {
+    input.Click(*button);
+  }
+  EXPECT_EQ(desktop.Focus(), &calculator.dummyEqual);
+  EXPECT_EQ(calculator.PendingOperator(), "-");
+  EXPECT_EQ(calculator.Memory(), Currency::FromInteger(6));
+  input.Click(calculator.btNum(2));
+  Type("~");  // Enter reaches the default button: equals
+  EXPECT_EQ(calculator.DisplayText(), "40");
+  input.Click(calculator.btList());
+  EXPECT_EQ(calculator.Width(), kCalcWideWidth);
+  input.Click(calculator.btOK());
+  EXPECT_TRUE(calculator.Confirmed());
+}
+
 TEST_F(CalculatorTest, MemoryKeysKeepAnAmountApart) {
   calcForm calculator(library, desktop);
   calculator.Show();
