@@ -19,6 +19,7 @@
 #include "NifScreenshots.h"
 #include "PlatformShowcase.h"
 #include "SelectionShowcase.h"
+#include "SkinsShowcase.h"
 #include "hostkit/DemoSeed.h"
 #include "hostkit/SqliteTaxpayerDirectory.h"
 #include "qorvexctl/frame/LibraryState.h"
@@ -101,6 +102,7 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   ok = qorvexctl::demo::WriteButtonShowcaseScreenshots(folder) && ok;
   ok = qorvexctl::demo::WriteHouseholdScreenshots(folder, DemoDatabaseFile()) && ok;
   ok = qorvexctl::demo::WriteSelectionScreenshots(folder) && ok;
+  ok = qorvexctl::demo::WriteSkinsScreenshots(folder) && ok;
   return ok ? 0 : 1;
 }
 
@@ -127,6 +129,8 @@ int RunInWindow([[maybe_unused]] int quitAfterMs) {
   households.Window().Show();
   qorvexctl::demo::SelectionShowcase countries(desktop, library);
   countries.Window().Show();
+  qorvexctl::demo::SkinsShowcase skins(desktop, library);
+  skins.Window().Show();
   IrsForm form(desktop, library);
   if (quitAfterMs > 0) {
     desktop.SetTimer(form.Window().hWnd(), 1, static_cast<unsigned>(quitAfterMs),
