@@ -3,6 +3,8 @@
 #include "qorvexctl/controls/anigif/ucAniGIF.h"
 #include "qorvexctl/controls/button/cButton.h"
 #include "qorvexctl/controls/helpers/InfoButton.h"
+#include "qorvexctl/controls/helpers/cSujeitoSelector.h"
+#include "qorvexctl/controls/helpers/cTipDefCTLNew.h"
 #include "qorvexctl/controls/helpers/clsBalloonTip.h"
 #include "qorvexctl/controls/nib/cNIB.h"
 #include "qorvexctl/controls/nif/cNIF.h"
@@ -20,6 +22,8 @@ void RegisterLibraryControls(Registry& registry, platform::Desktop& desktop) {
   RegisterInfoButton(registry, desktop);
   RegisterButton(registry, desktop);
   RegisterAniGif(registry, desktop);
+  RegisterSujeitoSelector(registry, desktop);
+  RegisterTipDefSelector(registry, desktop);
   registry.Members().Add<StdPNG>(StdPNGMembers());
 }
 
