@@ -3,6 +3,8 @@
 #include "qorvexctl/controls/anigif/ucAniGIF.h"
 #include "qorvexctl/controls/button/cButton.h"
 #include "qorvexctl/controls/helpers/InfoButton.h"
+#include "qorvexctl/controls/helpers/cRefArtigo.h"
+#include "qorvexctl/controls/helpers/cSlider.h"
 #include "qorvexctl/controls/helpers/cSujeitoSelector.h"
 #include "qorvexctl/controls/helpers/cTipDefCTLNew.h"
 #include "qorvexctl/controls/helpers/clsBalloonTip.h"
@@ -28,6 +30,8 @@ void RegisterLibraryControls(Registry& registry, platform::Desktop& desktop) {
   RegisterTipDefSelector(registry, desktop);
   RegisterSelection(registry, desktop);
   RegisterSkinControls(registry, desktop);
+  RegisterRefArtigo(registry, desktop);
+  RegisterSlider(registry, desktop);
   registry.Members().Add<StdPNG>(StdPNGMembers());
 }
 
