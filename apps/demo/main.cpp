@@ -19,6 +19,7 @@
 #include "NifScreenshots.h"
 #include "PlatformShowcase.h"
 #include "SelectionShowcase.h"
+#include "SkinsShowcase.h"
 #include "hostkit/DemoSeed.h"
 #include "hostkit/SqliteTaxpayerDirectory.h"
 #include "qorvexctl/frame/LibraryState.h"
@@ -101,6 +102,7 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   ok = qorvexctl::demo::WriteHouseholdScreenshots(folder, DemoDatabaseFile()) && ok;
   ok = qorvexctl::demo::WriteSelectionScreenshots(folder) && ok;
   ok = qorvexctl::demo::WriteArticleScreenshots(folder) && ok;
+  ok = qorvexctl::demo::WriteSkinsScreenshots(folder) && ok;
   return ok ? 0 : 1;
 }
 
@@ -129,6 +131,8 @@ int RunInWindow([[maybe_unused]] int quitAfterMs) {
   countries.Window().Show();
   qorvexctl::demo::ArticleShowcase articles(desktop, library);
   articles.Window().Show();
+  qorvexctl::demo::SkinsShowcase skins(desktop, library);
+  skins.Window().Show();
   IrsForm form(desktop, library);
   if (quitAfterMs > 0) {
     desktop.SetTimer(form.Window().hWnd(), 1, static_cast<unsigned>(quitAfterMs),
