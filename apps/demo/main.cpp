@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "AniGifShowcase.h"
+#include "ArticleShowcase.h"
 #include "ButtonShowcase.h"
 #include "DrawingShowcase.h"
 #include "HouseholdShowcase.h"
@@ -100,6 +101,7 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   ok = qorvexctl::demo::WriteButtonShowcaseScreenshots(folder) && ok;
   ok = qorvexctl::demo::WriteHouseholdScreenshots(folder, DemoDatabaseFile()) && ok;
   ok = qorvexctl::demo::WriteSelectionScreenshots(folder) && ok;
+  ok = qorvexctl::demo::WriteArticleScreenshots(folder) && ok;
   ok = qorvexctl::demo::WriteSkinsScreenshots(folder) && ok;
   return ok ? 0 : 1;
 }
@@ -127,6 +129,8 @@ int RunInWindow([[maybe_unused]] int quitAfterMs) {
   households.Window().Show();
   qorvexctl::demo::SelectionShowcase countries(desktop, library);
   countries.Window().Show();
+  qorvexctl::demo::ArticleShowcase articles(desktop, library);
+  articles.Window().Show();
   qorvexctl::demo::SkinsShowcase skins(desktop, library);
   skins.Window().Show();
   IrsForm form(desktop, library);

@@ -3,6 +3,10 @@
 #include "qorvexctl/controls/anigif/ucAniGIF.h"
 #include "qorvexctl/controls/button/cButton.h"
 #include "qorvexctl/controls/helpers/InfoButton.h"
+#include "qorvexctl/controls/helpers/cRefArtigo.h"
+#include "qorvexctl/controls/helpers/cSlider.h"
+#include "qorvexctl/controls/helpers/cSujeitoSelector.h"
+#include "qorvexctl/controls/helpers/cTipDefCTLNew.h"
 #include "qorvexctl/controls/helpers/clsBalloonTip.h"
 #include "qorvexctl/controls/nib/cNIB.h"
 #include "qorvexctl/controls/nif/cNIF.h"
@@ -22,8 +26,12 @@ void RegisterLibraryControls(Registry& registry, platform::Desktop& desktop) {
   RegisterInfoButton(registry, desktop);
   RegisterButton(registry, desktop);
   RegisterAniGif(registry, desktop);
+  RegisterSujeitoSelector(registry, desktop);
+  RegisterTipDefSelector(registry, desktop);
   RegisterSelection(registry, desktop);
   RegisterSkinControls(registry, desktop);
+  RegisterRefArtigo(registry, desktop);
+  RegisterSlider(registry, desktop);
   registry.Members().Add<StdPNG>(StdPNGMembers());
 }
 
