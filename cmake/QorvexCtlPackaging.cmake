@@ -67,6 +67,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Strips the command's debug information; CMake never strips static libraries (their symbol
+# table is what a host links against).
+set(CPACK_STRIP_FILES ON)
 set(QORVEXCTL_DEB_DEPENDS zlib1g-dev libdeflate-dev libcairo2-dev libfreetype-dev
     libfontconfig-dev libsqlite3-dev nlohmann-json3-dev libcurl4-openssl-dev libgumbo-dev
     fonts-dejavu-core fonts-liberation2)

@@ -12,11 +12,13 @@
 #include <vector>
 
 #include "AniGifShowcase.h"
+#include "ArticleShowcase.h"
 #include "ButtonShowcase.h"
 #include "DemoMonkey.h"
 #include "DrawingShowcase.h"
 #include "HouseholdShowcase.h"
 #include "IrsForm.h"
+#include "CalculatorScreenshots.h"
 #include "NibScreenshots.h"
 #include "NifScreenshots.h"
 #include "PlatformShowcase.h"
@@ -93,6 +95,7 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   ok = HeadlessPresenter::Screenshot(desktop, folder / "irs_form_balloon.png") && ok;
   ok = qorvexctl::demo::WriteNifScreenshots(desktop, form, folder) && ok;
   ok = qorvexctl::demo::WriteAmountScreenshots(folder) && ok;
+  ok = qorvexctl::demo::WriteCalculatorScreenshots(folder) && ok;
   ok = qorvexctl::demo::WriteNibScreenshots(desktop, form, folder) && ok;
   const std::filesystem::path drawing = folder / "drawing_showcase.png";
   const bool drawn = qorvexctl::demo::WriteDrawingShowcase(drawing);
@@ -103,6 +106,7 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   ok = qorvexctl::demo::WriteButtonShowcaseScreenshots(folder) && ok;
   ok = qorvexctl::demo::WriteHouseholdScreenshots(folder, DemoDatabaseFile()) && ok;
   ok = qorvexctl::demo::WriteSelectionScreenshots(folder) && ok;
+  ok = qorvexctl::demo::WriteArticleScreenshots(folder) && ok;
   ok = qorvexctl::demo::WriteSkinsScreenshots(folder) && ok;
   return ok ? 0 : 1;
 }
@@ -130,6 +134,8 @@ int RunInWindow([[maybe_unused]] int quitAfterMs) {
   households.Window().Show();
   qorvexctl::demo::SelectionShowcase countries(desktop, library);
   countries.Window().Show();
+  qorvexctl::demo::ArticleShowcase articles(desktop, library);
+  articles.Window().Show();
   qorvexctl::demo::SkinsShowcase skins(desktop, library);
   skins.Window().Show();
   IrsForm form(desktop, library);
