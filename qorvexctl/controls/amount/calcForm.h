@@ -128,9 +128,9 @@ class calcForm : public platform::Form, public AmountCalculator {
   // Keys and buttons (calcForm_keys.cpp).
   void ConnectButtons();
   void Clicked(cButton& button, std::function<void()> action);
-  void OnKeyDown(int& keyCode, int shift);
-  void OnKeyPress(int& keyAscii);
-  void OnKeyUp(int& keyCode, int shift);
+  void OnKeyDown(int& keyCode, int shift) override;
+  void OnKeyPress(int& keyAscii) override;
+  void OnKeyUp(int& keyCode, int shift) override;
   cButton* ButtonOfKey(int keyCode) const;
   cButton* ButtonOfCharacter(char32_t character) const;
   bool CharacterKey(int keyAscii);
