@@ -53,14 +53,27 @@ void Form::Show(int modal) {
     m_loaded = true;
     Load();
   }
+  Desktop& desktop = GetDesktop();
+  const HWND focusBefore = desktop.Focus() ? desktop.Focus()->hWnd() : 0;
   Visible(true);
   ZOrder(0);
-  GetDesktop().SetFocus(this);
+  desktop.SetFocus(this);
   Activate();
   if (modal == vbModal) {
-    GetDesktop().RunModal(
+    desktop.RunModal(
         *this, [this] { return Visible(); }, [this] { CloseByUser(); });
+    ReturnFocus(focusBefore);
   }
+}
+
+// A closed modal form gives the focus back to the control that had it when the form opened,
+// unless something else has taken it meanwhile or that control has gone.
+void Form::ReturnFocus(HWND focusBefore) {
+  Desktop& desktop = GetDesktop();
+  Window* before = desktop.FromHandle(focusBefore);
+  Window* focus = desktop.Focus();
+  if (!before || IsAncestorOf(before) || (focus && focus->IsShown())) return;
+  desktop.SetFocus(before->TopLevel());
 }
 
 bool Form::RunUnload(int mode) {
