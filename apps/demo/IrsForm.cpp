@@ -78,10 +78,12 @@ void IrsForm::AddPageMenu() {
     entry.Clicked.connect([this, page] { ShowPage(page); });
     m_menu[page] = &entry;
   }
-  auto& help = AddFramedBox(*this, m_library, "quaAjuda", Rect::FromSize(8, 224, 188, 150));
-  AddCoinAnimation(*this, m_library, "aniMoeda", Rect::FromSize(60, 40, 64, 64), gfsScaleAlways,
-                   RGB(255, 255, 255), &help);
-  AddCaption(help, "lblAjuda", "Reembolso em 20 dias", Rect::FromSize(10, 112, 168, 18))
+  // The coin and its caption lie over the box rather than in it: what sits on a user control
+  // is not among the form's controls (its name would not reach play scripts or form files).
+  AddFramedBox(*this, m_library, "quaAjuda", Rect::FromSize(8, 224, 188, 150));
+  AddCoinAnimation(*this, m_library, "aniMoeda", Rect::FromSize(68, 264, 64, 64), gfsScaleAlways,
+                   RGB(255, 253, 247));
+  AddCaption(*this, "lblAjuda", "Reembolso em 20 dias", Rect::FromSize(18, 336, 168, 18))
       .BackStyle(0);
 }
 

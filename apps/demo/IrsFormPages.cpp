@@ -300,8 +300,8 @@ void IrsForm::AddAnexoH() {
 
 void IrsForm::AddEntrega() {
   auto& page = AddPage(kEntrega, "fraEntrega", "Entrega da declaração");
-  auto& box = AddFramedBox(*this, m_library, "quaResumo", Rect::FromSize(10, 20, 360, 220), &page);
-  m_summary = &AddCaption(box, "lblResumo", "", Rect::FromSize(14, 44, 332, 160));
+  AddFramedBox(*this, m_library, "quaResumo", Rect::FromSize(10, 20, 360, 220), &page);
+  m_summary = &AddCaption(page, "lblResumo", "", Rect::FromSize(24, 64, 332, 160));
   m_summary->BackStyle(0);
   AddSlideshow(*this, m_library, "apDestaques", Rect::FromSize(386, 28, 240, 150), &page);
   m_save = &AddButton(*this, m_library, "cmdGravar", "&Gravar||a declaração",

@@ -107,7 +107,8 @@ std::string WalkthroughPage(const std::vector<WalkthroughStep>& steps) {
   return html + "</body>\n</html>\n";
 }
 
-int RunWalkthrough(const fs::path& script, const fs::path& folder, std::ostream& errors) {
+int RunWalkthrough(const fs::path& script, const fs::path& folder, const fs::path& root,
+                   std::ostream& errors) {
   std::ifstream in(script, std::ios::binary);
   if (!in) {
     errors << "walkthrough: cannot read " << script.string() << "\n";
@@ -120,7 +121,7 @@ int RunWalkthrough(const fs::path& script, const fs::path& folder, std::ostream&
   RemoveEarlierRun(folder);
   auto database = hostkit::HostDatabase::Open(folder / "modelo3.sqlite");
   play::PlayOptions options;
-  options.root = fs::current_path(ec);
+  options.root = root;
   options.scriptFolder = script.parent_path();
   options.screenshots = folder;
   options.forms["irs"] = [database, formFile = folder / "modelo3.json"](

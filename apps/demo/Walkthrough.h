@@ -3,7 +3,7 @@
 // form step by step on the headless desktop and takes numbered screenshots; a page
 // (index.html) then shows them in order, each under the comments and commands of its step.
 //
-//   RunWalkthrough("apps/demo/walkthrough.play", "walkthrough", std::cerr);  // 0 when it ran
+//   RunWalkthrough("apps/demo/walkthrough.play", "walkthrough", ".", std::cerr);  // 0: it ran
 
 #include <filesystem>
 #include <ostream>
@@ -28,10 +28,10 @@ std::vector<WalkthroughStep> WalkthroughSteps(std::string_view script);
 std::string WalkthroughPage(const std::vector<WalkthroughStep>& steps);
 
 // Runs the script with the IRS form as `form irs` (its declaration in folder/modelo3.sqlite,
-// its form file folder/modelo3.json), writes the screenshots and index.html into `folder` and
-// the events the script saw into folder/events.jsonl. 0 when every command ran, else 1 with
-// the failure written to `errors`.
+// its form file folder/modelo3.json) and the application's data under `root`, writes the
+// screenshots and index.html into `folder` and the events the script saw into
+// folder/events.jsonl. 0 when every command ran, else 1 with the failure written to `errors`.
 int RunWalkthrough(const std::filesystem::path& script, const std::filesystem::path& folder,
-                   std::ostream& errors);
+                   const std::filesystem::path& root, std::ostream& errors);
 
 }  // namespace qorvexctl::demo

@@ -214,5 +214,6 @@ int main(int argc, char** argv) {
   }
   if (screenshots) return WriteScreenshots(folder);
   std::puts("no display: playing the walkthrough into walkthrough/");
-  return qorvexctl::demo::RunWalkthrough(walkthroughScript, "walkthrough", std::cerr);
+  return qorvexctl::demo::RunWalkthrough(walkthroughScript, "walkthrough",
+                                         std::filesystem::current_path(), std::cerr);
 }
