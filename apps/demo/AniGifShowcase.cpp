@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 
+#include "DemoControls.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
 #include "qorvexctl/platform/desktop/HeadlessPresenter.h"
 
@@ -43,15 +44,11 @@ AniGifShowcase::AniGifShowcase(platform::Desktop& desktop, LibraryState& library
 ucAniGIF& AddCoinAnimation(platform::Form& form, LibraryState& library, const char* name,
                            Rect bounds, ScaleGIFConstants stretch, Colour background,
                            platform::Window* container) {
-  auto control =
-      std::make_shared<ucAniGIF>(library, form.GetDesktop(), container ? container : &form);
-  form.Adopt(control, name);
-  control->SetBounds(bounds);
-  control->InitProperties();
-  control->BackColor(background);
-  control->Stretch(stretch);
-  control->LoadAnimatedGIF_Array(CoinSpin());
-  return *control;
+  ucAniGIF& control = AddControl<ucAniGIF>(form, library, name, bounds, container);
+  control.BackColor(background);
+  control.Stretch(stretch);
+  control.LoadAnimatedGIF_Array(CoinSpin());
+  return control;
 }
 
 ucAniGIF& AniGifShowcase::AddAnimation(const char* name, Rect bounds, ScaleGIFConstants stretch,

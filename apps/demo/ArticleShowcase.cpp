@@ -5,6 +5,7 @@
 #include <string>
 #include <thread>
 
+#include "DemoControls.h"
 #include "qorvexctl/controls/helpers/showcod2.h"
 #include "qorvexctl/frame/LibraryFunctions.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
@@ -29,23 +30,10 @@ void UseLocalArticlePage(platform::Desktop& desktop, LibraryState& library) {
 cRefArtigo& AddArticleReference(platform::Form& form, LibraryState& library,
                                 const std::string& name, Rect bounds, const std::string& article,
                                 platform::Window* container) {
-  auto reference =
-      std::make_shared<cRefArtigo>(library, form.GetDesktop(), container ? container : &form);
-  form.Adopt(reference, name);
-  reference->InitProperties();
-  reference->SetBounds(bounds);
-  reference->TipoArtigo(Artigo_IRS);
-  reference->artigo(article);
-  return *reference;
-}
-
-cSlider& AddSlidePanel(platform::Form& form, LibraryState& library, const std::string& name,
-                       Rect bounds, platform::Window* container) {
-  auto panel =
-      std::make_shared<cSlider>(library, form.GetDesktop(), container ? container : &form);
-  form.Adopt(panel, name);
-  panel->SetBounds(bounds);
-  return *panel;
+  auto& reference = AddControl<cRefArtigo>(form, library, name, bounds, container);
+  reference.TipoArtigo(Artigo_IRS);
+  reference.artigo(article);
+  return reference;
 }
 
 void FitSlidePanel(cSlider& panel) {
@@ -75,7 +63,7 @@ void ArticleShowcase::AddDeduction() {
 
 // A slide panel with two notes, unfolded.
 void ArticleShowcase::AddNotes() {
-  m_panel = &AddSlidePanel(m_form, m_library, "sldNotas", Rect::FromSize(12, 48, 400, 80));
+  m_panel = &AddControl<cSlider>(m_form, m_library, "sldNotas", Rect::FromSize(12, 48, 400, 80));
   auto& first = m_form.Add<platform::Label>("lblNota1", m_panel);
   first.Caption("Dependentes com menos de 3 anos: dedução maior.");
   first.SetBounds(Rect::FromSize(6, 10, 330, 18));

@@ -21,9 +21,6 @@ void UseLocalArticlePage(platform::Desktop& desktop, LibraryState& library);
 cRefArtigo& AddArticleReference(platform::Form& form, LibraryState& library,
                                 const std::string& name, platform::Rect bounds,
                                 const std::string& article, platform::Window* container = nullptr);
-// A slide panel; the caller puts its controls on it and then calls FitSlidePanel.
-cSlider& AddSlidePanel(platform::Form& form, LibraryState& library, const std::string& name,
-                       platform::Rect bounds, platform::Window* container = nullptr);
 // Folds and unfolds the panel, so that it is as wide as the controls now on it.
 void FitSlidePanel(cSlider& panel);
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "DemoControls.h"
 #include "qorvexctl/controls/helpers/InfoButton.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
 #include "qorvexctl/platform/desktop/HeadlessPresenter.h"
@@ -41,13 +42,9 @@ ButtonShowcase::ButtonShowcase(platform::Desktop& desktop, LibraryState& library
 
 cButton& AddButton(platform::Form& form, LibraryState& library, const std::string& name,
                    const std::string& caption, Rect bounds, platform::Window* container) {
-  auto button =
-      std::make_shared<cButton>(library, form.GetDesktop(), container ? container : &form);
-  form.Adopt(button, name);
-  button->SetBounds(bounds);
-  button->InitProperties();
-  button->Caption(caption);
-  return *button;
+  cButton& button = AddControl<cButton>(form, library, name, bounds, container);
+  button.Caption(caption);
+  return button;
 }
 
 cButton& ButtonShowcase::AddButton(const std::string& name, const std::string& caption, Rect bounds,

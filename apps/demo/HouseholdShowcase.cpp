@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "DemoControls.h"
 #include "hostkit/DemoSeed.h"
 #include "hostkit/SqliteDeclaration.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
@@ -24,28 +25,20 @@ constexpr int kWithoutDependants = 2;
 cSujeitoSelector& AddSujeitoSelector(platform::Form& form, LibraryState& library,
                                      const std::string& name, int index, Rect bounds,
                                      platform::Window* container) {
-  auto selector = std::make_shared<cSujeitoSelector>(library, form.GetDesktop(),
-                                                     container ? container : &form);
-  form.Adopt(selector, name);
-  selector->Index(index);
-  selector->InitProperties();
-  selector->SetBounds(bounds);
+  auto& selector = AddControl<cSujeitoSelector>(form, library, name, bounds, container);
+  selector.Index(index);
   std::string all = "*";
-  selector->Possible(all);
-  return *selector;
+  selector.Possible(all);
+  return selector;
 }
 
 cTipDefCTLNew& AddDisabilitySelector(platform::Form& form, LibraryState& library,
                                      const std::string& name, int index, Rect bounds,
                                      platform::Window* container) {
-  auto disability =
-      std::make_shared<cTipDefCTLNew>(library, form.GetDesktop(), container ? container : &form);
-  form.Adopt(disability, name);
-  disability->Index(index);
-  disability->InitProperties();
-  disability->ShowGrauDef(true);
-  disability->SetBounds(bounds);
-  return *disability;
+  auto& disability = AddControl<cTipDefCTLNew>(form, library, name, bounds, container);
+  disability.Index(index);
+  disability.ShowGrauDef(true);
+  return disability;
 }
 
 HouseholdShowcase::HouseholdShowcase(platform::Desktop& desktop, LibraryState& library,

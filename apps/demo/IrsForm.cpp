@@ -49,12 +49,12 @@ IrsForm::IrsForm(platform::Desktop& desktop, LibraryState& library,
 
 // The skinned header: the declaration's title, a badge per page and the go-button.
 void IrsForm::AddHeader() {
-  auto& header = AddSkinControl<skGrowth>(*this, m_library, "hdrModelo3",
+  auto& header = AddControl<skGrowth>(*this, m_library, "hdrModelo3",
                                           Rect::FromSize(8, 6, 984, 68));
   header.BackColor(RGB(255, 255, 255));
   header.Caption("IRS - Modelo 3 - Declaração de rendimentos de 2026");
   for (int page = 0; page < kPageCount; ++page) {
-    auto& badge = AddSkinControl<skNumber>(*this, m_library, "numPagina",
+    auto& badge = AddControl<skNumber>(*this, m_library, "numPagina",
                                            Rect::FromSize(24 + page * 34, 38, 26, 26));
     badge.Index(page);
     badge.BackColor(kHeaderTint);

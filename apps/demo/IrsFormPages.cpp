@@ -78,12 +78,9 @@ platform::TextBox& IrsForm::AddTextBox(platform::Window& container, const char* 
 }
 
 cNIF& IrsForm::AddNif(platform::Window& container, const char* name, Rect bounds) {
-  auto field = std::make_shared<cNIF>(m_library, m_desktop, &container);
-  Adopt(field, name);
-  field->SetBounds(bounds);
-  field->InitProperties();
-  field->TabIndex(m_tab++);
-  return *field;
+  auto& field = AddControl<cNIF>(*this, m_library, name, bounds, &container);
+  field.TabIndex(m_tab++);
+  return field;
 }
 
 // An information button at `at`, with its tip text ("title||text").
@@ -215,12 +212,9 @@ void IrsForm::AddResidenceAndRefund(platform::Frame& page) {
   auto& refund = AddQuadro(page, "fraReembolso", "Reembolso - NIB da conta bancária",
                            Rect::FromSize(398, 400, 378, 84));
   AddCaption(refund, "lblNIB", "NI&B:", Rect::FromSize(10, 30, 40, 18));
-  auto account = std::make_shared<cNIB>(m_library, m_desktop, &refund);
-  Adopt(account, "nibReembolso");
-  account->SetBounds(Rect::FromSize(52, 26, 198, 22));
-  account->InitProperties();
-  account->TabIndex(m_tab++);
-  m_refundAccount = account.get();
+  m_refundAccount =
+      &AddControl<cNIB>(*this, m_library, "nibReembolso", Rect::FromSize(52, 26, 198, 22), &refund);
+  m_refundAccount->TabIndex(m_tab++);
   AddHelp(refund, "ibNIB", Point{258, 29},
           "NIB para reembolso||21 algarismos; os dois últimos são de controlo");
 }
@@ -282,7 +276,8 @@ void IrsForm::AddAnexoH() {
       .TabIndex(m_tab++);
   AddHelp(page, "ibDeducoes", Point{606, 30},
           "Deduções à coleta||Cada despesa conta pela sua taxa, até ao limite da lei");
-  cSlider& notes = AddSlidePanel(*this, m_library, "sldNotas", Rect::FromSize(386, 64, 390, 96), &page);
+  auto& notes = AddControl<cSlider>(*this, m_library, "sldNotas", Rect::FromSize(386, 64, 390, 96),
+                                    &page);
   notes.TabIndex(m_tab++);
   const char* lines[] = {"Guarde as faturas durante quatro anos.",
                          "As despesas de saúde vêm do e-fatura.",

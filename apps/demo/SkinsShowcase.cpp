@@ -84,7 +84,7 @@ std::string DefaultSkinFolder(LibraryState& library) {
 skGoButton& AddGoButton(platform::Form& form, LibraryState& library, const std::string& name,
                         Rect bounds, const std::string& tooltip, platform::Window* container) {
   const std::string skin = DefaultSkinFolder(library);
-  auto& go = AddSkinControl<skGoButton>(form, library, name, bounds, container);
+  auto& go = AddControl<skGoButton>(form, library, name, bounds, container);
   go.ImageSource(0, skin + "btn_go_normal.gif");
   go.ImageSource(1, skin + "btn_go_hover.gif");
   go.ImageSource(2, skin + "btn_go_click.gif");
@@ -95,7 +95,7 @@ skGoButton& AddGoButton(platform::Form& form, LibraryState& library, const std::
 skSubMenu& AddMenuEntry(platform::Form& form, LibraryState& library, const std::string& name,
                         const std::string& caption, Rect bounds, platform::Window* container) {
   const std::string skin = DefaultSkinFolder(library);
-  auto& entry = AddSkinControl<skSubMenu>(form, library, name, bounds, container);
+  auto& entry = AddControl<skSubMenu>(form, library, name, bounds, container);
   entry.Caption(caption);
   entry.ImageFile(0, skin + "submenu_left.gif");
   entry.ImageFile(1, skin + "submenu_right.gif");
@@ -106,7 +106,7 @@ skSubMenu& AddMenuEntry(platform::Form& form, LibraryState& library, const std::
 skQuadro& AddFramedBox(platform::Form& form, LibraryState& library, const std::string& name,
                        Rect bounds, platform::Window* container) {
   const std::string skin = DefaultSkinFolder(library);
-  auto& box = AddSkinControl<skQuadro>(form, library, name, bounds, container);
+  auto& box = AddControl<skQuadro>(form, library, name, bounds, container);
   box.BackColor(RGB(255, 255, 255));
   box.ImageFile(0, skin + "topo_laranja.gif");
   box.ImageFile(1, skin + "topo_repeat.gif");
@@ -118,7 +118,7 @@ skQuadro& AddFramedBox(platform::Form& form, LibraryState& library, const std::s
 // every four seconds.
 skAlphaPic& AddSlideshow(platform::Form& form, LibraryState& library, const std::string& name,
                          Rect bounds, platform::Window* container) {
-  auto& show = AddSkinControl<skAlphaPic>(form, library, name, bounds, container);
+  auto& show = AddControl<skAlphaPic>(form, library, name, bounds, container);
   for (int i = 0; i < 3; ++i) {
     show.AddPicture(&AddPicture(form, name, i), kScenes[i].caption, kScenes[i].link);
     show.Picture(i).SubCaptionColor = RGB(255, 255, 255);
@@ -144,14 +144,14 @@ SkinsShowcase::SkinsShowcase(platform::Desktop& desktop, LibraryState& library)
 // The header: the default red skin, its caption, a go-button and three step badges.
 void SkinsShowcase::AddHeader() {
   auto& header =
-      AddSkinControl<skGrowth>(m_form, m_library, "hdrAnexo", Rect::FromSize(12, 10, 560, 70));
+      AddControl<skGrowth>(m_form, m_library, "hdrAnexo", Rect::FromSize(12, 10, 560, 70));
   header.BackColor(RGB(255, 255, 255));
   header.Caption("Anexo H - Benefícios fiscais e deduções");
   m_go = &AddGoButton(m_form, m_library, "goSeguinte", Rect::FromSize(496, 40, 64, 24),
                       "Página seguinte");
   m_go->BackColor(RGB(252, 240, 238));
   for (int step = 0; step < 3; ++step) {
-    auto& badge = AddSkinControl<skNumber>(m_form, m_library,
+    auto& badge = AddControl<skNumber>(m_form, m_library,
                                            "numPasso" + std::to_string(step + 1),
                                            Rect::FromSize(24 + step * 34, 40, 26, 26));
     badge.BackColor(RGB(252, 240, 238));

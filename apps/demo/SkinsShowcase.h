@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "DemoControls.h"
 #include "qorvexctl/controls/skins/skAlphaPic.h"
 #include "qorvexctl/controls/skins/skGoButton.h"
 #include "qorvexctl/controls/skins/skNumber.h"
@@ -20,17 +21,6 @@
 #include "qorvexctl/platform/widgets/PictureBox.h"
 
 namespace qorvexctl::demo {
-
-// A skinned control on `container` (the form itself by default), kept by the form under `name`.
-template <class T>
-T& AddSkinControl(platform::Form& form, LibraryState& library, const std::string& name,
-                  platform::Rect bounds, platform::Window* container = nullptr) {
-  auto control = std::make_shared<T>(library, form.GetDesktop(), container ? container : &form);
-  form.Adopt(control, name);
-  control->SetBounds(bounds);
-  control->InitProperties();
-  return *control;
-}
 
 // The default skin's folder (data/skins/default/), with its final slash.
 std::string DefaultSkinFolder(LibraryState& library);
