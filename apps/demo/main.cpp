@@ -156,6 +156,7 @@ int RunMonkey(long events, std::uint64_t seed) {
   std::fflush(stdout);
   const auto database = std::filesystem::temp_directory_path() /
                         ("qorvexctl-monkey-" + std::to_string(seed) + ".sqlite");
+  std::filesystem::remove(database);  // left by a killed run: a replay starts from the seed data
   const auto run = qorvexctl::demo::RunIrsFormMonkey(events, seed, database.string());
   std::filesystem::remove(database);
   if (!run.failure.empty()) {
