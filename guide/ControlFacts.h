@@ -23,8 +23,8 @@ class Desktop;
 
 namespace guide {
 
-// One key of the persisted-property tables; a key read and written under two spellings
-// ("enabled", "Enabled") is one key.
+// One key a form file keeps; a key read and written under two spellings ("enabled",
+// "Enabled") is one key.
 struct PersistedKey {
   std::string key;
   Variant defaultValue;
@@ -37,9 +37,11 @@ struct ControlFacts {
   const MemberTable* members = nullptr;  // nullptr for a type without a member table
   std::vector<PersistedKey> persisted;   // in read order, then the keys only written
   bool placed = false;                   // a control placed on a form, not a class made by new
+  bool intrinsic = false;                // a control of the platform, not of the library
 };
 
-// The controls of the library's registration list, on a headless desktop of its own.
+// The controls of the library's registration list and the platform's intrinsic controls, on a
+// headless desktop of its own.
 class ControlCatalog {
  public:
   // `root` is the application folder whose data/ the controls read.
@@ -48,6 +50,9 @@ class ControlCatalog {
 
   // Every type registered by name, in registration order.
   std::vector<ControlFacts> Controls() const;
+  // The platform's own controls a form file and a play script make by type name ("TextBox"),
+  // with the members the directory gives them and the keys a form file keeps.
+  std::vector<ControlFacts> PlatformControls() const;
 
  private:
   std::unique_ptr<platform::Desktop> m_desktop;

@@ -75,7 +75,10 @@ Guide GenerateGuide(const fs::path& root) {
   Guide guide;
   const auto about = ReadAbout(root / "docs" / "controls" / "about.json", guide);
   std::vector<IndexEntry> index;
-  for (const ControlFacts& control : ControlCatalog(root).Controls()) {
+  const ControlCatalog catalog(root);
+  std::vector<ControlFacts> controls = catalog.Controls();
+  for (ControlFacts& control : catalog.PlatformControls()) controls.push_back(std::move(control));
+  for (const ControlFacts& control : controls) {
     const std::string& name = control.name;
     guide.controls.push_back(name);
     if (!control.members) guide.problems.push_back(name + ": no member table");
@@ -86,7 +89,7 @@ Guide GenerateGuide(const fs::path& root) {
         ReadText(play.string() + ".play", name, guide),
         ReadText(play.string() + ".jsonl", name, guide)};
     guide.files.push_back({name + ".md", ControlPage(control, described, examples)});
-    index.push_back({name, described.title});
+    index.push_back({name, described.title, control.intrinsic});
   }
   ReportUnregistered(about, guide);
   guide.files.push_back({"README.md", GuideIndex(index)});

@@ -30,8 +30,9 @@ std::string ControlPage(const ControlFacts& control, const ControlAbout& about,
 struct IndexEntry {
   std::string name;
   std::string title;
+  bool intrinsic = false;  // listed with the platform's controls
 };
-// docs/controls/README.md: one line per control, linked to its page.
+// docs/controls/README.md: one line per control, linked to its page, the library's first.
 std::string GuideIndex(const std::vector<IndexEntry>& entries);
 
 }  // namespace qorvexctl::guide

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -95,10 +96,35 @@ TEST(ControlCatalog, KeysReadAndWrittenAreListedOnceWrittenOnlyOnesLast) {
   FAIL() << "eurbox is not registered";
 }
 
-TEST(GuideIndex, LinksEveryControlInOrder) {
-  const std::string index = GuideIndex({{"cNIF", "the NIF field"}, {"cNIB", "the NIB field"}});
-  EXPECT_NE(index.find("- [cNIF](cNIF.md): the NIF field\n- [cNIB](cNIB.md): the NIB field\n"),
-            std::string::npos);
+// An intrinsic control: the directory's table of its type (or of every control), and the keys a
+// form file keeps with the values of a new control.
+TEST(ControlCatalog, PlatformControlsHaveTheirTablesAndKeptKeysWithNewValues) {
+  const auto controls = ControlCatalog(testsupport::RepositoryRoot()).PlatformControls();
+  const auto find = [&](const std::string& name) -> const ControlFacts& {
+    const auto found = std::find_if(controls.begin(), controls.end(),
+                                    [&](const ControlFacts& c) { return c.name == name; });
+    EXPECT_NE(found, controls.end()) << name;
+    return *found;
+  };
+  const ControlFacts& text = find("TextBox");
+  ASSERT_TRUE(text.intrinsic && text.placed && text.members);
+  EXPECT_EQ(text.members->typeName, "TextBox");
+  const PersistedKey* visible = FindKey(text, "Visible");
+  const PersistedKey* multiLine = FindKey(text, "MultiLine");
+  ASSERT_TRUE(visible && multiLine);
+  EXPECT_TRUE(visible->defaultValue.ToBoolean());
+  EXPECT_FALSE(multiLine->defaultValue.ToBoolean());
+  EXPECT_EQ(find("Shape").members->typeName, "Control");  // no table of its own
+}
+
+TEST(GuideIndex, LinksTheLibrarysControlsInOrderThenThePlatforms) {
+  const std::string index = GuideIndex({{"TextBox", "the text box", true},
+                                        {"cNIF", "the NIF field", false},
+                                        {"cNIB", "the NIB field", false}});
+  EXPECT_NE(index.find("- [cNIF](cNIF.md): the NIF field\n- [cNIB](cNIB.md): the NIB field\n\n"
+                       "## The platform's controls\n\n- [TextBox](TextBox.md): the text box\n"),
+            std::string::npos)
+      << index;
 }
 
 }  // namespace
