@@ -88,5 +88,23 @@ TEST(UserGuide, NoPageIsLeftOverFromAControlNoLongerRegistered) {
   }
 }
 
+// A checkout whose hand-written parts are damaged or missing: every page is still written, and
+// each lack is named.
+TEST(UserGuide, DamagedOrMissingHandWrittenPartsAreNamedAndThePagesStillMade) {
+  const fs::path root = testsupport::MakeTempFolder("guide");
+  fs::create_directories(root / "docs" / "controls");
+  std::ofstream(root / "docs" / "controls" / "about.json") << "{\"cNIF\": [1, 2";
+  const Guide guide = GenerateGuide(root);
+  EXPECT_EQ(guide.files.size(), Generated().files.size());
+  std::string problems;
+  for (const std::string& problem : guide.problems) problems += problem + "\n";
+  for (const char* lack :
+       {"about.json: not a JSON object", "cNIF: no entry in docs/controls/about.json", "cNIF: no ",
+        "examples/guide/cNIF.cpp", "TextBox: no entry"}) {
+    EXPECT_NE(problems.find(lack), std::string::npos) << lack << "\n" << problems;
+  }
+  fs::remove_all(root);
+}
+
 }  // namespace
 }  // namespace qorvexctl::guide
