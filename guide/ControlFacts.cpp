@@ -6,10 +6,12 @@
 #include "qorvexctl/base/Text.h"
 #include "qorvexctl/controls/LibraryControls.h"
 #include "qorvexctl/frame/Component.h"
+#include "qorvexctl/frame/IntrinsicControls.h"
 #include "qorvexctl/frame/LibraryState.h"
 #include "qorvexctl/frame/Registry.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
 #include "qorvexctl/platform/desktop/Window.h"
+#include "qorvexctl/platform/widgets/Form.h"
 
 namespace qorvexctl::guide {
 namespace {
@@ -45,6 +47,15 @@ std::vector<PersistedKey> PersistedKeysOf(const Component& component) {
   return keys;
 }
 
+// The keys a form file keeps of an intrinsic control, each with the value a new one has.
+std::vector<PersistedKey> KeptKeysOf(const IntrinsicType& type, const platform::Window& prototype) {
+  std::vector<PersistedKey> keys;
+  for (const IntrinsicProperty& property : type.properties) {
+    keys.push_back(PersistedKey{property.key, property.value(prototype), true, true});
+  }
+  return keys;
+}
+
 }  // namespace
 
 ControlCatalog::ControlCatalog(const std::filesystem::path& root)
@@ -60,7 +71,7 @@ ControlCatalog::~ControlCatalog() = default;
 std::vector<ControlFacts> ControlCatalog::Controls() const {
   std::vector<ControlFacts> controls;
   for (const std::string& name : m_registry->Names()) {
-    ControlFacts facts{name, nullptr, {}, false};
+    ControlFacts facts{name, nullptr, {}, false, ControlKind::Library};
     if (const MemberType* type = m_registry->Members().Find(name)) facts.members = type->table;
     if (auto component = m_registry->Create(std::string(kLibraryName) + "." + name)) {
       facts.persisted = PersistedKeysOf(*component);
@@ -69,6 +80,34 @@ std::vector<ControlFacts> ControlCatalog::Controls() const {
     controls.push_back(std::move(facts));
   }
   return controls;
+}
+
+std::vector<ControlFacts> ControlCatalog::PlatformControls() const {
+  std::vector<ControlFacts> controls;
+  platform::Form container(*m_desktop);
+  const IntrinsicControls intrinsics = IntrinsicControls::Standard();
+  for (const IntrinsicType& type : intrinsics.Types()) {
+    const std::unique_ptr<platform::Window> prototype = type.create(container);
+    const ObjectRef members = m_registry->Members().Of(*prototype);
+    controls.push_back(ControlFacts{type.name, members.table, KeptKeysOf(type, *prototype), true,
+                                    ControlKind::Platform});
+  }
+  return controls;
+}
+
+std::vector<ControlFacts> ControlCatalog::ReachedTypes() const {
+  const MemberDirectory& directory = m_registry->Members();
+  const MemberDirectory platform = MemberDirectory::Standard();
+  const std::vector<std::string> registered = m_registry->Names();
+  std::vector<ControlFacts> types;
+  for (const std::string& name : directory.Names()) {
+    const bool byName = std::any_of(registered.begin(), registered.end(),
+                                    [&](const std::string& r) { return EqualsNoCase(r, name); });
+    if (byName || platform.Find(name)) continue;
+    types.push_back(
+        ControlFacts{name, directory.Find(name)->table, {}, false, ControlKind::Reached});
+  }
+  return types;
 }
 
 std::string ValueTypeName(VarType type) {

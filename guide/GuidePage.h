@@ -30,8 +30,9 @@ std::string ControlPage(const ControlFacts& control, const ControlAbout& about,
 struct IndexEntry {
   std::string name;
   std::string title;
+  ControlKind kind = ControlKind::Library;  // the section of the index it is listed in
 };
-// docs/controls/README.md: one line per control, linked to its page.
+// docs/controls/README.md: one line per control, linked to its page, the library's first.
 std::string GuideIndex(const std::vector<IndexEntry>& entries);
 
 }  // namespace qorvexctl::guide

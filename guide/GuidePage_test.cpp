@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -95,10 +96,57 @@ TEST(ControlCatalog, KeysReadAndWrittenAreListedOnceWrittenOnlyOnesLast) {
   FAIL() << "eurbox is not registered";
 }
 
-TEST(GuideIndex, LinksEveryControlInOrder) {
-  const std::string index = GuideIndex({{"cNIF", "the NIF field"}, {"cNIB", "the NIB field"}});
-  EXPECT_NE(index.find("- [cNIF](cNIF.md): the NIF field\n- [cNIB](cNIB.md): the NIB field\n"),
-            std::string::npos);
+// An intrinsic control: the directory's table of its type (or of every control), and the keys a
+// form file keeps with the values of a new control.
+TEST(ControlCatalog, PlatformControlsHaveTheirTablesAndKeptKeysWithNewValues) {
+  const auto controls = ControlCatalog(testsupport::RepositoryRoot()).PlatformControls();
+  const auto find = [&](const std::string& name) -> const ControlFacts& {
+    const auto found = std::find_if(controls.begin(), controls.end(),
+                                    [&](const ControlFacts& c) { return c.name == name; });
+    EXPECT_NE(found, controls.end()) << name;
+    return *found;
+  };
+  const ControlFacts& text = find("TextBox");
+  ASSERT_TRUE(text.kind == ControlKind::Platform && text.placed && text.members);
+  EXPECT_EQ(text.members->typeName, "TextBox");
+  const PersistedKey* visible = FindKey(text, "Visible");
+  const PersistedKey* multiLine = FindKey(text, "MultiLine");
+  ASSERT_TRUE(visible && multiLine);
+  EXPECT_TRUE(visible->defaultValue.ToBoolean());
+  EXPECT_FALSE(multiLine->defaultValue.ToBoolean());
+  EXPECT_EQ(find("Shape").members->typeName, "Control");  // no table of its own
+}
+
+// The calculator and the article viewer are made by the controls that open them: their pages
+// have their members, and no keys or examples of their own.
+TEST(ControlCatalog, TypesReachedOnlyThroughTheDirectoryAreTheLibrarysOwnForms) {
+  const ControlCatalog catalog(testsupport::RepositoryRoot());
+  std::vector<std::string> reached;
+  for (const ControlFacts& type : catalog.ReachedTypes()) {
+    reached.push_back(type.name);
+    EXPECT_EQ(type.kind, ControlKind::Reached);
+    EXPECT_NE(type.members, nullptr);
+    for (const ControlFacts& control : catalog.Controls()) EXPECT_NE(control.name, type.name);
+  }
+  for (const char* name : {"calcForm", "showcod2"}) {
+    EXPECT_NE(std::find(reached.begin(), reached.end(), name), reached.end()) << name;
+  }
+  EXPECT_EQ(std::find(reached.begin(), reached.end(), "TextBox"), reached.end());
+  const std::string page =
+      PageOf(ControlFacts{"calcForm", &PickerMembers(), {}, false, ControlKind::Reached});
+  EXPECT_NE(page.find("Not created through the registry"), std::string::npos);
+  EXPECT_EQ(page.find("## Persisted keys"), std::string::npos);
+  EXPECT_EQ(page.find("## C++ example"), std::string::npos);
+}
+
+TEST(GuideIndex, LinksTheLibrarysControlsInOrderThenThePlatforms) {
+  const std::string index = GuideIndex({{"TextBox", "the text box", ControlKind::Platform},
+                                        {"cNIF", "the NIF field", ControlKind::Library},
+                                        {"cNIB", "the NIB field", ControlKind::Library}});
+  EXPECT_NE(index.find("- [cNIF](cNIF.md): the NIF field\n- [cNIB](cNIB.md): the NIB field\n\n"
+                       "## The platform's controls\n\n- [TextBox](TextBox.md): the text box\n"),
+            std::string::npos)
+      << index;
 }
 
 }  // namespace

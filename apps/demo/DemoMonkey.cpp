@@ -233,7 +233,7 @@ MonkeyRun RunIrsFormMonkey(long events, std::uint64_t seed, const std::string& d
   const std::size_t timersBefore = desktop.TimerCount();
   MonkeyRun run;
   {
-    IrsForm form(desktop, library);
+    IrsForm form(desktop, library, host);
     form.Window().Show();
     DemoMonkey monkey(desktop, form.Window(), seed);
     while (run.events < events && run.failure.empty()) {
