@@ -28,8 +28,13 @@ TEST(Iban, ComputesTheCheckDigitsOfOtherCountriesRegistryExamples) {
   EXPECT_EQ(IbanCheckDigits("PT", "0002-0123"), "");
 }
 
+// Example IBANs banks publish in their SEPA guides, besides the registry's.
+constexpr const char* kPublishedIbans[] = {"PT50 0027 0000 0001 2345 6783 3",
+                                           "PT50003300004535281288505"};
+
 TEST(Iban, AcceptsAPortugueseIbanInElectronicAndPrintForms) {
-  for (const char* text : {kRegistryIban, kRegistryIbanPrinted, "pt50000201231234567890154"}) {
+  for (const char* text : {kRegistryIban, kRegistryIbanPrinted, "pt50000201231234567890154",
+                           kPublishedIbans[0], kPublishedIbans[1]}) {
     SCOPED_TRACE(text);
     EXPECT_TRUE(HasValidIbanCheck(text));
     EXPECT_TRUE(IsValidPortugueseIban(text));
