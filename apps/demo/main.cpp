@@ -17,6 +17,7 @@
 #include "NibScreenshots.h"
 #include "NifScreenshots.h"
 #include "PlatformShowcase.h"
+#include "SelectionShowcase.h"
 #include "hostkit/DemoSeed.h"
 #include "hostkit/SqliteTaxpayerDirectory.h"
 #include "qorvexctl/frame/LibraryState.h"
@@ -97,6 +98,7 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   ok = qorvexctl::demo::WriteAniGifScreenshots(folder) && ok;
   ok = qorvexctl::demo::WriteButtonShowcaseScreenshots(folder) && ok;
   ok = qorvexctl::demo::WriteHouseholdScreenshots(folder, DemoDatabaseFile()) && ok;
+  ok = qorvexctl::demo::WriteSelectionScreenshots(folder) && ok;
   return ok ? 0 : 1;
 }
 
@@ -121,6 +123,8 @@ int RunInWindow([[maybe_unused]] int quitAfterMs) {
   qorvexctl::demo::HouseholdShowcase households(
       desktop, library, hostkit::HostDatabase::Open(DemoDatabaseFile()));
   households.Window().Show();
+  qorvexctl::demo::SelectionShowcase countries(desktop, library);
+  countries.Window().Show();
   IrsForm form(desktop, library);
   if (quitAfterMs > 0) {
     desktop.SetTimer(form.Window().hWnd(), 1, static_cast<unsigned>(quitAfterMs),

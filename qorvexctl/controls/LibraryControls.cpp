@@ -6,6 +6,8 @@
 #include "qorvexctl/controls/helpers/clsBalloonTip.h"
 #include "qorvexctl/controls/nib/cNIB.h"
 #include "qorvexctl/controls/nif/cNIF.h"
+#include "qorvexctl/controls/selection/clsGFXSelection.h"
+#include "qorvexctl/controls/skins/SkinControls.h"
 #include "qorvexctl/frame/Registry.h"
 #include "qorvexctl/frame/StdPNGMembers.h"
 #include "qorvexctl/imaging/StdPNG.h"
@@ -20,6 +22,8 @@ void RegisterLibraryControls(Registry& registry, platform::Desktop& desktop) {
   RegisterInfoButton(registry, desktop);
   RegisterButton(registry, desktop);
   RegisterAniGif(registry, desktop);
+  RegisterSelection(registry, desktop);
+  RegisterSkinControls(registry, desktop);
   registry.Members().Add<StdPNG>(StdPNGMembers());
 }
 
