@@ -205,6 +205,7 @@ void SdlWindowPresenter::PollInput(Desktop& desktop, int timeoutMs) {
     got = SDL_PollEvent(&event) != 0;
   }
   FollowSystemPlaces(desktop);
+  FollowFocus(desktop);
   CheckFocusLeft(desktop);
   PresentDue();
 }
@@ -249,12 +250,7 @@ void SdlWindowPresenter::HandleWindowEvent(Desktop& desktop, const SDL_WindowEve
     case SDL_WINDOWEVENT_FOCUS_GAINED:
       m_focusLostAt.reset();
       m_clipboard->TakeSystemText();
-      // A focus that has moved on since (windows opening one after another) is no choice.
-      if (SDL_GetKeyboardFocus() != top->System()) break;
-      if (top->IsPopup() || desktop.ActiveWindow() == window) break;
-      desktop.ActivateFromSystem(window);
-      // Refused (a modal form keeps the activation): that form's window comes up again.
-      if (desktop.ActiveWindow() != window) m_raised = 0;
+      m_focusGained = top->Handle();
       break;
     case SDL_WINDOWEVENT_FOCUS_LOST:
       m_focusLostAt = SDL_GetTicks64();
@@ -274,6 +270,18 @@ void SdlWindowPresenter::Close(Desktop& desktop, Window& window) {
   }
   FlagGuard closing(m_closing);
   desktop.SendMessage(window.hWnd(), WM_CLOSE);
+}
+
+// The window that gained the focus last in a batch of events activates its form: windows
+// opening one after another pass the focus along before it settles.
+void SdlWindowPresenter::FollowFocus(Desktop& desktop) {
+  const HWND handle = std::exchange(m_focusGained, 0);
+  const SdlTopWindow* top = Find(handle);
+  Window* window = desktop.FromHandle(handle);
+  if (!top || top->IsPopup() || !window || desktop.ActiveWindow() == window) return;
+  desktop.ActivateFromSystem(window);
+  // Refused (a modal form keeps the activation): that form's window comes up again.
+  if (desktop.ActiveWindow() != window) m_raised = 0;
 }
 
 void SdlWindowPresenter::CheckFocusLeft(Desktop& desktop) {

@@ -82,6 +82,7 @@ class SdlWindowPresenter final : public Presenter {
   void Handle(Desktop& desktop, const SDL_Event& event);
   void HandleWindowEvent(Desktop& desktop, const SDL_WindowEvent& event);
   void FollowSystemPlaces(Desktop& desktop);
+  void FollowFocus(Desktop& desktop);
   void Close(Desktop& desktop, Window& window);
   // The application lost the focus for good: no form stays active (popup menus close).
   void CheckFocusLeft(Desktop& desktop);
@@ -97,7 +98,9 @@ class SdlWindowPresenter final : public Presenter {
   HWND m_raised{0};  // the active form whose system window was raised last
   std::optional<std::uint64_t> m_focusLostAt;
   bool m_closing{false};  // a form's close handlers are running
-  bool m_refocus{false};  // a window that had the keyboard focus went
+  bool m_refocus{false};
+  HWND m_focusGained{0};  // the window that gained the focus last in this batch of events  // a
+                          // window that had the keyboard focus went
 };
 
 }  // namespace qorvexctl::platform
