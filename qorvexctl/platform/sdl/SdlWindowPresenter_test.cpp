@@ -271,11 +271,11 @@ TEST_F(SystemWindows, AModalDialogBlocksItsOwnerAndClosesBackToIt) {
 }
 
 TEST_F(SystemWindows, APopupMenuIsAWindowAndClosesWhenAnotherWindowIsClicked) {
-  Form first(d.desktop, "Primeiro");
-  first.SetBounds(Rect::FromSize(40, 40, 240, 160));
   Form second(d.desktop, "Segundo");
   second.SetBounds(Rect::FromSize(400, 40, 240, 160));
   second.Show();
+  Form first(d.desktop, "Primeiro");  // opens the menu
+  first.SetBounds(Rect::FromSize(40, 40, 240, 160));
   first.Show();
   Menu menu("mnuEdit");
   menu.Add("mnuCopy", "&Copiar");

@@ -12,6 +12,10 @@ namespace {
 // A 320 x 240 form with the classic frame: 4-pixel border, 19-pixel caption above it.
 constexpr Rect kDecoration{4, 23, 4, 4};
 
+constexpr Rect R(int x, int y, int width, int height) {
+  return Rect::FromSize(x, y, width, height);
+}
+
 TEST(WindowMapping, PlacesTheSystemWindowAndMapsBack) {
   struct Case {
     bool libraryFrame;
@@ -21,37 +25,12 @@ TEST(WindowMapping, PlacesTheSystemWindowAndMapsBack) {
     Point pixel;   // a pixel of the system window
     Point screen;  // the library's screen point under it
   } cases[] = {
-      {true,
-       1,
-       Rect::FromSize(50, 60, 320, 240),
-       Rect::FromSize(50, 60, 320, 240),
-       {0, 0},
-       {50, 60}},
-      {false,
-       1,
-       Rect::FromSize(50, 60, 320, 240),
-       Rect::FromSize(54, 83, 312, 213),
-       {0, 0},
-       {54, 83}},
-      {true,
-       2,
-       Rect::FromSize(50, 60, 320, 240),
-       Rect::FromSize(100, 120, 640, 480),
-       {3, 5},
-       {51, 62}},
-      {false,
-       2,
-       Rect::FromSize(50, 60, 320, 240),
-       Rect::FromSize(108, 166, 624, 426),
-       {1, 1},
-       {54, 83}},
+      {true, 1, R(50, 60, 320, 240), R(50, 60, 320, 240), {0, 0}, {50, 60}},
+      {false, 1, R(50, 60, 320, 240), R(54, 83, 312, 213), {0, 0}, {54, 83}},
+      {true, 2, R(50, 60, 320, 240), R(100, 120, 640, 480), {3, 5}, {51, 62}},
+      {false, 2, R(50, 60, 320, 240), R(108, 166, 624, 426), {1, 1}, {54, 83}},
       // Left of and above the screen's origin, pixels keep mapping to the left and up.
-      {true,
-       3,
-       Rect::FromSize(-10, -4, 320, 240),
-       Rect::FromSize(-30, -12, 960, 720),
-       {-1, -4},
-       {-11, -6}},
+      {true, 3, R(-10, -4, 320, 240), R(-30, -12, 960, 720), {-1, -4}, {-11, -6}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "frame " << c.libraryFrame << " scale " << c.scale);
