@@ -32,7 +32,8 @@ void CheckCommands(const std::vector<Command>& commands) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   const Script script = ReadScript(text);
-  Require(script.error.empty() || script.error.starts_with("line "));
+  Require(script.error.empty() || script.error.starts_with("line ") ||
+          size > kMaxScriptBytes);
   CheckCommands(script.commands);
   return 0;
 }

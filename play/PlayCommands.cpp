@@ -224,6 +224,11 @@ void PlaySession::ClipboardCommand(const Command& command) {
   m_desktop->GetClipboard().SetText(ValueOf(command.args[0]).ToString());
 }
 
+void PlaySession::SettingCommand(const Command& command) {
+  const auto& args = command.args;
+  m_desktop->Settings().Set(args[0].text, args[1].text, args[2].text, ValueOf(args[3]).ToString());
+}
+
 void PlaySession::AnswerCommand(const Command& command) {
   const Argument& answer = command.args[1];
   if (IsWord(command.args[0], "msgbox")) {

@@ -102,6 +102,7 @@ void PlaySession::RunCommand(const Command& command) {
       {"clock", 1, 1, &PlaySession::ClockCommand},
       {"screenshot", 1, 1, &PlaySession::ScreenshotCommand},
       {"host", 1, 1, &PlaySession::HostCommand},
+      {"setting", 4, 4, &PlaySession::SettingCommand},
   };
   for (const Verb& verb : kVerbs) {
     if (command.verb != verb.name) continue;

@@ -116,6 +116,7 @@ class PlaySession {
   void ClockCommand(const Command& command);
   void ScreenshotCommand(const Command& command);
   void HostCommand(const Command& command);
+  void SettingCommand(const Command& command);
 
   // --- Names and events.
   Target FindFirst(const NameStep& step);

@@ -95,6 +95,9 @@ struct Reader {
 }  // namespace
 
 Script ReadScript(std::string_view text) {
+  if (text.size() > kMaxScriptBytes) {
+    return {{}, "the script is longer than " + std::to_string(kMaxScriptBytes) + " bytes"};
+  }
   Reader reader;
   std::size_t start = 0;
   while (start <= text.size()) {

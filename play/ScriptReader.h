@@ -7,6 +7,7 @@
 //   auto script = ReadScript(text);
 //   if (!script.error.empty()) ...   // "line 4: unterminated string"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,6 +34,9 @@ struct Script {
   std::vector<Command> commands;
   std::string error;  // empty when the whole text was read
 };
+
+// Scripts are written by hand; a longer text is refused whole, with an error naming its size.
+inline constexpr std::size_t kMaxScriptBytes = std::size_t{1} << 20;
 
 Script ReadScript(std::string_view text);
 

@@ -72,6 +72,10 @@ TEST(ScriptReader, BrokenScriptsNameTheLine) {
   std::string deep;
   for (int i = 0; i < 40; ++i) deep += "modal\n";
   EXPECT_EQ(ReadScript(deep).error, "line 33: modal blocks nested too deep");
+  std::string longest(kMaxScriptBytes, '#');  // one long comment
+  EXPECT_EQ(ReadScript(longest).error, "");
+  longest += '\n';
+  EXPECT_EQ(ReadScript(longest).error, "the script is longer than 1048576 bytes");
 }
 
 TEST(ScriptReader, AnyBytesGiveCommandsOrAnError) {

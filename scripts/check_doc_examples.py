@@ -26,7 +26,7 @@ def quoted_in(block, lines):
 
 def main(root):
     root = pathlib.Path(root)
-    examples = {p: p.read_text().split("\n") for p in sorted((root / "examples").glob("*.cpp"))}
+    examples = {p: p.read_text().split("\n") for p in sorted((root / "examples").rglob("*.cpp"))}
     missing = 0
     for page in [root / "README.md"] + sorted((root / "docs").glob("*.md")):
         for match in BLOCK.finditer(page.read_text()):

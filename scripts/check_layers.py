@@ -32,12 +32,9 @@ ALLOWED = {
               "platform/desktop", "platform/codecs", "platform/drawing", "platform/services",
               "base"],
 }
-# The controls (and the selection dialogs, built from them) may use every layer below them
-# and each other; the host kit, the test support and the programs sit on top of everything.
-CONTROLS = ["controls", "selection"]
-BELOW_CONTROLS = ["frame"] + ALLOWED["frame"]
-for layer in CONTROLS:
-    ALLOWED[layer] = BELOW_CONTROLS + CONTROLS
+# The controls (the selection dialogs among them) may use every layer below them and each
+# other; the host kit, the test support and the programs sit on top of everything.
+ALLOWED["controls"] = ["frame"] + ALLOWED["frame"] + ["controls"]
 ALLOWED["hostkit"] = ALLOWED["controls"]
 ALLOWED["play"] = ALLOWED["controls"] + ["hostkit"]
 ALLOWED["testsupport"] = ALLOWED["controls"] + ["hostkit"]

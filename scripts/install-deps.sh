@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   # toolchain
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev python3 ccache
+  # cpack: dpkg-shlibdeps for the Debian package's dependencies
+  dpkg-dev
   # libraries the library links
   zlib1g-dev libdeflate-dev libcairo2-dev libpixman-1-dev libfreetype-dev libfontconfig-dev
   libsqlite3-dev nlohmann-json3-dev libsdl2-dev libcurl4-openssl-dev libgumbo-dev

@@ -9,9 +9,9 @@ data/skins/default/ receives small GIF files, each one frame with a colour table
   gr-bottom-red.gif
   btn_go_normal.gif, btn_go_hover.gif,     the go-button's three looks: a rounded pill with an
   btn_go_click.gif                         arrow, lighter when hovered, darker and lower pressed
-  topo_laranja.gif, topo_repeat.gif,       the framed box: an orange title band, the body tile
-  fundo_fundo.gif                          and the rounded bottom (outside the corners the key
-                                           colour, magenta)
+  topo_laranja.gif, topo_repeat.gif,       the framed box: an orange title band, the body with
+  fundo_fundo.gif                          its side frame and the rounded bottom (outside the
+                                           corners the key colour, magenta)
   submenu_left.gif, submenu_right.gif,     the menu entry's rounded ends (the inside is the
   submenu_arrow.gif                        key colour, magenta) and its arrow, on magenta
 
@@ -64,7 +64,7 @@ def inside_round(x, y, width, height, radius):
 
 # --- The captioned panel: a red header band fading down to a pale body.
 RED_TOP, RED_LOW, RED_EDGE = (214, 58, 52), (160, 28, 30), (120, 18, 22)
-BODY, BODY_LINE = (252, 240, 238), (222, 170, 166)
+BODY = (252, 240, 238)
 HEADER = 28
 
 
@@ -86,7 +86,7 @@ def corner(mirrored):
 
 
 def body(x, y):
-    return BODY_LINE if x == 0 else mix(BODY, WHITE, 0.5 if (x + y) % 8 == 0 else 0.0)
+    return mix(BODY, WHITE, 0.6) if (x + y) % 8 == 0 else BODY
 
 
 def bottom(x, y):
@@ -119,11 +119,11 @@ def box_top(x, y):
 
 
 def box_back(x, y):
-    return FRAME if x == 0 or x == 15 else CREAM
+    return FRAME if x == 0 or x == 31 else CREAM
 
 
 def box_bottom(x, y):
-    if not inside_round(x, y - 16, 32, 32, 8):
+    if not inside_round(x, y + 16, 32, 32, 8):
         return KEY
     return FRAME if x == 0 or x == 31 or y == 15 else CREAM
 
@@ -151,7 +151,7 @@ def skin_files():
         "btn_go_hover.gif": go_button((110, 170, 240), (50, 112, 196), 0),
         "btn_go_click.gif": go_button((24, 70, 140), (40, 100, 180), 2),
         "topo_laranja.gif": gif_file(32, 24, box_top),
-        "topo_repeat.gif": gif_file(16, 8, box_back),
+        "topo_repeat.gif": gif_file(32, 8, box_back),
         "fundo_fundo.gif": gif_file(32, 16, box_bottom),
         "submenu_left.gif": menu_end(False),
         "submenu_right.gif": menu_end(True),

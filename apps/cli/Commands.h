@@ -23,5 +23,6 @@ extern const Command kGifCommand;       // GifCommand.cpp
 extern const Command kPngCommand;       // PngCommand.cpp
 extern const Command kAmountCommand;    // AmountCommand.cpp
 extern const Command kPlayCommand;      // PlayCommand.cpp
+extern const Command kCalcCommand;      // CalcCommand.cpp
 
 }  // namespace qorvexctl::cli

@@ -23,7 +23,8 @@ bool HoldsData(const fs::path& folder) {
 }
 
 // The application root: the current folder when it holds the data folder, else the nearest
-// folder above the program that does (a build tree inside the checkout), else the current one.
+// folder above the program that does (a build tree inside the checkout) or whose
+// share/qorvexctl does (an installed program), else the current one.
 fs::path ApplicationRoot() {
   std::error_code ec;
   const fs::path current = fs::current_path(ec);
@@ -31,6 +32,7 @@ fs::path ApplicationRoot() {
   for (fs::path folder = fs::read_symlink("/proc/self/exe", ec).parent_path();
        !ec && folder.has_relative_path(); folder = folder.parent_path()) {
     if (HoldsData(folder)) return folder;
+    if (HoldsData(folder / "share" / "qorvexctl")) return folder / "share" / "qorvexctl";
   }
   return current;
 }

@@ -22,6 +22,7 @@ const Command kCommands[] = {
     kPngCommand,
     kAmountCommand,
     kPlayCommand,
+    kCalcCommand,
 };
 
 void PrintHelp() {

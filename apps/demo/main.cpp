@@ -1,23 +1,29 @@
 // The demo host: the IRS form in a real window when a display is there, otherwise (or with
 // --screenshots DIR) driven by a short script on the headless desktop and written as PNG files.
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "AniGifShowcase.h"
+#include "ArticleShowcase.h"
 #include "ButtonShowcase.h"
+#include "DemoMonkey.h"
 #include "DrawingShowcase.h"
 #include "HouseholdShowcase.h"
 #include "IrsForm.h"
+#include "CalculatorScreenshots.h"
 #include "NibScreenshots.h"
 #include "NifScreenshots.h"
 #include "PlatformShowcase.h"
 #include "SelectionShowcase.h"
+#include "SkinsShowcase.h"
 #include "hostkit/DemoSeed.h"
 #include "hostkit/SqliteTaxpayerDirectory.h"
 #include "qorvexctl/frame/LibraryState.h"
@@ -89,6 +95,7 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   ok = HeadlessPresenter::Screenshot(desktop, folder / "irs_form_balloon.png") && ok;
   ok = qorvexctl::demo::WriteNifScreenshots(desktop, form, folder) && ok;
   ok = qorvexctl::demo::WriteAmountScreenshots(folder) && ok;
+  ok = qorvexctl::demo::WriteCalculatorScreenshots(folder) && ok;
   ok = qorvexctl::demo::WriteNibScreenshots(desktop, form, folder) && ok;
   const std::filesystem::path drawing = folder / "drawing_showcase.png";
   const bool drawn = qorvexctl::demo::WriteDrawingShowcase(drawing);
@@ -99,6 +106,8 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   ok = qorvexctl::demo::WriteButtonShowcaseScreenshots(folder) && ok;
   ok = qorvexctl::demo::WriteHouseholdScreenshots(folder, DemoDatabaseFile()) && ok;
   ok = qorvexctl::demo::WriteSelectionScreenshots(folder) && ok;
+  ok = qorvexctl::demo::WriteArticleScreenshots(folder) && ok;
+  ok = qorvexctl::demo::WriteSkinsScreenshots(folder) && ok;
   return ok ? 0 : 1;
 }
 
@@ -125,6 +134,10 @@ int RunInWindow([[maybe_unused]] int quitAfterMs) {
   households.Window().Show();
   qorvexctl::demo::SelectionShowcase countries(desktop, library);
   countries.Window().Show();
+  qorvexctl::demo::ArticleShowcase articles(desktop, library);
+  articles.Window().Show();
+  qorvexctl::demo::SkinsShowcase skins(desktop, library);
+  skins.Window().Show();
   IrsForm form(desktop, library);
   if (quitAfterMs > 0) {
     desktop.SetTimer(form.Window().hWnd(), 1, static_cast<unsigned>(quitAfterMs),
@@ -137,12 +150,30 @@ int RunInWindow([[maybe_unused]] int quitAfterMs) {
 #endif
 }
 
+// The monkey on the IRS form; prints the seed first so that a failure can be replayed.
+int RunMonkey(long events, std::uint64_t seed) {
+  std::printf("monkey: seed %llu, %ld events\n", static_cast<unsigned long long>(seed), events);
+  std::fflush(stdout);
+  const auto database = std::filesystem::temp_directory_path() /
+                        ("qorvexctl-monkey-" + std::to_string(seed) + ".sqlite");
+  const auto run = qorvexctl::demo::RunIrsFormMonkey(events, seed, database.string());
+  std::filesystem::remove(database);
+  if (!run.failure.empty()) {
+    std::printf("monkey: event %ld: %s\n", run.events, run.failure.c_str());
+    return 1;
+  }
+  std::printf("monkey: %ld events, every check held\n", run.events);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::filesystem::path folder = "docs/screenshots";
   bool screenshots = false;
   int quitAfterMs = 0;
+  long monkeyEvents = 0;
+  std::uint64_t monkeySeed = std::random_device{}();
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--screenshots" && i + 1 < argc) {
@@ -150,18 +181,25 @@ int main(int argc, char** argv) {
       folder = argv[++i];
     } else if (arg == "--quit-after" && i + 1 < argc) {
       quitAfterMs = std::atoi(argv[++i]);
+    } else if (arg == "--monkey" && i + 1 < argc) {
+      monkeyEvents = std::atol(argv[++i]);
+    } else if (arg == "--seed" && i + 1 < argc) {
+      monkeySeed = std::strtoull(argv[++i], nullptr, 10);
     } else if (arg == "--help") {
       std::puts(
-          "qorvexctl_demo [--screenshots DIR] [--quit-after MS]\n"
+          "qorvexctl_demo [--screenshots DIR] [--quit-after MS] [--monkey EVENTS [--seed N]]\n"
           "  Shows the IRS form in a window when a display is available; otherwise, or\n"
           "  with --screenshots, fills it in on the headless desktop and writes PNG files.\n"
-          "  --quit-after closes the window after MS milliseconds (and fails without one).");
+          "  --quit-after closes the window after MS milliseconds (and fails without one).\n"
+          "  --monkey sends EVENTS random clicks, keys, pastes and clock steps to the form on\n"
+          "  the headless desktop, checking the fields after each; --seed replays a run.");
       return 0;
     } else {
       std::fprintf(stderr, "unknown argument: %s\n", argv[i]);
       return 2;
     }
   }
+  if (monkeyEvents > 0) return RunMonkey(monkeyEvents, monkeySeed);
   if (!screenshots && (std::getenv("DISPLAY") != nullptr || quitAfterMs > 0)) {
     const int result = RunInWindow(quitAfterMs);
     if (result >= 0) return result;

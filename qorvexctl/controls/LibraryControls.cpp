@@ -1,8 +1,13 @@
 #include "qorvexctl/controls/LibraryControls.h"
 
+#include "qorvexctl/controls/amount/eurbox.h"
 #include "qorvexctl/controls/anigif/ucAniGIF.h"
 #include "qorvexctl/controls/button/cButton.h"
 #include "qorvexctl/controls/helpers/InfoButton.h"
+#include "qorvexctl/controls/helpers/cRefArtigo.h"
+#include "qorvexctl/controls/helpers/cSlider.h"
+#include "qorvexctl/controls/helpers/cSujeitoSelector.h"
+#include "qorvexctl/controls/helpers/cTipDefCTLNew.h"
 #include "qorvexctl/controls/helpers/clsBalloonTip.h"
 #include "qorvexctl/controls/nib/cNIB.h"
 #include "qorvexctl/controls/nif/cNIF.h"
@@ -22,8 +27,13 @@ void RegisterLibraryControls(Registry& registry, platform::Desktop& desktop) {
   RegisterInfoButton(registry, desktop);
   RegisterButton(registry, desktop);
   RegisterAniGif(registry, desktop);
+  RegisterAmountField(registry, desktop);
+  RegisterSujeitoSelector(registry, desktop);
+  RegisterTipDefSelector(registry, desktop);
   RegisterSelection(registry, desktop);
   RegisterSkinControls(registry, desktop);
+  RegisterRefArtigo(registry, desktop);
+  RegisterSlider(registry, desktop);
   registry.Members().Add<StdPNG>(StdPNGMembers());
 }
 

@@ -1,6 +1,7 @@
 #include "qorvexctl/frame/FormFile.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "qorvexctl/base/Text.h"
 #include "qorvexctl/platform/services/AtomicFile.h"
@@ -76,6 +77,19 @@ std::optional<FormControl> ControlFromJson(const Json& json) {
   return control;
 }
 
+// Whether each control's chain of containers (the frames it sits in, named by earlier
+// controls) stays within the nesting limit. A container named by no earlier control is the form.
+bool NestingWithinLimit(const std::vector<FormControl>& controls) {
+  std::unordered_map<std::string, int> depthOf;
+  for (const FormControl& control : controls) {
+    const auto container = depthOf.find(UCase(control.container));
+    const int depth = container == depthOf.end() ? 1 : container->second + 1;
+    if (depth > FormFile::kMaxNesting) return false;
+    depthOf.try_emplace(UCase(control.name), depth);
+  }
+  return true;
+}
+
 }  // namespace
 
 FormControl* FormFile::Find(std::string_view controlName, std::optional<int> index) {
@@ -100,7 +114,7 @@ std::optional<FormFile> FormFile::FromText(std::string_view text) {
   int version = 0;
   const auto controls = json.find("controls");
   if (!ReadInt(json, "version", version) || version != kVersion || controls == json.end() ||
-      !controls->is_array()) {
+      !controls->is_array() || controls->size() > kMaxControls) {
     return std::nullopt;
   }
   auto properties = PropertiesFromJson(json);
@@ -113,6 +127,7 @@ std::optional<FormFile> FormFile::FromText(std::string_view text) {
     if (!control) return std::nullopt;
     form.controls.push_back(std::move(*control));
   }
+  if (!NestingWithinLimit(form.controls)) return std::nullopt;
   return form;
 }
 

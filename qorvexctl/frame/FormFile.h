@@ -14,6 +14,7 @@
 // optional. Saving replaces the file
 // atomically, so a crash leaves the old form or the new one.
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -38,6 +39,12 @@ struct FormControl {
 
 class FormFile {
  public:
+  // What a form file may hold: more controls, or controls inside containers nested deeper,
+  // make it no form file (a damaged or hostile file cannot make a form that exhausts memory
+  // or the stack of the painting and focus code, which walk the tree of windows).
+  static constexpr std::size_t kMaxControls = 5000;
+  static constexpr int kMaxNesting = 32;
+
   std::string name;
   std::vector<FormControl> controls;
   PropertyBag properties;  // the form's own (caption, colours, size)
@@ -46,7 +53,8 @@ class FormFile {
   FormControl* Find(std::string_view controlName, std::optional<int> index = std::nullopt);
 
   std::string ToText() const;
-  // The form of a JSON text, or nothing when the text is not a form file of this version.
+  // The form of a JSON text, or nothing when the text is not a form file of this version or
+  // passes the limits above.
   static std::optional<FormFile> FromText(std::string_view text);
 
   bool Save(const std::filesystem::path& path) const;

@@ -65,4 +65,20 @@ TEST(FormFile, RefusesTextsThatAreNotFormFiles) {
   EXPECT_FALSE(FormFile::Load("/nonexistent/form.json").has_value());
 }
 
+TEST(FormFile, KeepsToItsLimitsOnControlsAndNesting) {
+  auto controls = [](std::size_t count, bool nested) {
+    FormFile form;
+    for (std::size_t i = 0; i < count; ++i) {
+      FormControl frame{"Frame", "fra" + std::to_string(i), std::nullopt, 0, 0, 100, 100, {}};
+      if (nested && i > 0) frame.container = "FRA" + std::to_string(i - 1);  // any case
+      form.controls.push_back(frame);
+    }
+    return form.ToText();
+  };
+  EXPECT_TRUE(FormFile::FromText(controls(FormFile::kMaxControls, false)));
+  EXPECT_FALSE(FormFile::FromText(controls(FormFile::kMaxControls + 1, false)));
+  EXPECT_TRUE(FormFile::FromText(controls(FormFile::kMaxNesting, true)));
+  EXPECT_FALSE(FormFile::FromText(controls(FormFile::kMaxNesting + 1, true)));
+}
+
 }  // namespace qorvexctl

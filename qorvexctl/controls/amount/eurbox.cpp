@@ -3,6 +3,7 @@
 #include "qorvexctl/base/FlagGuard.h"
 #include "qorvexctl/base/Text.h"
 #include "qorvexctl/controls/amount/AmountFunctions.h"
+#include "qorvexctl/controls/amount/calcForm.h"
 #include "qorvexctl/controls/helpers/clsBalloonTip.h"
 #include "qorvexctl/frame/Registry.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
@@ -54,6 +55,9 @@ bool AmountTextBox::WantsKey(int keyCode) const {
 
 eurbox::eurbox(LibraryState& library, platform::Desktop& desktop, platform::Window* container)
     : UserControl(library, desktop, container), m_locale(DefaultLocale()) {
+  m_calculatorFactory = [&library](platform::Desktop& calculatorDesktop) {
+    return std::make_unique<calcForm>(library, calculatorDesktop);
+  };
   m_label.Name("cid");
   m_label.AutoSize(true);
   m_label.BackColor(m_labelColour);
@@ -383,6 +387,8 @@ void RegisterAmountField(Registry& registry, platform::Desktop& desktop) {
   registry.Register("eurbox", [&desktop](LibraryState& library) {
     return std::make_unique<eurbox>(library, desktop);
   });
+  registry.Members().Add<eurbox>(eurbox::Members());
+  RegisterCalculator(registry);
 }
 
 }  // namespace qorvexctl

@@ -3,6 +3,7 @@
 
 #include "qorvexctl/base/Text.h"
 #include "qorvexctl/controls/amount/AmountFunctions.h"
+#include "qorvexctl/controls/amount/CalcTape.h"
 #include "qorvexctl/controls/amount/eurbox.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
 #include "qorvexctl/platform/widgets/Form.h"
@@ -153,7 +154,7 @@ void eurbox::OpenCalculator() {
 }
 
 void eurbox::StoreCalculatorResult(Currency result, const AmountCalculator& calculator) {
-  Value(RoundTiesEven(result.ToDouble(), 2));
+  Value(RoundAmount(result, 2).ToDouble());
   ShoppingData = calculator.ListMemory() ? calculator.List() : "";
   ValueChanged();
 }

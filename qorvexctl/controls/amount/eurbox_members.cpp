@@ -6,6 +6,7 @@
 #include "qorvexctl/base/Text.h"
 #include "qorvexctl/controls/amount/AmountFunctions.h"
 #include "qorvexctl/controls/amount/eurbox.h"
+#include "qorvexctl/frame/IntrinsicMembers.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
 
 namespace qorvexctl {
@@ -146,6 +147,7 @@ const MemberTable& eurbox::Members() {
   using KeyPressEvent = Event<int&> E::*;
   static const MemberTable table =
       MembersOf<E>("eurbox")
+          .Inherit<platform::Control>(ControlMembers())
           .Property(
               "Value", [](const E& c) { return c.Value(); }, [](E& c, double v) { c.Value(v); })
           .Property(

@@ -2,12 +2,10 @@
 // the design-time picture, calls by name, and remote loads from a local HTTP server.
 
 #include <chrono>
-#include <filesystem>
 
 #include "qorvexctl/controls/anigif/AniGifTest.h"
-#include "qorvexctl/frame/FormStore.h"
 #include "qorvexctl/frame/Registry.h"
-#include "testsupport/TestData.h"
+#include "testsupport/FormRoundTrip.h"
 #include "testsupport/TinyHttpServer.h"
 
 namespace qorvexctl::testing {
@@ -86,13 +84,8 @@ TEST_F(AniGifTest, AFormFileBringsTheControlBackByName) {
   gif.OffsetX(2);
   Registry registry(library);
   RegisterAniGif(registry, desktop);
-  const FormStore store(registry, IntrinsicControls::Standard());
-  const auto folder = testsupport::MakeTempFolder("anigif-form");
-  ASSERT_TRUE(store.Save(form, folder / "form.json"));
-
   platform::Form again(desktop, "Outra");
-  const auto report = store.Load(folder / "form.json", again);
-  std::filesystem::remove_all(folder);
+  const auto report = testsupport::SaveAndLoad(registry, form, again);
   ASSERT_TRUE(report.has_value());
   EXPECT_EQ(report->created, 1);
   auto* copy = dynamic_cast<ucAniGIF*>(again.FindControl("aniGIF"));

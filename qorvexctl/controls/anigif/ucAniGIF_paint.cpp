@@ -21,6 +21,16 @@ platform::Size Scaled(platform::Size gif, float scale) {
           static_cast<int>(static_cast<float>(gif.height) * scale)};
 }
 
+// One row of the frame over the background: opaque pixels take their colour, transparent ones
+// (mask set) the background. Branch-free over arrays that do not overlap, so that it vectorises.
+void ShowRow(const Colour* __restrict colours, const std::uint8_t* __restrict mask,
+             std::uint32_t* __restrict words, std::size_t count, std::uint32_t backWord) {
+  for (std::size_t x = 0; x < count; ++x) {
+    const std::uint32_t word = platform::PixelWordOf(colours[x]);
+    words[x] = mask[x] != 0 ? backWord : word;
+  }
+}
+
 }  // namespace
 
 void ucAniGIF::ApplyScale(bool resize) {
@@ -202,12 +212,8 @@ void ucAniGIF::DrawOverBackground(platform::Canvas& canvas, const Placement& p,
   for (int y = drawn.top; y < drawn.bottom; ++y) {
     const std::size_t at = static_cast<std::size_t>(y - p.top) * canvasWidth +
                            static_cast<std::size_t>(drawn.left - p.left);
-    const Colour* colours = m_composer->Canvas().data() + at;
-    const std::uint8_t* mask = m_composer->Mask().data() + at;
-    std::uint32_t* words = target.Words(y) + drawn.left;
-    for (std::size_t x = 0; x < count; ++x) {
-      words[x] = mask[x] != 0 ? backWord : platform::PixelWordOf(colours[x]);
-    }
+    ShowRow(m_composer->Canvas().data() + at, m_composer->Mask().data() + at,
+            target.Words(y) + drawn.left, count, backWord);
   }
 }
 

@@ -1,6 +1,7 @@
 // cButton as hosts and form files see it: the persisted properties in their read order, the
 // member table (properties, methods and events by name) and the registration by name.
 
+#include <algorithm>
 #include <charconv>
 #include <vector>
 
@@ -13,11 +14,23 @@ namespace qorvexctl {
 
 namespace {
 
-// A font as one text: face, point size and the FontStyles bits, separated by ";".
+// A font as one text: face, point size and the FontStyles bits, separated by ";". The size is
+// written with "." whatever the locale ("Tahoma;8.25;1"), so a form file reads back anywhere.
 std::string FontText(const platform::Font& font) {
   const int style = (font.Bold() ? efbxp_Bold : 0) | (font.Italic() ? efbxp_Italic : 0) |
                     (font.Underline() ? efbxp_Underline : 0);
-  return font.Face() + ";" + Variant(font.PointSize()).ToString() + ";" + std::to_string(style);
+  char size[32];
+  const auto written = std::to_chars(size, size + sizeof size, font.PointSize());
+  return font.Face() + ";" + std::string(size, written.ptr) + ";" + std::to_string(style);
+}
+
+// A point size written with "." or, as files from a Portuguese system once had it, ",".
+std::optional<double> PointSizeOfText(std::string text) {
+  std::replace(text.begin(), text.end(), ',', '.');
+  double size = 0;
+  const auto read = std::from_chars(text.data(), text.data() + text.size(), size);
+  if (read.ec != std::errc{} || read.ptr != text.data() + text.size()) return std::nullopt;
+  return size;
 }
 
 std::optional<platform::Font> FontOfText(std::string_view text) {
@@ -25,16 +38,14 @@ std::optional<platform::Font> FontOfText(std::string_view text) {
   const std::size_t second = text.find(';', first + 1);
   if (first == std::string_view::npos || second == std::string_view::npos) return std::nullopt;
   platform::Font font(std::string(text.substr(0, first)));
-  double size = 0;
   int style = 0;
-  const std::string_view sizeText = text.substr(first + 1, second - first - 1);
+  const auto size = PointSizeOfText(std::string(text.substr(first + 1, second - first - 1)));
   const std::string_view styleText = text.substr(second + 1);
-  if (std::from_chars(sizeText.data(), sizeText.data() + sizeText.size(), size).ec != std::errc{} ||
-      std::from_chars(styleText.data(), styleText.data() + styleText.size(), style).ec !=
-          std::errc{}) {
+  if (!size || std::from_chars(styleText.data(), styleText.data() + styleText.size(), style).ec !=
+                   std::errc{}) {
     return std::nullopt;
   }
-  font.PointSize(size);
+  font.PointSize(*size);
   font.Bold((style & efbxp_Bold) != 0);
   font.Italic((style & efbxp_Italic) != 0);
   font.Underline((style & efbxp_Underline) != 0);

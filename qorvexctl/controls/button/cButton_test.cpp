@@ -392,6 +392,7 @@ TEST_F(ButtonTest, PropertiesSurviveAFormFile) {
   EXPECT_EQ(restored->PictureSize(), efbxp_24x24);
   EXPECT_EQ(restored->Tooltip(), "Ajuda");
   EXPECT_EQ(restored->FontStyle(), efbxp_BoldItalic);
+  EXPECT_EQ(restored->Font().PointSize(), b.Font().PointSize());  // 8.25, whatever the locale
   EXPECT_EQ(restored->HoverBackColor(), RGB(255, 255, 0));
   EXPECT_EQ(restored->Bounds(), b.Bounds());
   ASSERT_NE(restored->Picture(), nullptr);

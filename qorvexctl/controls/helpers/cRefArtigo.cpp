@@ -37,16 +37,27 @@ std::string_view CodeName(ArtigoType type) {
   return kCodeNames[static_cast<std::size_t>(type - 1)];
 }
 
+std::vector<std::string> ReferenceParts(std::string_view reference) {
+  std::vector<std::string> parts = Split(reference, ",");
+  if (parts.empty()) parts.emplace_back();
+  return parts;
+}
+
 std::string ArticleLabel(std::string_view reference) {
-  const std::vector<std::string> parts = Split(reference, ",");
+  const std::vector<std::string> parts = ReferenceParts(reference);
   std::string label = "Art." + parts[0] + "º";
   if (parts.size() > 1) label += " nº" + parts[1];
   if (parts.size() > 2) label += " al." + parts[2];
   return label;
 }
 
+std::string ServiceAddress(std::string_view configured) {
+  if (configured.find("://") != std::string_view::npos) return std::string(configured);
+  return "http://" + std::string(configured);
+}
+
 std::string LookupQuery(std::string_view codeName, std::string_view reference) {
-  const std::string number = Split(reference, ",")[0];
+  const std::string number = ReferenceParts(reference)[0];
   return "?q=" + Plussed(number) + "+" + std::string(codeName) +
          "&go=pesquisa&utm_source=Qorvex&utm_medium=Artigo&utm_campaign=Qorvex-reflink"
          "&utm_term=" +
@@ -130,7 +141,7 @@ void cRefArtigo::BuildLabels() {
     PlaceLinkLabel();
   }
   m_linkLabel.Caption(ArticleLabel(m_reference));
-  m_codedArticle = "ARTIGO " + Trim(Split(m_reference, ",")[0]) + ".º";
+  m_codedArticle = "ARTIGO " + Trim(ReferenceParts(m_reference)[0]) + ".º";
   m_builtReference = m_reference;
   m_builtType = m_type;
 }
@@ -161,7 +172,7 @@ std::string cRefArtigo::LookupAddress() {
   const std::string host =
       ConfigValue(Library(), std::string(kLookupHostKey), std::string(kLookupHostDefault))
           .ToString();
-  return "http://" + host + "/" + LookupQuery(CodeName(m_type), m_reference);
+  return ServiceAddress(host) + "/" + LookupQuery(CodeName(m_type), m_reference);
 }
 
 void cRefArtigo::OpenArticle() {
@@ -199,50 +210,12 @@ void cRefArtigo::SetWindowNormal(std::int32_t hwnd) {
   }
 }
 
-const MemberTable& cRefArtigo::Members() {
-  using C = cRefArtigo;
-  static const MemberTable table =
-      MembersOf<C>("cRefArtigo")
-          .Property(
-              "TipoArtigo", [](const C& c) { return c.TipoArtigo(); },
-              [](C& c, std::int32_t v) { c.TipoArtigo(static_cast<ArtigoType>(v)); })
-          .Property(
-              "artigo", [](const C& c) { return c.artigo(); },
-              [](C& c, std::string v) { c.artigo(std::move(v)); })
-          .Property(
-              "EXERCICIO", [](const C& c) { return c.EXERCICIO(); },
-              [](C& c, std::int32_t v) { c.EXERCICIO(v); })
-          .Property(
-              "OldMethod", [](const C& c) { return c.OldMethod(); },
-              [](C& c, bool v) { c.OldMethod(v); })
-          .Property(
-              "Text", [](const C& c) { return c.Text(); },
-              [](C& c, std::string v) { c.Text(std::move(v)); })
-          .Property(
-              "Enabled", [](const C& c) { return c.Enabled(); },
-              [](C& c, bool v) { c.Enabled(v); })
-          .Property(
-              "LenRTF", [](const C& c) { return c.LenRTF(); }, [](C&, std::int32_t) {})
-          .Property(
-              "GotRTF", [](const C& c) { return c.GotRTF(); }, [](C&, bool) {})
-          .Property("Label2", [](const C& c) { return c.m_linkLabel.Caption(); })
-          .Method("GetArtigo", {}, [](C& c) { return c.GetArtigo(); })
-          .Method("SetArtigo", {"NewRTF"}, [](C& c, std::string t) { c.SetArtigo(t); })
-          .Method("SetWindowTop", {"lngHwnd"}, [](C& c, std::int32_t h) { c.SetWindowTop(h); })
-          .Method("SetWindowNormal", {"lngHwnd"},
-                  [](C& c, std::int32_t h) { c.SetWindowNormal(h); })
-          .Method("OpenArticle", {}, [](C& c) { c.OpenArticle(); })
-          .Part("Label1", [](C& c, int) -> platform::Window* { return &c.CodeLabel(); })
-          .Part("Label2", [](C& c, int) -> platform::Window* { return &c.LinkLabel(); })
-          .Part("Image1", [](C& c, int) -> platform::Window* { return &c.Icon(); })
-          .Build();
-  return table;
-}
-
 void RegisterRefArtigo(Registry& registry, platform::Desktop& desktop) {
   registry.Register("cRefArtigo", [&desktop](LibraryState& library) {
     return std::make_unique<cRefArtigo>(library, desktop);
   });
+  registry.Members().Add<cRefArtigo>(cRefArtigo::Members());
+  registry.Members().Add<showcod2>(showcod2::Members());
 }
 
 }  // namespace qorvexctl

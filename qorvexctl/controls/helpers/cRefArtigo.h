@@ -10,13 +10,18 @@
 // opens the article: with the configuration value "codigos.consultatarvim" at "1" (its default)
 // the lookup service's search address goes to the shell opener, otherwise the article viewer
 // (showcod2) opens on the maker's article service. Both hosts are settings of their own
-// ("Config" values "codigos.pesquisa" and "codigos.servico") with working defaults.
+// ("Config" values "codigos.pesquisa" and "codigos.servico") with working defaults: a host
+// name is reached over http, and a value with a scheme ("https://...", "file:///...") is the
+// start of the address as it stands. A local page stands in for a service when that start ends
+// in "?", so that the service's path and query become the page's query:
+// "file:///app/data/articles/irs-78.html?" reads that file whatever the article.
 
 #include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "qorvexctl/frame/Members.h"
 #include "qorvexctl/frame/UserControl.h"
@@ -51,12 +56,19 @@ enum ArtigoType : std::int32_t {
 // The code name of a type ("IRS", "Mecen."), or "" outside 1..17.
 std::string_view CodeName(ArtigoType type);
 
+// A reference's parts, split at its commas; one empty part for the empty reference.
+std::vector<std::string> ReferenceParts(std::string_view reference);
+
 // The label text of a reference: "78,2,a)" gives "Art.78º nº2 al.a)"; parts after the third
 // are ignored.
 std::string ArticleLabel(std::string_view reference);
 
 // The query of the lookup service's search address for a code name and reference, from "?q=".
 std::string LookupQuery(std::string_view codeName, std::string_view reference);
+
+// The start of a service's addresses for its configured value: "http://" and a host name, or
+// a value with a scheme as it stands.
+std::string ServiceAddress(std::string_view configured);
 
 // Where the two services live unless the settings say otherwise.
 inline constexpr char kLookupHostKey[] = "codigos.pesquisa";

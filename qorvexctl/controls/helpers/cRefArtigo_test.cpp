@@ -12,6 +12,7 @@
 #include "qorvexctl/frame/PropertyBag.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
 #include "qorvexctl/platform/widgets/Form.h"
+#include "testsupport/TestData.h"
 #include "testsupport/TinyHttpServer.h"
 
 namespace qorvexctl {
@@ -36,6 +37,13 @@ struct RefArtigoTest : ::testing::Test {
     desktop.Settings().Set(kSettingsApplication, kConfigSection, kArticleServiceHostKey,
                            "127.0.0.1:" + closed);
   }
+  // Runs the message loop until the browser's page has arrived (five seconds at most).
+  void WaitUntilLoaded(const platform::WebView& browser) {
+    for (int i = 0; i < 1000 && browser.Busy(); ++i) {
+      desktop.DoEvents();
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+  }
   void UseViewer() { desktop.Settings().Set(kSettingsApplication, kConfigSection, kUseLookupKey, "0"); }
 };
 
@@ -50,11 +58,49 @@ TEST(RefArtigoLabels, ReferencePartsAndCodeNames) {
       {"78,2,a),x", "Art.78º nº2 al.a)"},
   };
   for (const auto& c : cases) EXPECT_EQ(ArticleLabel(c.reference), c.label) << c.reference;
+  // A viewer or a lookup asked for before any reference was given.
+  EXPECT_EQ(ArticleLabel(""), "Art.º");
+  EXPECT_EQ(LookupQuery("IRS", "").substr(0, 9), "?q=+IRS&g");
+  EXPECT_EQ(ArticlePagePath("", "", 0).substr(0, 40), "/consultcodigo.asp?tipo=2&artigo=&art=&a");
   EXPECT_EQ(CodeName(Artigo_IRS), "IRS");
   EXPECT_EQ(CodeName(Artigo_MECENATO), "Mecen.");
   EXPECT_EQ(CodeName(Artigo_CIMT), "CIMT");
   EXPECT_EQ(CodeName(static_cast<ArtigoType>(18)), "");
   EXPECT_EQ(CodeName(static_cast<ArtigoType>(0)), "");
+}
+
+TEST(RefArtigoServices, AHostNameIsReachedOverHttpAnAddressAsItStands) {
+  const struct {
+    const char* configured;
+    const char* address;
+  } cases[] = {
+      {"codigos.balverde.pt", "http://codigos.balverde.pt"},
+      {"127.0.0.1:8080", "http://127.0.0.1:8080"},
+      {"https://codigos.example.pt", "https://codigos.example.pt"},
+      {"file:///app/data/articles/irs-78.html?", "file:///app/data/articles/irs-78.html?"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ServiceAddress(c.configured), c.address) << c.configured;
+}
+
+TEST_F(RefArtigoTest, TheViewerReadsALocalPageStandingInForTheService) {
+  const std::string page =
+      "file://" + (testsupport::RepositoryDataFolder() / "articles" / "irs-78.html").string();
+  desktop.Settings().Set(kSettingsApplication, kConfigSection, kArticleServiceHostKey, page + "?");
+  UseViewer();
+  ref.artigo("78,2,a)");
+  ref.OpenArticle();
+  ASSERT_NE(ref.Viewer(), nullptr);
+  platform::WebView& browser = ref.Viewer()->WebBrowser1();
+  EXPECT_EQ(browser.LocationURL().rfind(page + "?/consultcodigo.asp?tipo=2&artigo=78,2,a)", 0), 0u);
+  WaitUntilLoaded(browser);
+  const std::string& text = browser.BodyText();
+  EXPECT_EQ(text.rfind("Código do IRS — Artigo 78.º\n", 0), 0u) << text;
+  EXPECT_NE(text.find("Por dependente"), std::string::npos);
+  EXPECT_EQ(text.find("document.title"), std::string::npos);
+  ASSERT_EQ(browser.Links().size(), 1u);
+  browser.FollowLink(browser.Links()[0]);
+  WaitUntilLoaded(browser);
+  EXPECT_EQ(browser.BodyText().rfind("Comentário\n", 0), 0u) << browser.BodyText();
 }
 
 TEST_F(RefArtigoTest, BuildsBothLabelsAndTheCodedArticle) {
@@ -163,10 +209,7 @@ TEST_F(RefArtigoTest, TheViewerOpensAtLeastAtItsMinimumSizeOnTop) {
   EXPECT_TRUE(viewer.Label1().Visible());
   EXPECT_FALSE(viewer.Command2().Enabled());
   EXPECT_NE(viewer.WebBrowser1().BodyText().find("Por favor aguarde"), std::string::npos);
-  for (int i = 0; i < 1000 && viewer.WebBrowser1().Busy(); ++i) {
-    desktop.DoEvents();
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
+  WaitUntilLoaded(viewer.WebBrowser1());
   EXPECT_EQ(viewer.WebBrowser1().BodyText(), "Artigo 78.º\nDeduções");
   EXPECT_FALSE(viewer.Label1().Visible());
   EXPECT_TRUE(viewer.Command2().Enabled());

@@ -12,6 +12,7 @@ cSlider::cSlider(LibraryState& library, platform::Desktop& desktop, platform::Wi
     : UserControl(library, desktop, container), m_handle(library, desktop, this) {
   m_handle.Name("cc");
   m_handle.InitProperties();
+  m_handle.Font(platform::Font(kArrowFontFace, 12, true));
   m_handle.Move(0, 0, kSlideButtonWidthTwips, std::max(Height(), kSlideButtonWidthTwips));
   HoverLook(false);
   m_handle.Click.connect([this] { SlideOpen(!m_open); });
@@ -68,23 +69,11 @@ void cSlider::HoverLook(bool over) {
   m_handle.DelayDrawing(false);
 }
 
-const MemberTable& cSlider::Members() {
-  static const MemberTable table =
-      MembersOf<cSlider>("cSlider")
-          .Property(
-              "SlideOpen", [](const cSlider& s) { return s.SlideOpen(); },
-              [](cSlider& s, bool v) { s.SlideOpen(v); })
-          .Property("hwnd", [](const cSlider& s) { return static_cast<std::int32_t>(s.hwnd()); })
-          .Event("Slided", {}, &cSlider::Slided)
-          .Part("cc", [](cSlider& s, int) -> platform::Window* { return &s.cc(); })
-          .Build();
-  return table;
-}
-
 void RegisterSlider(Registry& registry, platform::Desktop& desktop) {
   registry.Register("cSlider", [&desktop](LibraryState& library) {
     return std::make_unique<cSlider>(library, desktop);
   });
+  registry.Members().Add<cSlider>(cSlider::Members());
 }
 
 }  // namespace qorvexctl

@@ -19,7 +19,9 @@ namespace qorvexctl {
 
 class Registry;
 
-// The button's captions, characters of an arrow symbol font.
+// The button's captions, characters of the arrow symbol font the button draws them in: "ç" is
+// the left (fold) arrow, "è" the right (unfold) one.
+inline constexpr char kArrowFontFace[] = "Wingdings";
 inline constexpr char kFoldCaption[] = "ç";
 inline constexpr char kUnfoldCaption[] = "è";
 inline constexpr int kSlideMarginTwips = 300;

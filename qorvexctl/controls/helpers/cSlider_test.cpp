@@ -74,5 +74,14 @@ TEST_F(SliderTest, HoverLookOfTheHandle) {
   EXPECT_EQ(panel.cc().ForeColor(), RGB(0, 0, 0xC0));
 }
 
+// The captions are symbol-font characters: drawn in that font they are arrows, not letters.
+TEST_F(SliderTest, TheHandleDrawsItsCaptionsAsArrows) {
+  EXPECT_EQ(panel.cc().Font().Face(), kArrowFontFace);
+  const platform::Font arrows = panel.cc().Font();
+  const platform::Font letters("DejaVu Sans", arrows.PointSize(), arrows.Bold());
+  EXPECT_EQ(arrows.Rasterise(kFoldCaption).coverage, letters.Rasterise("⬅").coverage);
+  EXPECT_EQ(arrows.Rasterise(kUnfoldCaption).coverage, letters.Rasterise("➡").coverage);
+}
+
 }  // namespace
 }  // namespace qorvexctl

@@ -384,6 +384,7 @@ void RegisterSujeitoSelector(Registry& registry, platform::Desktop& desktop) {
   registry.Register("cSujeitoSelector", [&desktop](LibraryState& library) {
     return std::make_unique<cSujeitoSelector>(library, desktop);
   });
+  registry.Members().Add<cSujeitoSelector>(cSujeitoSelector::Members());
 }
 
 }  // namespace qorvexctl

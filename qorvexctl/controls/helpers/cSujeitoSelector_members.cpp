@@ -1,6 +1,7 @@
 // cSujeitoSelector as hosts and scripts reach it by name.
 
 #include "qorvexctl/controls/helpers/cSujeitoSelector.h"
+#include "qorvexctl/frame/IntrinsicMembers.h"
 #include "qorvexctl/platform/drawing/Screenshot.h"
 
 namespace qorvexctl {
@@ -9,6 +10,7 @@ const MemberTable& cSujeitoSelector::Members() {
   using S = cSujeitoSelector;
   static const MemberTable table =
       MembersOf<S>("cSujeitoSelector")
+          .Inherit<platform::Control>(ControlMembers())
           .Property(
               "Possible", [](const S& s) { return s.Possible(); },
               [](S& s, std::string v) { s.Possible(v); })

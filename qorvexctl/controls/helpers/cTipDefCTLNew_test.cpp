@@ -6,20 +6,18 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "qorvexctl/controls/helpers/cSujeitoSelector.h"
-#include "qorvexctl/frame/FormStore.h"
 #include "qorvexctl/frame/Registry.h"
 #include "qorvexctl/platform/desktop/Compositor.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
 #include "qorvexctl/platform/desktop/UserInput.h"
 #include "qorvexctl/platform/widgets/Form.h"
 #include "qorvexctl/platform/widgets/TextBox.h"
-#include "testsupport/TestData.h"
+#include "testsupport/FormRoundTrip.h"
 
 namespace qorvexctl {
 namespace {
@@ -167,12 +165,8 @@ TEST_F(TipDefTest, BothSelectorsComeBackFromAFormFileBesideATextBox) {
   Registry registry(library);
   RegisterSujeitoSelector(registry, desktop);
   RegisterTipDefSelector(registry, desktop);
-  const FormStore store(registry, IntrinsicControls::Standard());
-  const auto folder = testsupport::MakeTempFolder("selectors-form");
-  ASSERT_TRUE(store.Save(form, folder / "anexo.json"));
   platform::Form again(desktop, "Anexo");
-  const auto report = store.Load(folder / "anexo.json", again);
-  std::filesystem::remove_all(folder);
+  const auto report = testsupport::SaveAndLoad(registry, form, again);
   ASSERT_TRUE(report.has_value());
   EXPECT_TRUE(report->skipped.empty());
 

@@ -49,7 +49,7 @@ std::string WaitingPageHtml() {
 
 std::string ArticlePagePath(const std::string& reference, const std::string& codeName,
                             std::int32_t year) {
-  const std::vector<std::string> parts = Split(reference, ",");
+  const std::vector<std::string> parts = ReferenceParts(reference);
   std::string path = "/consultcodigo.asp?tipo=2&artigo=" + reference + "&art=" + parts[0];
   if (parts.size() >= 2) path += "&nm=" + parts[1];
   return path + "&art2=" + reference + "&codigo=" + codeName +
@@ -95,7 +95,7 @@ std::string showcod2::ArticleAddress() const {
   const std::string host = ConfigValue(m_library, std::string(kArticleServiceHostKey),
                                        std::string(kArticleServiceHostDefault))
                                .ToString();
-  return "http://" + host + ArticlePagePath(m_reference, m_codeName, m_year);
+  return ServiceAddress(host) + ArticlePagePath(m_reference, m_codeName, m_year);
 }
 
 void showcod2::RefreshCod() {

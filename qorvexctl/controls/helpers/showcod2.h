@@ -16,6 +16,7 @@
 namespace qorvexctl {
 
 class LibraryState;
+struct MemberTable;
 
 inline constexpr char kViewerSettingsApplication[] = "Balverde";
 inline constexpr char kViewerSettingsSection[] = "RefArtigo";
@@ -33,6 +34,9 @@ class showcod2 final : public platform::Form {
  public:
   showcod2(LibraryState& library, platform::Desktop& desktop);
   ~showcod2() override;
+  std::string TypeName() const override { return "showcod2"; }
+  // Properties, methods and inner parts by name.
+  static const MemberTable& Members();
 
   // What the article page is about.
   void Article(std::int32_t year, std::string reference, std::string codeName);
@@ -44,6 +48,7 @@ class showcod2 final : public platform::Form {
   std::string ArticleAddress() const;
 
   platform::WebView& WebBrowser1() { return m_browser; }
+  const platform::WebView& WebBrowser1() const { return m_browser; }
   platform::Label& Label1() { return m_status; }
   platform::CommandButton& Command1() { return m_close; }
   platform::CommandButton& Command2() { return m_copy; }

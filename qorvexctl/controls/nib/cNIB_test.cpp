@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "qorvexctl/frame/FormStore.h"
 #include "qorvexctl/frame/Members.h"
 #include "qorvexctl/frame/Registry.h"
 #include "qorvexctl/platform/desktop/Compositor.h"
@@ -18,7 +17,7 @@
 #include "qorvexctl/platform/services/MessageBoxService.h"
 #include "qorvexctl/platform/widgets/CommandButton.h"
 #include "qorvexctl/platform/widgets/Form.h"
-#include "testsupport/TestData.h"
+#include "testsupport/FormRoundTrip.h"
 
 namespace qorvexctl {
 namespace {
@@ -316,12 +315,8 @@ TEST_F(NibFieldTest, BackColorIsAlwaysWrittenAndComesBackFromAFormFile) {
   Registry registry(library);
   RegisterNibField(registry, desktop);
   EXPECT_EQ(registry.Create("qorvexctl.cnib")->ClassName(), "cNIB");
-  const FormStore store(registry, IntrinsicControls::Standard());
-  const auto folder = testsupport::MakeTempFolder("nib-form");
-  ASSERT_TRUE(store.Save(form, folder / "reembolso.json"));
   platform::Form copy(desktop, "Cópia");
-  const auto report = store.Load(folder / "reembolso.json", copy);
-  std::filesystem::remove_all(folder);
+  const auto report = testsupport::SaveAndLoad(registry, form, copy);
   ASSERT_TRUE(report.has_value());
   EXPECT_TRUE(report->skipped.empty());
 

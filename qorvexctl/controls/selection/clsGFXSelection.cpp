@@ -51,6 +51,8 @@ std::string clsGFXSelection::QuickSelectFrom(const std::string&) const { return 
 GFXResult clsGFXSelection::SelectFrom(const GFXSelection& s, std::span<const GFXItem> items) {
   if (items.empty() || m_selecting) return {};
   FlagGuard busy(m_selecting);
+  const platform::Window* focused = m_desktop.Focus();
+  const platform::HWND returnFocus = focused ? focused->hWnd() : 0;
   const GFXViewTypes view = RecomendedView(s, items);
   m_form = std::make_shared<frmSelector>(Library(), m_desktop);
   m_form->Owner(this);
@@ -71,6 +73,9 @@ GFXResult clsGFXSelection::SelectFrom(const GFXSelection& s, std::span<const GFX
   m_form->Owner(nullptr);
   m_form->UnloadForm();
   m_items.clear();
+  // The control that had the focus before the dialog takes it back.
+  platform::Window* opener = m_desktop.FromHandle(returnFocus);
+  if (opener && opener->IsShown()) opener->SetFocus();
   Closed();
   return result;
 }

@@ -11,6 +11,7 @@
 #include "qorvexctl/controls/selection/GFXRecordText.h"
 #include "qorvexctl/controls/selection/SelectionTest.h"
 #include "qorvexctl/platform/widgets/Form.h"
+#include "qorvexctl/platform/widgets/TextBox.h"
 
 namespace qorvexctl {
 namespace {
@@ -308,6 +309,43 @@ TEST(GFXRecordText, TextOfTheWrongShapeIsATypeMismatch) {
   }
   EXPECT_THROW(ItemsFromText(R"({"Title":"A"})"), RuntimeError);
   EXPECT_THROW(ItemsFromText("[1]"), RuntimeError);
+}
+
+}  // namespace
+}  // namespace qorvexctl
+
+namespace qorvexctl {
+namespace {
+
+// A host form with a text box and the button that opens the dialog: the focus leaves for the
+// dialog's buttons and comes back to the opener when the dialog has closed.
+TEST_F(SelectFromTest, FocusGoesToTheDialogAndBackToTheHostsButton) {
+  platform::Form host(desktop, "Declaração");
+  host.SetBounds(Rect::FromSize(20, 20, 400, 200));
+  auto& name = host.Add<platform::TextBox>("txtNome");
+  name.SetBounds(Rect::FromSize(10, 10, 200, 24));
+  auto opener = std::make_shared<cButton>(library, desktop, &host);
+  host.Adopt(opener, "cmdEscolher");
+  opener->SetBounds(Rect::FromSize(10, 50, 120, 30));
+  opener->InitProperties();
+  host.Show();
+  GFXResult result;
+  opener->Click.connect([&] { result = selection.SelectFrom(GFXSelection{}, Items({"A", "B"})); });
+  std::vector<std::string> focus;
+  Answer([&](frmSelector& form) {
+    focus.push_back(desktop.Focus() ? desktop.Focus()->Name() : "none");
+    desktop.Input().SendKeys("{TAB}");
+    focus.push_back(desktop.Focus()->Name() + "(" + std::to_string(desktop.Focus()->Index()) + ")");
+    desktop.Input().SendKeys(" ");  // presses the focused item
+    Click(form.btn_Handle(0));
+  });
+  Click(name);
+  Click(*opener);
+  EXPECT_EQ(focus, (std::vector<std::string>{"btnSelector", "btnSelector(1)"}));
+  EXPECT_EQ(result.SelectedItem.Title, "B");
+  EXPECT_EQ(desktop.Focus(), opener.get());
+  desktop.Input().SendKeys("+{TAB}");
+  EXPECT_EQ(desktop.Focus(), &name);
 }
 
 }  // namespace

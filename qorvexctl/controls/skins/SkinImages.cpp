@@ -16,12 +16,12 @@ namespace {
 
 constexpr char kDesignFolderKey[] = "SkinDesignFolder";
 
-// Blends (srcX, 0, width, image height) of `image` onto (x, y) at `destWidth` wide.
-void BlendPart(Canvas& canvas, const Surface& image, int srcX, int width, int x, int y,
-               int destWidth, int destHeight) {
-  if (width <= 0 || destWidth <= 0 || destHeight <= 0) return;
-  canvas.AlphaBlend(x, y, destWidth, destHeight, image, srcX, 0, width, image.Height(),
-                    platform::BlendFunction{});
+// Blends (srcX, 0, width, srcHeight) of `image` onto (x, y, destWidth, destHeight).
+void BlendPart(Canvas& canvas, const Surface& image, int srcX, int width, int srcHeight,
+               const Rect& dest) {
+  if (width <= 0 || srcHeight <= 0 || dest.IsEmpty()) return;
+  canvas.AlphaBlend(dest.left, dest.top, dest.Width(), dest.Height(), image, srcX, 0, width,
+                    srcHeight, platform::BlendFunction{});
 }
 
 }  // namespace
@@ -95,7 +95,7 @@ Surface WithoutKeyColour(const Surface& pixels, Colour key) {
 }
 
 void DrawStretched(Canvas& canvas, const Surface& image, const Rect& area) {
-  BlendPart(canvas, image, 0, image.Width(), area.left, area.top, area.Width(), area.Height());
+  BlendPart(canvas, image, 0, image.Width(), image.Height(), area);
 }
 
 void DrawTiled(Canvas& canvas, const Surface& image, const Rect& area) {
@@ -111,14 +111,24 @@ void DrawTiled(Canvas& canvas, const Surface& image, const Rect& area) {
 
 void DrawBar(Canvas& canvas, const Surface& image, const Rect& area) {
   const int end = image.Width() / 2;
+  const int rows = std::min(image.Height(), area.Height());
   if (area.Width() < 2 * end || end == 0) {
-    DrawStretched(canvas, image, area);
+    BlendPart(canvas, image, 0, image.Width(), rows, area);
     return;
   }
-  const int h = area.Height();
-  BlendPart(canvas, image, 0, end, area.left, area.top, end, h);
-  BlendPart(canvas, image, end, 1, area.left + end, area.top, area.Width() - 2 * end, h);
-  BlendPart(canvas, image, image.Width() - end, end, area.right - end, area.top, end, h);
+  BlendPart(canvas, image, 0, end, rows, Rect{area.left, area.top, area.left + end, area.bottom});
+  BlendPart(canvas, image, end, 1, rows,
+            Rect{area.left + end, area.top, area.right - end, area.bottom});
+  BlendPart(canvas, image, image.Width() - end, end, rows,
+            Rect{area.right - end, area.top, area.right, area.bottom});
+}
+
+void DrawBarsDown(Canvas& canvas, const Surface& image, const Rect& area) {
+  if (image.IsEmpty()) return;
+  for (int y = area.top; y < area.bottom; y += image.Height()) {
+    DrawBar(canvas, image,
+            Rect{area.left, y, area.right, std::min(area.bottom, y + image.Height())});
+  }
 }
 
 }  // namespace qorvexctl

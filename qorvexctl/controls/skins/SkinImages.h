@@ -73,8 +73,12 @@ void DrawStretched(platform::Canvas& canvas, const platform::Surface& image,
 // The image repeated at its own size from the top-left corner of `area`, cut off at its edges.
 void DrawTiled(platform::Canvas& canvas, const platform::Surface& image,
                const platform::Rect& area);
-// A horizontal bar: the image's two ends (each up to half of it) at their own size at the ends
-// of `area`, its middle column stretched between them; the image's height is kept.
+// A horizontal bar: the image's two ends (each half of it) at their own size at the ends of
+// `area`, its middle column stretched between them. The image's top rows fill the area's
+// height (all of them for an area as tall as the image).
 void DrawBar(platform::Canvas& canvas, const platform::Surface& image, const platform::Rect& area);
+// Bars of the image stacked from the top of `area` down to its bottom, the last one cut off.
+void DrawBarsDown(platform::Canvas& canvas, const platform::Surface& image,
+                  const platform::Rect& area);
 
 }  // namespace qorvexctl

@@ -291,6 +291,28 @@ TEST_F(SkinsTest, AQuadroDrawsItsBandsAndLetsItsBackColourThroughTheCorners) {
   EXPECT_EQ(pixels.PixelColour(199, 119), RGB(0, 128, 0));     // keyed bottom corner
 }
 
+TEST_F(SkinsTest, AMissingImageFileLeavesItsSlotEmptyAndTheDrawingSkipsIt) {
+  skGoButton& go = Make<skGoButton>("go", kButtonBounds);
+  go.BackColor(RGB(0, 0, 128));
+  go.ImageSource(0, GetRootPath(library) + "data/skins/default/nao_existe.gif");
+  desktop.DoEvents();
+  EXPECT_EQ(go.ImageSource(0), GetRootPath(library) + "data/skins/default/nao_existe.gif");
+  EXPECT_EQ(go.BackingSurface().PixelColour(30, 12), RGB(0, 0, 128));
+}
+
+TEST_F(SkinsTest, ASubMenuStopsHoveringWhenItLosesTheFocus) {
+  skSubMenu& entry = Make<skSubMenu>("entry", Rect::FromSize(10, 10, 160, 26));
+  auto& text = form.Add<platform::TextBox>("txtNome");
+  text.SetBounds(Rect::FromSize(10, 300, 120, 22));
+  input.MoveTo(entry, Point{20, 5});
+  entry.SetFocus();
+  EXPECT_TRUE(entry.Hovering());
+  text.SetFocus();
+  desktop.DoEvents();
+  EXPECT_FALSE(entry.Hovering());
+  EXPECT_EQ(entry.BackingSurface().PixelColour(2, 2), skSubMenu::kDefaultBackColor);
+}
+
 // --- On a form: focus moves through them, and they come back from a form file.
 
 TEST_F(SkinsTest, TabMovesTheFocusFromATextBoxThroughTheSkinnedWidgets) {

@@ -64,7 +64,8 @@ void skQuadro::ExitFocus() {
   if (Hovering()) Redraw();
 }
 
-// The bands at the top and bottom at their images' heights, the body tiled between them.
+// The bands at the top and bottom at their images' heights, the body's bars stacked between
+// them.
 void skQuadro::OnPaint(platform::Canvas& canvas) {
   const Rect client = ClientRect();
   canvas.FillRect(client, BackColor());
@@ -73,7 +74,7 @@ void skQuadro::OnPaint(platform::Canvas& canvas) {
   const int bodyTop = top ? top->Height() : 0;
   const int bodyBottom = client.bottom - (bottom ? bottom->Height() : 0);
   if (const platform::Surface* body = m_slots.Pixels(kBody)) {
-    DrawTiled(canvas, *body, Rect{0, bodyTop, client.right, bodyBottom});
+    DrawBarsDown(canvas, *body, Rect{0, bodyTop, client.right, bodyBottom});
   }
   if (top) DrawBar(canvas, *top, Rect{0, 0, client.right, bodyTop});
   if (bottom) DrawBar(canvas, *bottom, Rect{0, bodyBottom, client.right, client.bottom});

@@ -3,7 +3,7 @@
 // control's BackColor. Slots:
 //
 //   0  top band: its ends at their own size, its middle column stretched between them
-//   1  body, tiled between the bands
+//   1  body, laid out like the bands and repeated down between them
 //   2  bottom band, laid out like the top
 //   3  symbol at the left of the top band
 //

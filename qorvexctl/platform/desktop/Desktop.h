@@ -65,6 +65,10 @@ class Desktop {
   Window* FromHandle(HWND hwnd) const;
   // Top-level windows, bottom to top (topmost windows last).
   const std::vector<Window*>& TopLevelWindows() const { return m_topLevels; }
+  // Windows alive (created and not yet destroyed) and timers set, for hosts that check that
+  // closing a form left none of its own behind.
+  std::size_t WindowCount() const { return m_windows.size(); }
+  std::size_t TimerCount() const { return m_timers.Count(); }
   // The deepest shown window under a screen point, or nullptr.
   Window* WindowFromPoint(Point screen) const;
 

@@ -4,6 +4,7 @@
 // periodic timer is rescheduled one interval after the time it was due, so a 50 ms timer fires
 // 20 times in one second however late each tick ran.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -25,6 +26,7 @@ class TimerQueue {
   // Removes every timer of a window (when the window goes away).
   void KillAll(HWND hwnd);
   bool Empty() const { return m_timers.empty(); }
+  std::size_t Count() const { return m_timers.size(); }
 
   // The earliest due time, if any timer is set.
   std::optional<std::int64_t> NextDue() const;

@@ -17,7 +17,7 @@ struct FaceMapping {
   std::string_view debian;
 };
 
-constexpr std::array<FaceMapping, 10> kFaceMappings = {{
+constexpr std::array<FaceMapping, 11> kFaceMappings = {{
     {"arial", "Liberation Sans"},
     {"helvetica", "Liberation Sans"},
     {"times new roman", "Liberation Serif"},
@@ -28,6 +28,21 @@ constexpr std::array<FaceMapping, 10> kFaceMappings = {{
     {"microsoft sans serif", "DejaVu Sans"},
     {"ms shell dlg", "DejaVu Sans"},
     {"segoe ui", "DejaVu Sans"},
+    {"wingdings", "DejaVu Sans"},
+}};
+
+// The arrows of the Wingdings symbol font, by the Latin-1 character that stands for each, and
+// the Unicode arrow DejaVu Sans draws for it.
+struct SymbolMapping {
+  std::string_view character;
+  std::string_view unicode;
+};
+
+constexpr std::array<SymbolMapping, 4> kWingdingsArrows = {{
+    {"\u00E7", "\u2B05"},  // ç: left
+    {"\u00E8", "\u27A1"},  // è: right
+    {"\u00E9", "\u2B06"},  // é: up
+    {"\u00EA", "\u2B07"},  // ê: down
 }};
 
 std::string Lowercase(std::string_view s) {
@@ -71,6 +86,25 @@ std::string Printable(std::string_view s) {
     i += n;
   }
   return out;
+}
+
+// The text as a symbol face shows it: its arrow characters become Unicode arrows.
+std::string SymbolText(std::string_view text) {
+  std::string out(text);
+  for (const SymbolMapping& m : kWingdingsArrows) {
+    for (std::size_t at = out.find(m.character); at != std::string::npos;
+         at = out.find(m.character, at + m.unicode.size())) {
+      out.replace(at, m.character.size(), m.unicode);
+    }
+  }
+  return out;
+}
+
+// The text as drawn in `face`: printable, and in the Wingdings symbol font with its arrow
+// characters ("ç" left, "è" right, "é" up, "ê" down) as the arrows they stand for.
+std::string Shown(std::string_view face, std::string_view text) {
+  const std::string printable = Printable(text);
+  return Lowercase(face) == "wingdings" ? SymbolText(printable) : printable;
 }
 
 }  // namespace
@@ -143,7 +177,7 @@ int Font::Descent() const { return Load().descent; }
 _cairo_scaled_font* Font::ScaledFont() const { return Load().font; }
 
 int Font::TextWidth(std::string_view text) const {
-  const std::string printable = Printable(text);
+  const std::string printable = Shown(m_face, text);
   if (printable.empty()) return 0;
   cairo_text_extents_t extents;
   cairo_scaled_font_text_extents(Load().font, printable.c_str(), &extents);
@@ -155,7 +189,7 @@ int Font::AverageCharWidth() const {
 }
 
 GlyphMask Font::Rasterise(std::string_view text) const {
-  const std::string printable = Printable(text);
+  const std::string printable = Shown(m_face, text);
   GlyphMask mask;
   const int overhang = PixelSize() / 3 + 1;
   mask.originX = overhang;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <utility>
 
 #include "qorvexctl/platform/drawing/Canvas.h"
 #include "qorvexctl/platform/drawing/Font.h"
@@ -40,6 +41,18 @@ TEST(Font, ClassicFacesMapToCloseDebianFaces) {
   EXPECT_EQ(Font::SubstituteFace("Courier New"), "Liberation Mono");
   EXPECT_EQ(Font::SubstituteFace("DejaVu Serif"), "DejaVu Serif");
   EXPECT_EQ(Font().Face(), "MS Sans Serif");
+}
+
+TEST(Font, WingdingsDrawsItsArrowCharactersAsArrows) {
+  const Font symbols("Wingdings", 10), text("DejaVu Sans", 10);
+  const std::pair<const char*, const char*> arrows[] = {
+      {"ç", "⬅"}, {"è", "➡"}, {"é", "⬆"}, {"ê", "⬇"}, {"aç", "a⬅"}};
+  for (const auto& [character, arrow] : arrows) {
+    SCOPED_TRACE(character);
+    EXPECT_EQ(symbols.Rasterise(character).coverage, text.Rasterise(arrow).coverage);
+    EXPECT_NE(symbols.Rasterise(character).coverage, text.Rasterise(character).coverage);
+  }
+  EXPECT_EQ(symbols.TextWidth("x"), text.TextWidth("x"));
 }
 
 TEST(Font, SizeAndStyleChangeMetrics) {

@@ -23,9 +23,11 @@ std::string ErrorPage(const AsyncReadResult& result) {
          Escaped(result.error) + "</p>";
 }
 
-// `href` read against the address of the page it is on.
-std::string Resolved(const std::string& base, const std::string& href) {
+// `href` read against the address of the page it is on (whose query and fragment take no
+// part: a "/" in them is not a folder).
+std::string Resolved(const std::string& address, const std::string& href) {
   if (href.find("://") != std::string::npos) return href;
+  const std::string base = address.substr(0, address.find_first_of("?#"));
   const std::size_t scheme = base.find("://");
   const std::size_t hostEnd = scheme == std::string::npos ? 0 : base.find('/', scheme + 3);
   if (!href.empty() && href[0] == '/') return base.substr(0, hostEnd) + href;
