@@ -14,7 +14,7 @@ ifneq ($(CCACHE),)
   LAUNCHER := -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 endif
 
-.PHONY: all deps configure build test demo bench test-sanitize fuzz fuzz-short screenshots clean
+.PHONY: all deps configure build test demo bench test-sanitize fuzz fuzz-short screenshots guide clean
 
 all: build
 
@@ -37,6 +37,11 @@ demo: build
 
 screenshots: build
 	$(BUILD)/apps/demo/qorvexctl_demo --screenshots docs/screenshots
+
+# The user guide's control pages (docs/controls), from the member tables and the hand-written
+# parts; commit what it changes.
+guide: build
+	$(BUILD)/apps/cli/qorvexctl guide docs/controls
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b" --benchmark_min_time=0.2; done

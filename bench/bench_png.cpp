@@ -107,6 +107,23 @@ void LibdeflateOnly(benchmark::State& state, const PngBenchImage& image) {
   libdeflate_free_decompressor(decompressor);
 }
 
+// The chunk checksum over blocks of each size: zlib's crc32 against libdeflate's.
+void Crc32WithZlib(benchmark::State& state, std::size_t blockSize) {
+  const Bytes block(blockSize, 0x5a);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(crc32(0, block.data(), static_cast<uInt>(block.size())));
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * blockSize));
+}
+
+void Crc32WithLibdeflate(benchmark::State& state, std::size_t blockSize) {
+  const Bytes block(blockSize, 0x5a);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(libdeflate_crc32(0, block.data(), block.size()));
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * blockSize));
+}
+
 const std::pair<const char*, void (*)(benchmark::State&, const PngBenchImage&)> kDecoders[] = {
     {"zlib_floor", InflateOnly},        {"deflate_floor", LibdeflateOnly},
     {"qorvexctl", DecodeWithQorvexctl}, {"StdPNG", DecodeWithStdPNG},
@@ -154,6 +171,12 @@ int main(int argc, char** argv) {
       benchmark::RegisterBenchmark((std::string(decoder) + "/" + image.name).c_str(), run, image)
           ->Unit(benchmark::kMillisecond);
     }
+  }
+  for (const std::size_t blockSize : {std::size_t{64}, std::size_t{8192}, std::size_t{1} << 20}) {
+    const std::string size = std::to_string(blockSize);
+    benchmark::RegisterBenchmark(("crc32_zlib/" + size).c_str(), Crc32WithZlib, blockSize);
+    benchmark::RegisterBenchmark(("crc32_libdeflate/" + size).c_str(), Crc32WithLibdeflate,
+                                 blockSize);
   }
   benchmark::Initialize(&argc, argv);
   RatioReporter reporter;

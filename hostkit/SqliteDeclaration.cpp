@@ -97,10 +97,12 @@ std::int32_t SqliteDeclaration::Count() {
   return static_cast<std::int32_t>(row.Integer(0));
 }
 
-std::string SqliteDeclaration::Get(const std::string& key) {
+std::string SqliteDeclaration::Get(const std::string& key) { return Find(key).value_or(""); }
+
+std::optional<std::string> SqliteDeclaration::Find(const std::string& key) {
   auto row = m_database->Connection().Prepare(
       "SELECT valor FROM valores WHERE declaracao = ? AND chave = ?");
-  return row.Bind(1, m_id).Bind(2, key).SingleText().value_or("");
+  return row.Bind(1, m_id).Bind(2, key).SingleText();
 }
 
 void SqliteDeclaration::Set(const std::string& key, const std::string& value) {

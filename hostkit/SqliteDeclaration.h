@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "hostkit/HostDatabase.h"
@@ -47,7 +48,9 @@ class SqliteDeclaration : public IRSDeclaration,
 
   std::string Item(const std::string& name) override;  // "" when not stored
   std::int32_t Count() override;                       // members whose code starts with "D"
-  std::string Get(const std::string& key) override;
+  std::string Get(const std::string& key) override;  // "" when not stored
+  // The stored value, or nothing when the key was never stored.
+  std::optional<std::string> Find(const std::string& key);
   void Set(const std::string& key, const std::string& value) override;
   // "A" -> "Sujeito Passivo A", "D2" -> "Dependente 2", "H1" -> "Herança Indivisa 1".
   std::string GetSujeitoTitle(const std::string& code) override;

@@ -95,6 +95,10 @@ void PlaySession::FormCommand(const Command& command) {
     return;
   }
   if (args.size() != 1) throw CommandFailed("form: give \"new [CAPTION]\" or one form file");
+  if (const auto host = m_options.forms.find(args[0].text); host != m_options.forms.end()) {
+    OpenForm(host->second(*m_desktop, *m_library));
+    return;
+  }
   std::filesystem::path file = args[0].text;
   if (file.is_relative()) file = m_options.scriptFolder / file;
   FormStore store(*m_registry, IntrinsicControls::Standard());

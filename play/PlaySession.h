@@ -10,6 +10,8 @@
 // The script format is described in docs/play.md.
 
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <memory>
 #include <ostream>
 #include <stdexcept>
@@ -43,10 +45,16 @@ struct CommandFailed : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A form the host program makes itself, on the session's desktop and library.
+using HostFormFactory =
+    std::function<std::unique_ptr<platform::Form>(platform::Desktop&, LibraryState&)>;
+
 struct PlayOptions {
   std::filesystem::path root;          // the application root (its data folder)
   std::filesystem::path scriptFolder;  // form files are found relative to it
   std::filesystem::path screenshots;   // where screenshots go; empty: the current folder
+  // Forms that `form NAME` opens by name (the demo's "irs"), before form files are looked for.
+  std::map<std::string, HostFormFactory, std::less<>> forms;
 };
 
 class PlaySession {

@@ -2,9 +2,9 @@
 """Checks that #include lines run only downwards between the library's layers.
 
 Usage: check_layers.py ROOT
-Reads every .h and .cpp file below ROOT/qorvexctl, ROOT/hostkit, ROOT/play and ROOT/testsupport, and
-reports each include of a project header that the including file's layer may not use, as
-FILE:LINE: LAYER may not include HEADER (LAYER). Exits 1 when it reported anything.
+Reads every .h and .cpp file below ROOT/qorvexctl, ROOT/hostkit, ROOT/play, ROOT/testsupport and
+ROOT/guide, and reports each include of a project header that the including file's layer may not
+use, as FILE:LINE: LAYER may not include HEADER (LAYER). Exits 1 when it reported anything.
 
 A test (a *_test.cpp file, a *Test.h helper of tests, or a smoke program) may also reach the
 layers its own layer's users may reach (one layer up) and the widgets, to build a real widget
@@ -38,6 +38,7 @@ ALLOWED["controls"] = ["frame"] + ALLOWED["frame"] + ["controls"]
 ALLOWED["hostkit"] = ALLOWED["controls"]
 ALLOWED["play"] = ALLOWED["controls"] + ["hostkit"]
 ALLOWED["testsupport"] = ALLOWED["controls"] + ["hostkit"]
+ALLOWED["guide"] = ALLOWED["controls"]
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
 
@@ -45,7 +46,7 @@ INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
 def layer_of_path(path):
     """The layer a repository path (qorvexctl/platform/widgets/Form.h) belongs to, or None."""
     parts = path.replace(os.sep, "/").split("/")
-    if parts[0] in ("hostkit", "play", "testsupport"):
+    if parts[0] in ("hostkit", "play", "testsupport", "guide"):
         return parts[0]
     if parts[0] != "qorvexctl" or len(parts) < 3:
         return None
@@ -76,7 +77,7 @@ def allowed_for(path, layer):
 
 def check(root):
     problems = []
-    for top in ("qorvexctl", "hostkit", "play", "testsupport"):
+    for top in ("qorvexctl", "hostkit", "play", "testsupport", "guide"):
         for folder, _, files in os.walk(os.path.join(root, top)):
             for name in sorted(files):
                 if not name.endswith((".h", ".cpp")):

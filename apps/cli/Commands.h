@@ -24,5 +24,6 @@ extern const Command kPngCommand;       // PngCommand.cpp
 extern const Command kAmountCommand;    // AmountCommand.cpp
 extern const Command kPlayCommand;      // PlayCommand.cpp
 extern const Command kCalcCommand;      // CalcCommand.cpp
+extern const Command kGuideCommand;     // GuideCommand.cpp
 
 }  // namespace qorvexctl::cli

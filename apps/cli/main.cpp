@@ -23,6 +23,7 @@ const Command kCommands[] = {
     kAmountCommand,
     kPlayCommand,
     kCalcCommand,
+    kGuideCommand,
 };
 
 void PrintHelp() {

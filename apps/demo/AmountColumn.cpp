@@ -15,17 +15,6 @@ namespace {
 
 using platform::Rect;
 
-struct AmountLine {
-  const char* code;
-  const char* caption;
-  fields type;
-  double max;
-  double min;
-  double mult;
-  const char* description;
-  const char* reference;
-};
-
 constexpr AmountLine kLines[] = {
     {"401", "Rendimentos brutos", valor, 0, 0, 1, "Rendimentos brutos do trabalho dependente", ""},
     {"402", "Contribuições", valor, 0, 0, 1, "Contribuições obrigatórias para a segurança social",
@@ -48,18 +37,24 @@ bool Save(platform::Desktop& desktop, const std::filesystem::path& file) {
 
 }  // namespace
 
-AmountColumn::AmountColumn(platform::Form& form, LibraryState& library, Rect bounds, int firstTab) {
-  auto& frame = form.Add<platform::Frame>("fraValores");
-  frame.Caption("Deduções à coleta (Anexo H)");
+AmountColumnLayout DeductionColumn() {
+  return {"fraValores", "Deduções à coleta (Anexo H)", "valor", kLines};
+}
+
+AmountColumn::AmountColumn(platform::Form& form, LibraryState& library, Rect bounds, int firstTab,
+                           const AmountColumnLayout& layout, platform::Window* container) {
+  auto& frame = form.Add<platform::Frame>(layout.frameName, container);
+  frame.Caption(layout.caption);
   frame.SetBounds(bounds);
   int top = 22;
   int tab = firstTab;
-  for (const AmountLine& line : kLines) {
-    auto& caption = form.Add<platform::Label>(std::string("lblValor") + line.code, &frame);
+  for (const AmountLine& line : layout.lines) {
+    auto& caption = form.Add<platform::Label>(std::string("lbl") + layout.fieldPrefix + line.code,
+                                              &frame);
     caption.Caption(line.caption);
     caption.SetBounds(Rect::FromSize(10, top, bounds.Width() - 20, 16));
     auto field = std::make_unique<eurbox>(library, form.GetDesktop(), &frame);
-    field->Name(std::string("valor") + line.code);
+    field->Name(std::string(layout.fieldPrefix) + line.code);
     field->SetBounds(Rect::FromSize(10, top + 16, bounds.Width() - 20, 21));
     field->InitProperties();
     field->TabIndex(tab++);

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 
+#include "DemoControls.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
 #include "qorvexctl/platform/desktop/HeadlessPresenter.h"
 
@@ -26,7 +27,7 @@ std::span<const std::uint8_t> CoinSpin() {
 }  // namespace
 
 AniGifShowcase::AniGifShowcase(platform::Desktop& desktop, LibraryState& library)
-    : m_desktop(desktop), m_library(library), m_form(desktop, "Animação GIF") {
+    : m_library(library), m_form(desktop, "Animação GIF") {
   m_form.SetBounds(Rect::FromSize(610, 40, 400, 230));
   AddLabel("lblActual", "Tamanho real", Rect::FromSize(16, 12, 110, 18));
   AddLabel("lblScaled", "Escalado", Rect::FromSize(136, 12, 110, 18));
@@ -40,16 +41,19 @@ AniGifShowcase::AniGifShowcase(platform::Desktop& desktop, LibraryState& library
   m_mirrored->Mirrored(gfmHorizontal);
 }
 
+ucAniGIF& AddCoinAnimation(platform::Form& form, LibraryState& library, const char* name,
+                           Rect bounds, ScaleGIFConstants stretch, Colour background,
+                           platform::Window* container) {
+  ucAniGIF& control = AddControl<ucAniGIF>(form, library, name, bounds, container);
+  control.BackColor(background);
+  control.Stretch(stretch);
+  control.LoadAnimatedGIF_Array(CoinSpin());
+  return control;
+}
+
 ucAniGIF& AniGifShowcase::AddAnimation(const char* name, Rect bounds, ScaleGIFConstants stretch,
                                        Colour background) {
-  auto control = std::make_shared<ucAniGIF>(m_library, m_desktop, &m_form);
-  m_form.Adopt(control, name);
-  control->SetBounds(bounds);
-  control->InitProperties();
-  control->BackColor(background);
-  control->Stretch(stretch);
-  control->LoadAnimatedGIF_Array(CoinSpin());
-  return *control;
+  return AddCoinAnimation(m_form, m_library, name, bounds, stretch, background);
 }
 
 void AniGifShowcase::AddLabel(const char* name, const char* caption, Rect bounds) {

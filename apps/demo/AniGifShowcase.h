@@ -26,11 +26,16 @@ class AniGifShowcase {
                          Colour background);
   void AddLabel(const char* name, const char* caption, platform::Rect bounds);
 
-  platform::Desktop& m_desktop;
   LibraryState& m_library;
   platform::Form m_form;
   ucAniGIF* m_mirrored{nullptr};
 };
+
+// The demo's spinning coin (data/images/demo/coin_spin.gif) in a ucAniGIF on `container` (the
+// form itself by default), kept by the form under `name`.
+ucAniGIF& AddCoinAnimation(platform::Form& form, LibraryState& library, const char* name,
+                           platform::Rect bounds, ScaleGIFConstants stretch, Colour background,
+                           platform::Window* container = nullptr);
 
 // Plays the showcase on a headless desktop and writes anigif_frame_1.png ... one picture
 // every few frames of the first pass, into `folder`.

@@ -5,6 +5,7 @@
 #include <string>
 #include <thread>
 
+#include "DemoControls.h"
 #include "qorvexctl/controls/helpers/showcod2.h"
 #include "qorvexctl/frame/LibraryFunctions.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
@@ -16,9 +17,7 @@ namespace qorvexctl::demo {
 
 using platform::Rect;
 
-ArticleShowcase::ArticleShowcase(platform::Desktop& desktop, LibraryState& library)
-    : m_desktop(desktop), m_library(library), m_form(desktop, "Deduções à coleta") {
-  m_form.SetBounds(Rect::FromSize(80, 420, 430, 170));
+void UseLocalArticlePage(platform::Desktop& desktop, LibraryState& library) {
   // The article service is the local page: the service's path and query become its query.
   const std::string page =
       std::filesystem::absolute(GetDataPath(library) + "articles/irs-78.html").string();
@@ -26,6 +25,26 @@ ArticleShowcase::ArticleShowcase(platform::Desktop& desktop, LibraryState& libra
   settings.Set(kSettingsApplication, kConfigSection, kUseLookupKey, "0");
   settings.Set(kSettingsApplication, kConfigSection, kArticleServiceHostKey,
                "file://" + page + "?");
+}
+
+cRefArtigo& AddArticleReference(platform::Form& form, LibraryState& library,
+                                const std::string& name, Rect bounds, const std::string& article,
+                                platform::Window* container) {
+  auto& reference = AddControl<cRefArtigo>(form, library, name, bounds, container);
+  reference.TipoArtigo(Artigo_IRS);
+  reference.artigo(article);
+  return reference;
+}
+
+void FitSlidePanel(cSlider& panel) {
+  panel.SlideOpen(false);
+  panel.SlideOpen(true);
+}
+
+ArticleShowcase::ArticleShowcase(platform::Desktop& desktop, LibraryState& library)
+    : m_library(library), m_form(desktop, "Deduções à coleta") {
+  m_form.SetBounds(Rect::FromSize(80, 420, 430, 170));
+  UseLocalArticlePage(desktop, library);
   AddDeduction();
   AddNotes();
 }
@@ -38,27 +57,20 @@ void ArticleShowcase::AddDeduction() {
   auto& amount = m_form.Add<platform::TextBox>("txtDependentes");
   amount.SetBounds(Rect::FromSize(204, 12, 80, 22));
   amount.Text("1.200,00");
-  m_reference = std::make_shared<cRefArtigo>(m_library, m_desktop, &m_form);
-  m_form.Adopt(m_reference, "refDependentes");
-  m_reference->InitProperties();
-  m_reference->SetBounds(Rect::FromSize(292, 15, 130, 17));
-  m_reference->TipoArtigo(Artigo_IRS);
-  m_reference->artigo("78,2,a)");
+  m_reference = &AddArticleReference(m_form, m_library, "refDependentes",
+                                     Rect::FromSize(292, 15, 130, 17), "78,2,a)");
 }
 
 // A slide panel with two notes, unfolded.
 void ArticleShowcase::AddNotes() {
-  m_panel = std::make_shared<cSlider>(m_library, m_desktop, &m_form);
-  m_form.Adopt(m_panel, "sldNotas");
-  m_panel->SetBounds(Rect::FromSize(12, 48, 400, 80));
-  auto& first = m_form.Add<platform::Label>("lblNota1", m_panel.get());
+  m_panel = &AddControl<cSlider>(m_form, m_library, "sldNotas", Rect::FromSize(12, 48, 400, 80));
+  auto& first = m_form.Add<platform::Label>("lblNota1", m_panel);
   first.Caption("Dependentes com menos de 3 anos: dedução maior.");
   first.SetBounds(Rect::FromSize(6, 10, 330, 18));
-  auto& second = m_form.Add<platform::TextBox>("txtNota2", m_panel.get());
+  auto& second = m_form.Add<platform::TextBox>("txtNota2", m_panel);
   second.Text("Guarde os comprovativos.");
   second.SetBounds(Rect::FromSize(6, 40, 250, 22));
-  m_panel->SlideOpen(false);
-  m_panel->SlideOpen(true);  // as wide as its notes now that they are on it
+  FitSlidePanel(*m_panel);
 }
 
 namespace {

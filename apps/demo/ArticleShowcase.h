@@ -14,6 +14,16 @@
 
 namespace qorvexctl::demo {
 
+// Points the library's article service at the local article page (data/articles/), through the
+// settings of `desktop`, so that the article viewer works without a network.
+void UseLocalArticlePage(platform::Desktop& desktop, LibraryState& library);
+// A link to an article of the IRS code ("78,2,a)") on `container` (the form by default).
+cRefArtigo& AddArticleReference(platform::Form& form, LibraryState& library,
+                                const std::string& name, platform::Rect bounds,
+                                const std::string& article, platform::Window* container = nullptr);
+// Folds and unfolds the panel, so that it is as wide as the controls now on it.
+void FitSlidePanel(cSlider& panel);
+
 class ArticleShowcase {
  public:
   // Points the library's article service at the local page (settings of `library`).
@@ -27,11 +37,10 @@ class ArticleShowcase {
   void AddDeduction();
   void AddNotes();
 
-  platform::Desktop& m_desktop;
   LibraryState& m_library;
   platform::Form m_form;
-  std::shared_ptr<cRefArtigo> m_reference;
-  std::shared_ptr<cSlider> m_panel;
+  cRefArtigo* m_reference{nullptr};
+  cSlider* m_panel{nullptr};
 };
 
 // Writes article_viewer.png (the viewer open on the local article page), slide_panel_open.png

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "DemoControls.h"
 #include "qorvexctl/controls/helpers/InfoButton.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
 #include "qorvexctl/platform/desktop/HeadlessPresenter.h"
@@ -32,22 +33,25 @@ std::shared_ptr<platform::Picture> DiamondPicture() {
 }  // namespace
 
 ButtonShowcase::ButtonShowcase(platform::Desktop& desktop, LibraryState& library)
-    : m_desktop(desktop), m_library(library), m_form(desktop, "Botões") {
+    : m_library(library), m_form(desktop, "Botões") {
   m_form.SetBounds(Rect::FromSize(40, 40, 560, 330));
   AddLooks();
   AddShapes();
   AddGroups();
 }
 
+cButton& AddButton(platform::Form& form, LibraryState& library, const std::string& name,
+                   const std::string& caption, Rect bounds, platform::Window* container) {
+  cButton& button = AddControl<cButton>(form, library, name, bounds, container);
+  button.Caption(caption);
+  return button;
+}
+
 cButton& ButtonShowcase::AddButton(const std::string& name, const std::string& caption, Rect bounds,
                                    platform::Window* container) {
-  auto button = std::make_shared<cButton>(m_library, m_desktop, container ? container : &m_form);
-  m_form.Adopt(button, name);
-  button->SetBounds(bounds);
-  button->InitProperties();
-  button->Caption(caption);
-  m_buttons.push_back(button.get());
-  return *button;
+  cButton& button = demo::AddButton(m_form, m_library, name, caption, bounds, container);
+  m_buttons.push_back(&button);
+  return button;
 }
 
 cButton* ButtonShowcase::Button(const std::string& name) const {

@@ -31,12 +31,16 @@ class ButtonShowcase {
   void AddShapes();
   void AddGroups();
 
-  platform::Desktop& m_desktop;
   LibraryState& m_library;
   platform::Form m_form;
   platform::Frame* m_options{nullptr};
   std::vector<cButton*> m_buttons;
 };
+
+// A cButton on `container` (the form itself by default), kept by the form under `name`.
+cButton& AddButton(platform::Form& form, LibraryState& library, const std::string& name,
+                   const std::string& caption, platform::Rect bounds,
+                   platform::Window* container = nullptr);
 
 // Shows the panel on a headless desktop and writes button_showcase.png and, with the pointer
 // over the XP button, button_showcase_hover.png into `folder`.

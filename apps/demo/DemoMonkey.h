@@ -11,15 +11,23 @@
 //   }
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "qorvexctl/controls/nif/cNIF.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
 #include "qorvexctl/platform/widgets/Form.h"
 
 namespace qorvexctl::demo {
+
+// A NIF field's text as the monkey last saw it and the country its colours were judged in.
+struct NifJudgement {
+  std::string text;
+  std::string country;
+};
 
 class DemoMonkey {
  public:
@@ -38,12 +46,13 @@ class DemoMonkey {
   void AnswerNextDialogs();
   void AdvanceClock();
   std::vector<platform::Window*> ShownWindows() const;
-  std::optional<std::string> CheckInvariants() const;
+  std::optional<std::string> CheckInvariants();
 
   platform::Desktop& m_desktop;
   platform::Form& m_form;
   std::mt19937_64 m_random;
   std::string m_lastAction;
+  std::map<const cNIF*, NifJudgement> m_nifJudgements;
 };
 
 struct MonkeyRun {

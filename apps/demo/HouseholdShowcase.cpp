@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "DemoControls.h"
 #include "hostkit/DemoSeed.h"
 #include "hostkit/SqliteDeclaration.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
@@ -21,10 +22,28 @@ constexpr int kWithoutDependants = 2;
 
 }  // namespace
 
+cSujeitoSelector& AddSujeitoSelector(platform::Form& form, LibraryState& library,
+                                     const std::string& name, int index, Rect bounds,
+                                     platform::Window* container) {
+  auto& selector = AddControl<cSujeitoSelector>(form, library, name, bounds, container);
+  selector.Index(index);
+  std::string all = "*";
+  selector.Possible(all);
+  return selector;
+}
+
+cTipDefCTLNew& AddDisabilitySelector(platform::Form& form, LibraryState& library,
+                                     const std::string& name, int index, Rect bounds,
+                                     platform::Window* container) {
+  auto& disability = AddControl<cTipDefCTLNew>(form, library, name, bounds, container);
+  disability.Index(index);
+  disability.ShowGrauDef(true);
+  return disability;
+}
+
 HouseholdShowcase::HouseholdShowcase(platform::Desktop& desktop, LibraryState& library,
                                      const std::shared_ptr<hostkit::HostDatabase>& database)
-    : m_desktop(desktop),
-      m_library(library),
+    : m_library(library),
       m_database(database),
       m_form(desktop, "Agregado familiar") {
   m_form.SetBounds(Rect::FromSize(60, 60, 480, 290));
@@ -39,23 +58,15 @@ void HouseholdShowcase::AddRow(const char* caption, std::int64_t declaration, in
   title.Caption(caption);
   title.SetBounds(Rect::FromSize(12, top, 440, 18));
   Row row;
-  row.selector = std::make_unique<cSujeitoSelector>(m_library, m_desktop, &m_form);
-  row.selector->Name("Sujeito");
-  row.selector->Index(static_cast<int>(m_rows.size()));
-  row.selector->InitProperties();
-  row.selector->SetBounds(Rect::FromSize(12, top + 22, 440, 30));
-  std::string all = "*";
-  row.selector->Possible(all);
+  const int index = static_cast<int>(m_rows.size());
+  row.selector = &AddSujeitoSelector(m_form, m_library, "Sujeito", index,
+                                     Rect::FromSize(12, top + 22, 440, 30));
   row.selector->IRSClass(hostkit::SqliteDeclaration::Open(m_database, declaration));
   row.chosen = &m_form.Add<platform::Label>("lblEscolha" + std::to_string(m_rows.size()));
   row.chosen->SetBounds(Rect::FromSize(12, top + 56, 440, 18));
-  row.disability = std::make_unique<cTipDefCTLNew>(m_library, m_desktop, &m_form);
-  row.disability->Name("TipDef");
-  row.disability->Index(static_cast<int>(m_rows.size()));
-  row.disability->InitProperties();
-  row.disability->ShowGrauDef(true);
-  row.disability->SetBounds(Rect::FromSize(12, top + 76, 200, 34));
-  m_rows.push_back(std::move(row));
+  row.disability = &AddDisabilitySelector(m_form, m_library, "TipDef", index,
+                                          Rect::FromSize(12, top + 76, 200, 34));
+  m_rows.push_back(row);
   Row& added = m_rows.back();
   added.selector->Changed.connect([this, &added] { ShowChoice(added); });
   added.selector->SujeitoValueType("A");

@@ -17,6 +17,15 @@
 
 namespace qorvexctl::demo {
 
+// A taxpayer selector (name and control-array index) on `container` (the form by default).
+cSujeitoSelector& AddSujeitoSelector(platform::Form& form, LibraryState& library,
+                                     const std::string& name, int index, platform::Rect bounds,
+                                     platform::Window* container = nullptr);
+// A disability selector that shows the degree field, likewise.
+cTipDefCTLNew& AddDisabilitySelector(platform::Form& form, LibraryState& library,
+                                     const std::string& name, int index, platform::Rect bounds,
+                                     platform::Window* container = nullptr);
+
 class HouseholdShowcase {
  public:
   HouseholdShowcase(platform::Desktop& desktop, LibraryState& library,
@@ -28,14 +37,13 @@ class HouseholdShowcase {
 
  private:
   struct Row {
-    std::unique_ptr<cSujeitoSelector> selector;
-    std::unique_ptr<cTipDefCTLNew> disability;
+    cSujeitoSelector* selector{nullptr};
+    cTipDefCTLNew* disability{nullptr};
     platform::Label* chosen{nullptr};
   };
   void AddRow(const char* caption, std::int64_t declaration, int top);
   void ShowChoice(Row& row);
 
-  platform::Desktop& m_desktop;
   LibraryState& m_library;
   std::shared_ptr<hostkit::HostDatabase> m_database;
   platform::Form m_form;

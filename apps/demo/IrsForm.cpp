@@ -2,138 +2,168 @@
 
 #include <string>
 
-#include "PngShowcase.h"
+#include "AniGifShowcase.h"
+#include "ButtonShowcase.h"
+#include "IrsDeclarationStore.h"
+#include "SkinsShowcase.h"
 #include "qorvexctl/base/Text.h"
+#include "qorvexctl/controls/LibraryControls.h"
+#include "qorvexctl/controls/skins/skGrowth.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
 
 namespace qorvexctl::demo {
 
 using platform::Rect;
 
-IrsForm::IrsForm(platform::Desktop& desktop, LibraryState& library)
-    : m_form(desktop, "Declaração de Rendimentos - IRS"), m_desktop(desktop), m_library(library) {
-  m_form.SetBounds(Rect::FromSize(40, 40, 520, 380));
-  auto& title = m_form.Add<platform::Label>("lblTitulo");
-  title.Caption("Modelo 3 - Rendimentos do ano de 2026");
-  platform::Font big("Arial", 12, true);
-  title.Font(big);
-  title.SetBounds(Rect::FromSize(12, 8, 480, 24));
+namespace {
 
-  auto& who = m_form.Add<platform::Frame>("fraSujeito");
-  who.Caption("Identificação do sujeito passivo");
-  who.SetBounds(Rect::FromSize(12, 38, 488, 118));
-  m_name = &AddField(who, "&Nome:", "txtNome", 20, 1);
-  AddCaption(who, "N&IF (sujeito A):", "lblNIF", Rect::FromSize(12, 55, 170, 18), 2);
-  m_nif = MakeNifField(who, "nifSujeitoA", Rect::FromSize(190, 52, 112, 22), 3);
-  m_nif->NameUpdated.connect([this](const std::string& name) { m_name->Text(name); });
-  AddCaption(who, "NIF (&B):", "lblNIFB", Rect::FromSize(310, 55, 50, 18), 4);
-  m_nifB = MakeNifField(who, "nifSujeitoB", Rect::FromSize(358, 52, 112, 22), 4);
-  m_nifB->NameUpdated.connect([this](const std::string& name) {
-    if (!name.empty()) m_status->Caption("Sujeito passivo B: " + name);
-  });
-  m_nifHelp = &AddHelp(who, "ibNIF", 52, "Indique o NIF do sujeito passivo A||Nove algarismos");
-  m_address = &AddField(who, "&Morada:", "txtMorada", 84, 5);
+// The form fills a 1024 x 768 screen; the pages sit right of the page menu.
+constexpr Rect kFormBounds = Rect::FromSize(8, 4, 1008, 756);
+constexpr Rect kPageBounds = Rect::FromSize(206, 80, 786, 560);
+constexpr Colour kHeaderTint = RGB(252, 240, 238);
+constexpr const char* kPageCaptions[] = {"Rosto", "Anexo A", "Anexo H", "Entrega"};
 
-  auto& income = m_form.Add<platform::Frame>("fraRendimentos");
-  income.Caption("Rendimentos do trabalho dependente (Anexo A)");
-  income.SetBounds(Rect::FromSize(12, 164, 488, 88));
-  m_income = &AddField(income, "Rendimento &bruto (€):", "txtRendimento", 20, 7);
-  m_withheld = &AddField(income, "&Retenções na fonte (€):", "txtRetencoes", 52, 9);
-  AddHelp(income, "ibRendimento", 20,
-          "Rendimento bruto do ano, antes de descontos||Em euros, com duas casas decimais");
-  AddHelp(income, "ibRetencoes", 52,
-          "Soma das retenções na fonte||Consulte a declaração anual da entidade patronal");
+}  // namespace
 
-  m_joint = &m_form.Add<platform::CheckBox>("chkConjunta");
-  m_joint->Caption("Tributação &conjunta");
-  m_joint->SetBounds(Rect::FromSize(16, 262, 200, 20));
-  m_joint->TabIndex(11);
-  // A dependant may live abroad: the flag of this field offers every country.
-  AddCaption(m_form, "NIF do &dependente:", "lblNIFDependente", Rect::FromSize(236, 265, 118, 18),
-             11);
-  m_nifDependant = MakeNifField(m_form, "nifDependente", Rect::FromSize(358, 260, 112, 22), 11);
-  m_nifDependant->Countries(GSEL_All);
-  AddRefundAccount();
+IrsForm::IrsForm(platform::Desktop& desktop, LibraryState& library,
+                 std::shared_ptr<hostkit::HostDatabase> database)
+    : platform::Form(desktop, "Declaração de Rendimentos - IRS Modelo 3"),
+      m_desktop(desktop),
+      m_library(library),
+      m_database(std::move(database)),
+      m_components(library),
+      m_selection(library, desktop) {
+  RegisterLibraryControls(m_components, desktop);
+  Name("frmModelo3");
+  SetBounds(kFormBounds);
+  BackColor(RGB(255, 255, 255));
+  AddHeader();
+  AddPageMenu();
+  AddRosto();
+  AddAnexoA();
+  AddAnexoH();
+  AddEntrega();
+  AddButtons();
+  ShowPage(kRosto);
+}
 
-  m_check = &m_form.Add<platform::CommandButton>("cmdValidar");
-  m_check->Caption("&Validar");
-  m_check->SetBounds(Rect::FromSize(316, 292, 88, 26));
-  m_check->TabIndex(12);
-  m_check->Default(true);
-  m_check->Click.connect([this] { CheckFields(); });
-  m_close = &m_form.Add<platform::CommandButton>("cmdFechar");
-  m_close->Caption("&Fechar");
-  m_close->SetBounds(Rect::FromSize(412, 292, 88, 26));
-  m_close->TabIndex(13);
-  m_close->Cancel(true);
-  m_close->Click.connect([this] { m_form.UnloadForm(); });
+// The skinned header: the declaration's title, a badge per page and the go-button.
+void IrsForm::AddHeader() {
+  auto& header = AddControl<skGrowth>(*this, m_library, "hdrModelo3",
+                                          Rect::FromSize(8, 6, 984, 68));
+  header.BackColor(RGB(255, 255, 255));
+  header.Caption("IRS - Modelo 3 - Declaração de rendimentos de 2026");
+  for (int page = 0; page < kPageCount; ++page) {
+    auto& badge = AddControl<skNumber>(*this, m_library, "numPagina",
+                                           Rect::FromSize(24 + page * 34, 38, 26, 26));
+    badge.Index(page);
+    badge.BackColor(kHeaderTint);
+    badge.Caption(std::to_string(page + 1));
+    badge.ToolTipText(kPageCaptions[page]);
+    badge.Clicked.connect([this, page] { ShowPage(page); });
+    m_badges[page] = &badge;
+  }
+  m_next = &AddGoButton(*this, m_library, "goSeguinte", Rect::FromSize(912, 40, 64, 24),
+                        "Página seguinte");
+  m_next->BackColor(kHeaderTint);
+  m_next->Click.connect([this] { ShowPage((m_page + 1) % kPageCount); });
+}
 
-  m_status = &m_form.Add<platform::Label>("lblEstado");
+// The skinned menu of pages left of them, and the spinning coin under it.
+void IrsForm::AddPageMenu() {
+  const char* names[] = {"mnuRosto", "mnuAnexoA", "mnuAnexoH", "mnuEntrega"};
+  for (int page = 0; page < kPageCount; ++page) {
+    auto& entry = AddMenuEntry(*this, m_library, names[page], kPageCaptions[page],
+                               Rect::FromSize(8, 84 + page * 32, 188, 26));
+    entry.Clicked.connect([this, page] { ShowPage(page); });
+    m_menu[page] = &entry;
+  }
+  // The coin and its caption lie over the box rather than in it: what sits on a user control
+  // is not among the form's controls (its name would not reach play scripts or form files).
+  AddFramedBox(*this, m_library, "quaAjuda", Rect::FromSize(8, 224, 188, 150));
+  AddCoinAnimation(*this, m_library, "aniMoeda", Rect::FromSize(68, 264, 64, 64), gfsScaleAlways,
+                   RGB(255, 253, 247));
+  AddCaption(*this, "lblAjuda", "Reembolso em 20 dias", Rect::FromSize(18, 336, 168, 18))
+      .BackStyle(0);
+}
+
+platform::Frame& IrsForm::AddPage(int page, const char* name, const char* caption) {
+  auto& frame = Add<platform::Frame>(name);
+  frame.Caption(caption);
+  frame.SetBounds(kPageBounds);
+  frame.TabIndex(m_tab++);
+  m_pages.at(page) = &frame;
+  return frame;
+}
+
+// Check, save and close under the pages, and the status line.
+void IrsForm::AddButtons() {
+  m_status = &Add<platform::Label>("lblEstado");
   m_status->BorderStyle(1);
-  m_status->SetBounds(Rect::FromSize(12, 328, 488, 20));
-  m_status->Caption("Preencha os campos e carregue em Validar.");
-  AddPngShowcase(m_form);
-  // A column of amount fields right of the form's fields.
-  const Rect bounds = m_form.Bounds();
-  m_form.SetBounds(Rect::FromSize(bounds.left, bounds.top, 800, bounds.Height()));
-  m_amounts =
-      std::make_unique<AmountColumn>(m_form, library, Rect::FromSize(510, 38, 276, 290), 20);
+  m_status->SetBounds(Rect::FromSize(8, 654, 560, 22));
+  m_status->Caption("Preencha a declaração e carregue em Validar.");
+  m_check = &AddButton(*this, m_library, "cmdValidar", "&Validar", Rect::FromSize(580, 648, 96, 32));
+  m_check->ButtonStyle(efbxp_XP);
+  m_check->TabIndex(m_tab++);
+  m_check->Click.connect([this] { CheckFields(); });
+  SetDefaultButton(m_check);
+  auto& close = AddButton(*this, m_library, "cmdFechar", "&Fechar", Rect::FromSize(896, 648, 96, 32));
+  close.ButtonStyle(efbxp_w95);
+  close.TabIndex(m_tab++);
+  close.Click.connect([this] { UnloadForm(); });
 }
 
-platform::TextBox& IrsForm::AddField(platform::Window& frame, const char* caption, const char* name,
-                                     int top, int tabIndex) {
-  AddCaption(frame, caption, (std::string("lbl") + (name + 3)).c_str(),
-             Rect::FromSize(12, top + 3, 170, 18), tabIndex - 1);
-  auto& box = m_form.Add<platform::TextBox>(name, &frame);
-  box.SetBounds(Rect::FromSize(190, top, 280, 22));
-  box.TabIndex(tabIndex);
-  return box;
+void IrsForm::ShowPage(int page) {
+  if (page < 0 || page >= kPageCount) return;
+  m_page = page;
+  for (int i = 0; i < kPageCount; ++i) {
+    m_pages[i]->Visible(i == page);
+    m_menu[i]->Active(i == page);
+    m_badges[i]->Active(i == page);
+  }
+  if (page == kEntrega) ShowSummary();
 }
 
-platform::Label& IrsForm::AddCaption(platform::Window& frame, const char* caption, const char* name,
-                                     Rect bounds, int tabIndex) {
-  auto& label = m_form.Add<platform::Label>(name, &frame);
-  label.Caption(caption);
-  label.SetBounds(bounds);
-  label.TabIndex(tabIndex);
-  return label;
+std::shared_ptr<hostkit::SqliteDeclaration> IrsForm::Declaration() {
+  if (!m_declaration && m_database) {
+    m_declaration = hostkit::SqliteDeclaration::Create(m_database, 2026);
+    m_holder->IRSClass(m_declaration);
+  }
+  return m_declaration;
 }
 
-std::unique_ptr<cNIF> IrsForm::MakeNifField(platform::Window& frame, const char* name, Rect bounds,
-                                            int tabIndex) {
-  auto field = std::make_unique<cNIF>(m_library, m_desktop, &frame);
-  field->Name(name);
-  field->SetBounds(bounds);
-  field->InitProperties();
-  field->TabIndex(tabIndex);
-  return field;
+void IrsForm::UseDeclaration(std::shared_ptr<hostkit::SqliteDeclaration> declaration) {
+  m_declaration = std::move(declaration);
+  m_holder->IRSClass(m_declaration);
+  if (m_declaration) IrsDeclarationStore::Restore(*this, *m_declaration);
 }
 
-// An information button right of the field at `top`, with its tip text.
-InfoButton& IrsForm::AddHelp(platform::Window& frame, const char* name, int top, const char* tip) {
-  auto& help = m_form.Add<InfoButton>(name, &frame, m_library);
-  help.InitProperties();
-  help.TipText(tip);
-  help.SetBounds(Rect::FromSize(472, top + 3, InfoButton::kSizePixels, InfoButton::kSizePixels));
-  return help;
+bool IrsForm::ReopenDeclaration() {
+  if (!m_declaration || !m_database) return false;
+  auto saved = hostkit::SqliteDeclaration::Open(m_database, m_declaration->Id());
+  if (!saved) return false;
+  UseDeclaration(std::move(saved));
+  m_status->Caption("Declaração n.º " + std::to_string(m_declaration->Id()) + " reaberta.");
+  return true;
 }
 
-// The bank account a refund is paid into, left of the buttons.
-void IrsForm::AddRefundAccount() {
-  AddCaption(m_form, "NI&B (reembolso):", "lblNIB", Rect::FromSize(16, 297, 98, 18), 11);
-  m_refundAccount = std::make_shared<cNIB>(m_library, m_desktop, &m_form);
-  m_form.Adopt(m_refundAccount, "nibReembolso");
-  m_refundAccount->SetBounds(Rect::FromSize(114, 293, 198, 22));
-  m_refundAccount->InitProperties();
-  m_refundAccount->TabIndex(11);
+// The taxpayer behind a NIF field joins the declaration's household under `code`.
+void IrsForm::RecordMember(const std::string& code, cNIF& field, const std::string& name) {
+  if (!field.IsValid()) return;
+  const auto declaration = Declaration();
+  if (!declaration) return;
+  declaration->AddMember(code, field.Value(), name);
+  // The taxpayer selector offers B with a spouse and D with dependants.
+  declaration->SetHouseholdItem("casado", m_nifB->IsValid() ? "1" : "0");
+  declaration->SetHouseholdItem("dependentes", m_nifDependant->IsValid() ? "1" : "0");
+  m_holder->IRSClass(declaration);
 }
 
-// The status line says what is missing, or that the declaration is ready.
-void IrsForm::CheckFields() {
+bool IrsForm::CheckFields() {
   std::string problem;
-  if (Trim(m_name->Text()).empty())
-    problem = "Falta o nome do sujeito passivo.";
-  else if (!m_nif->IsValid())
+  if (Trim(m_nameA->Text()).empty())
+    problem = "Falta o nome do sujeito passivo A.";
+  else if (!m_nifA->IsValid())
     problem = "O NIF do sujeito passivo A não é válido.";
   else if (!m_nifB->IsEmpty() && !m_nifB->IsValid())
     problem = "O NIF do sujeito passivo B não é válido.";
@@ -141,9 +171,18 @@ void IrsForm::CheckFields() {
     problem = "O NIF do dependente não é válido.";
   else if (!m_refundAccount->Text().empty() && !m_refundAccount->Valid())
     problem = "O NIB para reembolso não está correcto.";
-  else if (m_income->Text().empty())
-    problem = "Indique o rendimento bruto.";
+  else if (Income().Text().empty())
+    problem = "Indique os rendimentos do trabalho dependente (Anexo A).";
   m_status->Caption(problem.empty() ? "Declaração pronta a submeter." : problem);
+  return problem.empty();
+}
+
+bool IrsForm::SaveDeclaration() {
+  const auto declaration = Declaration();
+  const bool saved = declaration && IrsDeclarationStore::Save(*this, *declaration, m_formFile);
+  m_status->Caption(saved ? "Declaração gravada (n.º " + std::to_string(declaration->Id()) + ")."
+                          : "Não foi possível gravar a declaração.");
+  return saved;
 }
 
 }  // namespace qorvexctl::demo

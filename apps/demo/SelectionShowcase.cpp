@@ -45,14 +45,21 @@ SelectionShowcase::SelectionShowcase(platform::Desktop& desktop, LibraryState& l
   m_choose.Click.connect([this] { ChooseCountry(); });
 }
 
-void SelectionShowcase::ChooseCountry() {
+std::string ChooseCountry(clsGFXSelection& selection, platform::Window& anchor,
+                          const std::string& title, const std::string& subtitle,
+                          GSEL_CountryFilterList countries) {
   GFXSelection s;
-  s.Title = "Escolha o país de residência";
-  s.Subtitle = "Países da União Europeia";
-  s.ParentObj = std::make_shared<WindowParentObject>(m_choose);
+  s.Title = title;
+  s.Subtitle = subtitle;
+  s.ParentObj = std::make_shared<WindowParentObject>(anchor);
   s.WindowPositionRelation = GFXPositionObjectBelow;
   std::string filter;
-  const std::string code = m_selection.SelectCountry(s, GSEL_OnlyEU, filter);
+  return selection.SelectCountry(s, countries, filter);
+}
+
+void SelectionShowcase::ChooseCountry() {
+  const std::string code = demo::ChooseCountry(m_selection, m_choose, "Escolha o país de residência",
+                                               "Países da União Europeia", GSEL_OnlyEU);
   if (code.empty()) return;
   m_chosen = code;
   m_answer.Caption(CountryName(m_library, code) + " (" + code + ")");

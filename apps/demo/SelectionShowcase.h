@@ -13,6 +13,12 @@
 
 namespace qorvexctl::demo {
 
+// Opens the country selection dialog below `anchor` with that title and subtitle, offering the
+// countries of `countries` (GSEL_OnlyEU, GSEL_All...); the chosen code, or "" when cancelled.
+std::string ChooseCountry(clsGFXSelection& selection, platform::Window& anchor,
+                          const std::string& title, const std::string& subtitle,
+                          GSEL_CountryFilterList countries);
+
 class SelectionShowcase {
  public:
   SelectionShowcase(platform::Desktop& desktop, LibraryState& library);

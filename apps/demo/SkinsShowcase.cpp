@@ -3,9 +3,6 @@
 #include <cstdio>
 
 #include "qorvexctl/controls/skins/skGrowth.h"
-#include "qorvexctl/controls/skins/skNumber.h"
-#include "qorvexctl/controls/skins/skQuadro.h"
-#include "qorvexctl/controls/skins/skSubMenu.h"
 #include "qorvexctl/frame/LibraryFunctions.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
 #include "qorvexctl/platform/desktop/HeadlessPresenter.h"
@@ -69,41 +66,94 @@ void DrawScene(platform::Canvas& canvas, int index) {
   }
 }
 
-}  // namespace
-
-SkinsShowcase::SkinsShowcase(platform::Desktop& desktop, LibraryState& library)
-    : m_desktop(desktop), m_library(library), m_form(desktop, "Aparência") {
-  m_form.SetBounds(Rect::FromSize(60, 60, 600, 420));
-  m_form.BackColor(RGB(255, 255, 255));
-  m_skin = GetRootPath(library) + "data/skins/default/";
-  AddHeader();
-  AddMenu();
-  AddSlideshow();
+platform::PictureBox& AddPicture(platform::Form& form, const std::string& name, int index) {
+  auto& box = form.Add<platform::PictureBox>(name + "Imagem" + std::to_string(index));
+  box.BorderStyle(0);
+  box.Visible(false);  // drawn on, never shown: the slideshow shows it
+  box.SetBounds(Rect::FromSize(0, 0, kPictureWidth, kPictureHeight));
+  DrawScene(box.Drawing().hDC(), index);
+  return box;
 }
 
-template <class T>
-T& SkinsShowcase::Add(const std::string& name, Rect bounds) {
-  auto control = std::make_shared<T>(m_library, m_desktop, &m_form);
-  m_form.Adopt(control, name);
-  control->SetBounds(bounds);
-  control->InitProperties();
-  return *control;
+}  // namespace
+
+std::string DefaultSkinFolder(LibraryState& library) {
+  return GetRootPath(library) + "data/skins/default/";
+}
+
+skGoButton& AddGoButton(platform::Form& form, LibraryState& library, const std::string& name,
+                        Rect bounds, const std::string& tooltip, platform::Window* container) {
+  const std::string skin = DefaultSkinFolder(library);
+  auto& go = AddControl<skGoButton>(form, library, name, bounds, container);
+  go.ImageSource(0, skin + "btn_go_normal.gif");
+  go.ImageSource(1, skin + "btn_go_hover.gif");
+  go.ImageSource(2, skin + "btn_go_click.gif");
+  go.Tooltip(tooltip);
+  return go;
+}
+
+skSubMenu& AddMenuEntry(platform::Form& form, LibraryState& library, const std::string& name,
+                        const std::string& caption, Rect bounds, platform::Window* container) {
+  const std::string skin = DefaultSkinFolder(library);
+  auto& entry = AddControl<skSubMenu>(form, library, name, bounds, container);
+  entry.Caption(caption);
+  entry.ImageFile(0, skin + "submenu_left.gif");
+  entry.ImageFile(1, skin + "submenu_right.gif");
+  entry.ImageFile(2, skin + "submenu_arrow.gif");
+  return entry;
+}
+
+skQuadro& AddFramedBox(platform::Form& form, LibraryState& library, const std::string& name,
+                       Rect bounds, platform::Window* container) {
+  const std::string skin = DefaultSkinFolder(library);
+  auto& box = AddControl<skQuadro>(form, library, name, bounds, container);
+  box.BackColor(RGB(255, 255, 255));
+  box.ImageFile(0, skin + "topo_laranja.gif");
+  box.ImageFile(1, skin + "topo_repeat.gif");
+  box.ImageFile(2, skin + "fundo_fundo.gif");
+  return box;
+}
+
+// The slideshow starts on its first picture (a fade of no time from the last one), then fades
+// every four seconds.
+skAlphaPic& AddSlideshow(platform::Form& form, LibraryState& library, const std::string& name,
+                         Rect bounds, platform::Window* container) {
+  auto& show = AddControl<skAlphaPic>(form, library, name, bounds, container);
+  for (int i = 0; i < 3; ++i) {
+    show.AddPicture(&AddPicture(form, name, i), kScenes[i].caption, kScenes[i].link);
+    show.Picture(i).SubCaptionColor = RGB(255, 255, 255);
+  }
+  show.Picture(1).SubCaptionColor = RGB(120, 40, 20);
+  show.PictureTime(4000);
+  show.FadeTime(0);
+  show.CurrentIndex(2);
+  show.StartFade();
+  show.FadeTime(1000);
+  return show;
+}
+
+SkinsShowcase::SkinsShowcase(platform::Desktop& desktop, LibraryState& library)
+    : m_library(library), m_form(desktop, "Aparência") {
+  m_form.SetBounds(Rect::FromSize(60, 60, 600, 420));
+  m_form.BackColor(RGB(255, 255, 255));
+  AddHeader();
+  AddMenu();
+  m_show = &AddSlideshow(m_form, m_library, "apDestaques", Rect::FromSize(230, 110, 320, 200));
 }
 
 // The header: the default red skin, its caption, a go-button and three step badges.
 void SkinsShowcase::AddHeader() {
-  auto& header = Add<skGrowth>("hdrAnexo", Rect::FromSize(12, 10, 560, 70));
+  auto& header =
+      AddControl<skGrowth>(m_form, m_library, "hdrAnexo", Rect::FromSize(12, 10, 560, 70));
   header.BackColor(RGB(255, 255, 255));
   header.Caption("Anexo H - Benefícios fiscais e deduções");
-  m_go = &Add<skGoButton>("goSeguinte", Rect::FromSize(496, 40, 64, 24));
+  m_go = &AddGoButton(m_form, m_library, "goSeguinte", Rect::FromSize(496, 40, 64, 24),
+                      "Página seguinte");
   m_go->BackColor(RGB(252, 240, 238));
-  m_go->ImageSource(0, m_skin + "btn_go_normal.gif");
-  m_go->ImageSource(1, m_skin + "btn_go_hover.gif");
-  m_go->ImageSource(2, m_skin + "btn_go_click.gif");
-  m_go->Tooltip("Página seguinte");
   for (int step = 0; step < 3; ++step) {
-    auto& badge = Add<skNumber>("numPasso" + std::to_string(step + 1),
-                                Rect::FromSize(24 + step * 34, 40, 26, 26));
+    auto& badge = AddControl<skNumber>(m_form, m_library,
+                                           "numPasso" + std::to_string(step + 1),
+                                           Rect::FromSize(24 + step * 34, 40, 26, 26));
     badge.BackColor(RGB(252, 240, 238));
     badge.Caption(std::to_string(step + 1));
     badge.Active(step == 1);
@@ -114,44 +164,11 @@ void SkinsShowcase::AddHeader() {
 void SkinsShowcase::AddMenu() {
   const char* entries[] = {"Rendimentos", "Deduções", "Benefícios"};
   for (int i = 0; i < 3; ++i) {
-    auto& entry =
-        Add<skSubMenu>("mnuAnexo" + std::to_string(i), Rect::FromSize(12, 96 + i * 32, 180, 26));
-    entry.Caption(entries[i]);
-    entry.ImageFile(0, m_skin + "submenu_left.gif");
-    entry.ImageFile(1, m_skin + "submenu_right.gif");
-    entry.ImageFile(2, m_skin + "submenu_arrow.gif");
-    entry.Active(i == 2);
+    AddMenuEntry(m_form, m_library, "mnuAnexo" + std::to_string(i), entries[i],
+                 Rect::FromSize(12, 96 + i * 32, 180, 26))
+        .Active(i == 2);
   }
-  auto& box = Add<skQuadro>("quaResumo", Rect::FromSize(12, 200, 180, 170));
-  box.BackColor(RGB(255, 255, 255));
-  box.ImageFile(0, m_skin + "topo_laranja.gif");
-  box.ImageFile(1, m_skin + "topo_repeat.gif");
-  box.ImageFile(2, m_skin + "fundo_fundo.gif");
-}
-
-platform::PictureBox& SkinsShowcase::AddPicture(int index) {
-  auto& box = m_form.Add<platform::PictureBox>("picDestaque" + std::to_string(index));
-  box.BorderStyle(0);
-  box.Visible(false);  // drawn on, never shown: the slideshow shows it
-  box.SetBounds(Rect::FromSize(0, 0, kPictureWidth, kPictureHeight));
-  DrawScene(box.Drawing().hDC(), index);
-  return box;
-}
-
-// The slideshow starts on its first picture (a fade of no time from the last one), then fades
-// every four seconds.
-void SkinsShowcase::AddSlideshow() {
-  m_show = &Add<skAlphaPic>("apDestaques", Rect::FromSize(230, 110, 320, 200));
-  for (int i = 0; i < 3; ++i) {
-    m_show->AddPicture(&AddPicture(i), kScenes[i].caption, kScenes[i].link);
-    m_show->Picture(i).SubCaptionColor = RGB(255, 255, 255);
-  }
-  m_show->Picture(1).SubCaptionColor = RGB(120, 40, 20);
-  m_show->PictureTime(4000);
-  m_show->FadeTime(0);
-  m_show->CurrentIndex(2);
-  m_show->StartFade();
-  m_show->FadeTime(1000);
+  AddFramedBox(m_form, m_library, "quaResumo", Rect::FromSize(12, 200, 180, 170));
 }
 
 bool WriteSkinsScreenshots(const std::filesystem::path& folder) {

@@ -9,14 +9,36 @@
 #include <string>
 #include <vector>
 
+#include "DemoControls.h"
 #include "qorvexctl/controls/skins/skAlphaPic.h"
 #include "qorvexctl/controls/skins/skGoButton.h"
+#include "qorvexctl/controls/skins/skNumber.h"
+#include "qorvexctl/controls/skins/skQuadro.h"
+#include "qorvexctl/controls/skins/skSubMenu.h"
 #include "qorvexctl/frame/LibraryState.h"
 #include "qorvexctl/frame/UserControl.h"
 #include "qorvexctl/platform/widgets/Form.h"
 #include "qorvexctl/platform/widgets/PictureBox.h"
 
 namespace qorvexctl::demo {
+
+// The default skin's folder (data/skins/default/), with its final slash.
+std::string DefaultSkinFolder(LibraryState& library);
+// A go-button with the default skin's three pictures.
+skGoButton& AddGoButton(platform::Form& form, LibraryState& library, const std::string& name,
+                        platform::Rect bounds, const std::string& tooltip,
+                        platform::Window* container = nullptr);
+// A menu entry with the default skin's rounded ends and arrow.
+skSubMenu& AddMenuEntry(platform::Form& form, LibraryState& library, const std::string& name,
+                        const std::string& caption, platform::Rect bounds,
+                        platform::Window* container = nullptr);
+// A box framed by the default skin's orange top.
+skQuadro& AddFramedBox(platform::Form& form, LibraryState& library, const std::string& name,
+                       platform::Rect bounds, platform::Window* container = nullptr);
+// The slideshow of the demo's three drawn pictures, fading every four seconds, starting on the
+// first; the pictures are hidden picture boxes of the form.
+skAlphaPic& AddSlideshow(platform::Form& form, LibraryState& library, const std::string& name,
+                         platform::Rect bounds, platform::Window* container = nullptr);
 
 class SkinsShowcase {
  public:
@@ -27,17 +49,11 @@ class SkinsShowcase {
   skGoButton& GoButton() { return *m_go; }
 
  private:
-  template <class T>
-  T& Add(const std::string& name, platform::Rect bounds);
   void AddHeader();
   void AddMenu();
-  void AddSlideshow();
-  platform::PictureBox& AddPicture(int index);
 
-  platform::Desktop& m_desktop;
   LibraryState& m_library;
   platform::Form m_form;
-  std::string m_skin;  // the default skin's folder
   skAlphaPic* m_show{nullptr};
   skGoButton* m_go{nullptr};
 };

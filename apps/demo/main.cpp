@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 #include <filesystem>
 #include <memory>
 #include <random>
@@ -18,9 +19,11 @@
 #include "DrawingShowcase.h"
 #include "HouseholdShowcase.h"
 #include "IrsForm.h"
+#include "IrsPageScreenshots.h"
 #include "CalculatorScreenshots.h"
 #include "NibScreenshots.h"
 #include "NifScreenshots.h"
+#include "Walkthrough.h"
 #include "PlatformShowcase.h"
 #include "SelectionShowcase.h"
 #include "SkinsShowcase.h"
@@ -75,20 +78,16 @@ int WriteScreenshots(const std::filesystem::path& folder) {
   Desktop desktop;
   LibraryState library(desktop.Settings(), desktop.MessageBoxes());
   const std::string known = ConnectDemoRegister(library).at(0);
-  IrsForm form(desktop, library);
+  IrsForm form(desktop, library, hostkit::HostDatabase::Open(DemoDatabaseFile()));
   form.Window().Show();
   bool ok = Save(form.Window(), folder / "irs_form_empty.png");
   desktop.Input().Click(form.Nif().NumberBox());
   desktop.Input().Type(known.substr(2));  // a seeded taxpayer: the name box fills in
   desktop.Input().Click(form.NifB().NumberBox());
   desktop.Input().Type("123456780");  // a wrong check digit
-  desktop.Input().Click(form.Income());
-  desktop.Input().Type("23.456,78");
-  desktop.Input().SendKeys("{TAB}");
-  desktop.Input().Type("4.120,00");
-  desktop.Input().SendKeys("{ENTER}");
   ok = Save(form.Window(), folder / "irs_form_filled.png") && ok;
   ok = HeadlessPresenter::Screenshot(desktop, folder / "desktop.png") && ok;
+  ok = qorvexctl::demo::WriteIrsPageScreenshots(desktop, form, folder) && ok;
   // The pointer rests on the NIF's information button until its balloon tip pops up.
   desktop.Input().MoveTo(form.NifHelp(), qorvexctl::platform::Point{8, 12});
   desktop.Wait(600);
@@ -138,7 +137,7 @@ int RunInWindow([[maybe_unused]] int quitAfterMs) {
   articles.Window().Show();
   qorvexctl::demo::SkinsShowcase skins(desktop, library);
   skins.Window().Show();
-  IrsForm form(desktop, library);
+  IrsForm form(desktop, library, hostkit::HostDatabase::Open(DemoDatabaseFile()));
   if (quitAfterMs > 0) {
     desktop.SetTimer(form.Window().hWnd(), 1, static_cast<unsigned>(quitAfterMs),
                      [&form](auto, auto) { form.Window().CloseByUser(); });
@@ -156,6 +155,7 @@ int RunMonkey(long events, std::uint64_t seed) {
   std::fflush(stdout);
   const auto database = std::filesystem::temp_directory_path() /
                         ("qorvexctl-monkey-" + std::to_string(seed) + ".sqlite");
+  std::filesystem::remove(database);  // left by a killed run: a replay starts from the seed data
   const auto run = qorvexctl::demo::RunIrsFormMonkey(events, seed, database.string());
   std::filesystem::remove(database);
   if (!run.failure.empty()) {
@@ -171,6 +171,7 @@ int RunMonkey(long events, std::uint64_t seed) {
 int main(int argc, char** argv) {
   std::filesystem::path folder = "docs/screenshots";
   bool screenshots = false;
+  std::filesystem::path walkthroughScript = "apps/demo/walkthrough.play";
   int quitAfterMs = 0;
   long monkeyEvents = 0;
   std::uint64_t monkeySeed = std::random_device{}();
@@ -179,6 +180,8 @@ int main(int argc, char** argv) {
     if (arg == "--screenshots" && i + 1 < argc) {
       screenshots = true;
       folder = argv[++i];
+    } else if (arg == "--walkthrough" && i + 1 < argc) {
+      walkthroughScript = argv[++i];
     } else if (arg == "--quit-after" && i + 1 < argc) {
       quitAfterMs = std::atoi(argv[++i]);
     } else if (arg == "--monkey" && i + 1 < argc) {
@@ -187,9 +190,11 @@ int main(int argc, char** argv) {
       monkeySeed = std::strtoull(argv[++i], nullptr, 10);
     } else if (arg == "--help") {
       std::puts(
-          "qorvexctl_demo [--screenshots DIR] [--quit-after MS] [--monkey EVENTS [--seed N]]\n"
-          "  Shows the IRS form in a window when a display is available; otherwise, or\n"
-          "  with --screenshots, fills it in on the headless desktop and writes PNG files.\n"
+          "qorvexctl_demo [--screenshots DIR] [--walkthrough SCRIPT] [--quit-after MS]\n"
+          "               [--monkey EVENTS [--seed N]]\n"
+          "  Shows the IRS form in a window when a display is available; otherwise plays\n"
+          "  the walkthrough SCRIPT (apps/demo/walkthrough.play) into walkthrough/ (numbered\n"
+          "  screenshots and index.html). --screenshots DIR writes the documentation's PNGs.\n"
           "  --quit-after closes the window after MS milliseconds (and fails without one).\n"
           "  --monkey sends EVENTS random clicks, keys, pastes and clock steps to the form on\n"
           "  the headless desktop, checking the fields after each; --seed replays a run.");
@@ -208,6 +213,8 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  if (!screenshots) std::puts("no display: writing screenshots instead");
-  return WriteScreenshots(folder);
+  if (screenshots) return WriteScreenshots(folder);
+  std::puts("no display: playing the walkthrough into walkthrough/");
+  return qorvexctl::demo::RunWalkthrough(walkthroughScript, "walkthrough",
+                                         std::filesystem::current_path(), std::cerr);
 }

@@ -45,6 +45,8 @@ class IntrinsicControls {
   bool Register(IntrinsicType type);
   // The type of that name (without regard to case), or nullptr.
   const IntrinsicType* Find(std::string_view name) const;
+  // Every type, in the order it was registered.
+  const std::vector<IntrinsicType>& Types() const { return m_types; }
 
   // The properties every window has (Visible, Enabled, colours, font, TabIndex, Tag, ...).
   static IntrinsicProperties WindowProperties();

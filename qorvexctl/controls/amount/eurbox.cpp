@@ -54,7 +54,7 @@ bool AmountTextBox::WantsKey(int keyCode) const {
 }
 
 eurbox::eurbox(LibraryState& library, platform::Desktop& desktop, platform::Window* container)
-    : UserControl(library, desktop, container), m_locale(DefaultLocale()) {
+    : UserControl(library, desktop, container) {
   m_calculatorFactory = [&library](platform::Desktop& calculatorDesktop) {
     return std::make_unique<calcForm>(library, calculatorDesktop);
   };
@@ -71,7 +71,7 @@ eurbox::eurbox(LibraryState& library, platform::Desktop& desktop, platform::Wind
     FlagGuard busy(m_busy);
     m_text.Text("0,00 €");
   }
-  SystemLocale(m_locale);
+  NoteAmericanCurrency();
   m_text.Change.connect([this] { TextChanged(); });
   m_text.KeyDown.connect([this](int& code, int shift) { OnTextKeyDown(code, shift); });
   m_text.KeyPress.connect([this](int& ascii) { OnTextKeyPress(ascii); });
@@ -103,9 +103,17 @@ void eurbox::OnTerminate() {
   ReleaseBalloonTip();
 }
 
+const Locale& eurbox::SystemLocale() const { return Library().CurrentLocale(); }
+
 void eurbox::SystemLocale(const Locale& locale) {
-  m_locale = locale;
-  t_americanCurrency = InStr(m_locale.FormatGeneral(33.2), ".") > 0;
+  Library().SetLocale(locale);
+  NoteAmericanCurrency();
+}
+
+// Each new field (and each change of the locale through it) sets the thread's flag from how the
+// locale writes 33.2.
+void eurbox::NoteAmericanCurrency() {
+  t_americanCurrency = InStr(SystemLocale().FormatGeneral(33.2), ".") > 0;
   m_form.american = t_americanCurrency;
 }
 
@@ -115,14 +123,14 @@ void eurbox::Value(double value) {
   const auto rounded = Currency::FromDouble(RoundHalfAway(value, 2));
   if (rounded && *rounded != CurrentValue) {
     FlagGuard busy(m_busy);
-    m_text.Text(FormatEuroAmount(*rounded, m_locale));
+    m_text.Text(FormatEuroAmount(*rounded, SystemLocale()));
     CurrentValue = *rounded;
     ValueChanged();
   }
   RefreshInformation();
 }
 
-void eurbox::VisibleValue(double value) { m_text.Text(FormatEuroAmount(value, m_locale)); }
+void eurbox::VisibleValue(double value) { m_text.Text(FormatEuroAmount(value, SystemLocale())); }
 
 double eurbox::RealValue() const {
   const double amount = CurrentValue.ToDouble();
@@ -196,7 +204,7 @@ bool eurbox::AmericanCurrency() const { return t_americanCurrency; }
 
 void eurbox::AmericanCurrency(bool value) {
   t_americanCurrency = value;
-  WriteOwnText(FormatEuroAmount(Value(), m_locale));
+  WriteOwnText(FormatEuroAmount(Value(), SystemLocale()));
 }
 
 void eurbox::ForceCurrency(std::string value) {
@@ -211,7 +219,7 @@ void eurbox::FormatText() {
   const std::string typedText = m_text.Text();
   const TypedReading typed = ReadTyped(typedText, m_text.SelStart(), m_form.american);
   if (const auto amount = StoredAmount(typed.number, m_form.wholeEuros)) CurrentValue = *amount;
-  const std::string shown = DisplayText(CurrentValue, typed.negative, m_form, m_locale);
+  const std::string shown = DisplayText(CurrentValue, typed.negative, m_form, SystemLocale());
   m_text.ForeColor(
       AmountColour(typed.number < 0 || typed.negative, m_useMax, RVal(), CurrentValue));
   if (shown != m_text.Text()) {
@@ -226,7 +234,7 @@ void eurbox::FormatText() {
 }
 
 void eurbox::TextRefresh() {
-  WriteOwnText(FormatEuroAmount(CurrentValue, m_locale));
+  WriteOwnText(FormatEuroAmount(CurrentValue, SystemLocale()));
   m_text.Tag("");
 }
 

@@ -154,9 +154,9 @@ class eurbox : public UserControl {
   // The enabled amount field of the parent form with the next higher (lower) tab index.
   eurbox* NeighbourField(bool next) const;
 
-  // The system number conventions this field formats with (the process default unless a host
-  // chooses); choosing them sets AmericanCurrency as creating a field does.
-  const Locale& SystemLocale() const { return m_locale; }
+  // The number conventions the field formats with: the library's locale, which the host
+  // chooses; choosing it through a field also sets AmericanCurrency, as creating a field does.
+  const Locale& SystemLocale() const;
   void SystemLocale(const Locale& locale);
 
   // The inner parts, for hosts and tests.
@@ -194,6 +194,7 @@ class eurbox : public UserControl {
   void MoveToNeighbour(bool next);
   void BuildContextMenu();
   void DrawCalculatorPicture();
+  void NoteAmericanCurrency();
   void CopyText();
   void CutText();
   void PasteText();
@@ -203,7 +204,6 @@ class eurbox : public UserControl {
   void ApplyEuroEsquerda(const Variant& stored);
   void StoreCalculatorResult(Currency result, const AmountCalculator& calculator);
 
-  Locale m_locale;
   platform::Label m_label{*this};
   platform::Image m_calcButton{*this};
   AmountTextBox m_text{*this};

@@ -40,7 +40,7 @@ void eurbox::RefArtigo(std::string reference) {
 
 void eurbox::ExpandDescription() {
   m_description = qorvexctl::ExpandDescription(
-      m_descriptionTemplate, DescriptionValues{m_max, m_min, m_mult, m_articleText}, m_locale);
+      m_descriptionTemplate, DescriptionValues{m_max, m_min, m_mult, m_articleText}, SystemLocale());
 }
 
 bool eurbox::FieldHasInformation() const {
@@ -51,7 +51,7 @@ bool eurbox::FieldHasInformation() const {
 void eurbox::RefreshInformation() {
   const InformationValues values{m_description, m_mult, m_useMax, m_useMin,     m_max,
                                  m_min,         RVal(), Value(),  m_text.Text()};
-  const std::string text = qorvexctl::InformationText(values, m_locale);
+  const std::string text = qorvexctl::InformationText(values, SystemLocale());
   if (m_tip) {
     m_tip->Icon(MaximumApplied(values) ? TTIconWarning : TTIconInfo);
   } else if (FieldHasInformation() && m_armed) {
@@ -99,7 +99,7 @@ void eurbox::ShowDetailsBox() {
   values.min = m_min;
   values.mult = m_mult;
   values.information = m_lastInformation;
-  const std::string text = DetailsText(values, m_locale);
+  const std::string text = DetailsText(values, SystemLocale());
   bool showDefault = true;
   std::string message = std::string(kInformationTitle) + ":\r\n" + text;
   ShowInfo(showDefault, message);

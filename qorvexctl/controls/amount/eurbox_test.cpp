@@ -232,5 +232,20 @@ TEST_F(AmountFieldTest, TheContextMenuCommandsWorkOnTheText) {
   EXPECT_EQ(field->Text(), "0,00 €");
 }
 
+// The locale is the host's, on the library: a field made before the host changes it formats in
+// the new one, and so does every other field of that library.
+TEST_F(AmountFieldTest, FieldsFormatInTheLocaleTheHostSetsOnTheLibrary) {
+  auto first = MakeField(0);
+  auto second = MakeField(1);
+  library.SetLocale(Locale::UnitedStates());
+  first->Value(1234.5);
+  second->Value(-2);
+  EXPECT_EQ(first->Text(), "1,234.50 €");
+  EXPECT_EQ(second->Text(), "-2.00 €");
+  library.SetLocale(Locale::Portuguese());
+  first->Value(7.25);
+  EXPECT_EQ(first->Text(), "7,25 €");
+}
+
 }  // namespace
 }  // namespace qorvexctl

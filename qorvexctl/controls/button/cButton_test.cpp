@@ -216,17 +216,42 @@ TEST_F(ButtonTest, OtherKeysAreReportedAndShiftUpIsSwallowed) {
   EXPECT_EQ(log, (Log{"cmd KeyDown 65", "cmd KeyUp 65", "cmd KeyDown 16"}));
 }
 
-TEST_F(ButtonTest, EnterClicksTheDefaultButtonOnlyInCommandMode) {
+TEST_F(ButtonTest, EnterAndEscapeClickTheDefaultAndCancelButtonsOnlyInCommandMode) {
   cButton& ok = MakeButton("cmdOK", {10, 10, 110, 40});
+  cButton& cancel = MakeButton("cmdCancel", {120, 10, 220, 40});
   cButton& other = MakeButton("txt", {10, 50, 110, 80});
   form.SetDefaultButton(&ok);
+  form.SetCancelButton(&cancel);
   other.SetFocus();
   input.PressKey(platform::vbKeyReturn);
+  input.PressKey(platform::vbKeyEscape);
   EXPECT_EQ(std::count(log.begin(), log.end(), "cmdOK Click"), 1);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "cmdCancel Click"), 1);
   ok.Mode(efbxp_CheckBox);
+  cancel.Mode(efbxp_OptionButton);
   log.clear();
   input.PressKey(platform::vbKeyReturn);
+  input.PressKey(platform::vbKeyEscape);
   EXPECT_EQ(std::count(log.begin(), log.end(), "cmdOK Click"), 0);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "cmdCancel Click"), 0);
+}
+
+// A custom shape is the picture's solid pixels; while pressed it moves two pixels towards its
+// CustomClick direction, and it comes back on release.
+TEST_F(ButtonTest, APressedCustomShapeMovesTowardsItsCustomClickDirection) {
+  cButton& b = MakeButton("cmd", {10, 10, 42, 42});
+  platform::Surface pixels(4, 4, 32);
+  pixels.Fill(0);  // transparent
+  pixels.SetPixelValue(1, 1, pixels.ValueOf(RGB(255, 0, 0)));
+  b.Picture(std::make_shared<platform::Picture>(std::move(pixels)));
+  b.ButtonShape(efbxp_CustomFlat);
+  b.CustomClick(efbxp_cSouthEast);
+  ASSERT_NE(b.WindowRegion(), nullptr);
+  const platform::Rect resting = b.WindowRegion()->Bounds();
+  input.MouseDown(b, platform::Point{resting.left + 1, resting.top + 1});
+  EXPECT_EQ(b.WindowRegion()->Bounds(), resting.Offset(2, 2));
+  input.MouseUp(b, platform::Point{resting.left + 3, resting.top + 3});
+  EXPECT_EQ(b.WindowRegion()->Bounds(), resting);
 }
 
 TEST_F(ButtonTest, TheHoverTimerNoticesThePointerEnteringAndLeaving) {

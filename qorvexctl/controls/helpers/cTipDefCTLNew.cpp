@@ -147,7 +147,7 @@ void cTipDefCTLNew::ScrollChanged(bool raise) {
 }
 
 int cTipDefCTLNew::NormalisedBoxValue() {
-  const std::optional<double> number = DefaultLocale().ToNumber(m_txtDef.Text());
+  const std::optional<double> number = Library().CurrentLocale().ToNumber(m_txtDef.Text());
   if (!number) {
     WriteBox(-1);
     return 0;

@@ -68,6 +68,13 @@ namespace {
 
 // Buffers up to this size stay with their thread between decodes.
 constexpr std::size_t kKeptScratchBytes = std::size_t{64} << 20;
+// Compressed image data above this size is given back once inflated, before the surface is
+// made, so a decode never holds the compressed data, the inflated data and the surface at once.
+constexpr std::size_t kKeptCompressedBytes = std::size_t{64} << 10;
+
+void ReleaseLargeCompressedData(std::vector<std::uint8_t>& imageData) {
+  if (imageData.capacity() > kKeptCompressedBytes) std::vector<std::uint8_t>().swap(imageData);
+}
 
 // The compressed and inflated image data of one thread's decodes, kept from one decode to the
 // next so a run of loads does not allocate (and fault in) the same memory each time.
@@ -112,6 +119,7 @@ Decoded Decode(std::span<const std::uint8_t> bytes, const DecodeOptions& options
   Failure failure = ReadPngFile(bytes, options.validateAllData, info);
   if (failure == Failure::None) failure = InflateImageData(info, inflated);
   if (failure != Failure::None) return {failure, {}};
+  ReleaseLargeCompressedData(info.imageData);
   const bool keepAlpha = options.keepAlpha && info.HasAlpha();
   const int bitCount = ChooseOutputBits(info, keepAlpha, options.force32);
   Decoded decoded{Failure::None, MakeSurface(info, bitCount)};
