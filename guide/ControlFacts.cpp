@@ -71,7 +71,7 @@ ControlCatalog::~ControlCatalog() = default;
 std::vector<ControlFacts> ControlCatalog::Controls() const {
   std::vector<ControlFacts> controls;
   for (const std::string& name : m_registry->Names()) {
-    ControlFacts facts{name, nullptr, {}, false, false};
+    ControlFacts facts{name, nullptr, {}, false, ControlKind::Library};
     if (const MemberType* type = m_registry->Members().Find(name)) facts.members = type->table;
     if (auto component = m_registry->Create(std::string(kLibraryName) + "." + name)) {
       facts.persisted = PersistedKeysOf(*component);
@@ -89,10 +89,25 @@ std::vector<ControlFacts> ControlCatalog::PlatformControls() const {
   for (const IntrinsicType& type : intrinsics.Types()) {
     const std::unique_ptr<platform::Window> prototype = type.create(container);
     const ObjectRef members = m_registry->Members().Of(*prototype);
-    controls.push_back(
-        ControlFacts{type.name, members.table, KeptKeysOf(type, *prototype), true, true});
+    controls.push_back(ControlFacts{type.name, members.table, KeptKeysOf(type, *prototype), true,
+                                    ControlKind::Platform});
   }
   return controls;
+}
+
+std::vector<ControlFacts> ControlCatalog::ReachedTypes() const {
+  const MemberDirectory& directory = m_registry->Members();
+  const MemberDirectory platform = MemberDirectory::Standard();
+  const std::vector<std::string> registered = m_registry->Names();
+  std::vector<ControlFacts> types;
+  for (const std::string& name : directory.Names()) {
+    const bool byName = std::any_of(registered.begin(), registered.end(),
+                                    [&](const std::string& r) { return EqualsNoCase(r, name); });
+    if (byName || platform.Find(name)) continue;
+    types.push_back(
+        ControlFacts{name, directory.Find(name)->table, {}, false, ControlKind::Reached});
+  }
+  return types;
 }
 
 std::string ValueTypeName(VarType type) {

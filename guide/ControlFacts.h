@@ -32,16 +32,22 @@ struct PersistedKey {
   bool written = false;
 };
 
+enum class ControlKind {
+  Library,   // registered by name: "QORVEXCTL.cNIF"
+  Platform,  // an intrinsic control of the platform: "TextBox"
+  Reached,   // made by the library itself, reached by its type name: the calculator
+};
+
 struct ControlFacts {
   std::string name;                      // as registered: "cNIF" for "QORVEXCTL.cNIF"
   const MemberTable* members = nullptr;  // nullptr for a type without a member table
   std::vector<PersistedKey> persisted;   // in read order, then the keys only written
   bool placed = false;                   // a control placed on a form, not a class made by new
-  bool intrinsic = false;                // a control of the platform, not of the library
+  ControlKind kind = ControlKind::Library;
 };
 
-// The controls of the library's registration list and the platform's intrinsic controls, on a
-// headless desktop of its own.
+// The controls of the library's registration list, the platform's intrinsic controls and the
+// other types of the member directory, on a headless desktop of its own.
 class ControlCatalog {
  public:
   // `root` is the application folder whose data/ the controls read.
@@ -53,6 +59,9 @@ class ControlCatalog {
   // The platform's own controls a form file and a play script make by type name ("TextBox"),
   // with the members the directory gives them and the keys a form file keeps.
   std::vector<ControlFacts> PlatformControls() const;
+  // The library's forms and classes that are not created by name but that hosts and scripts
+  // reach by their type name through the member directory (the calculator, the article viewer).
+  std::vector<ControlFacts> ReachedTypes() const;
 
  private:
   std::unique_ptr<platform::Desktop> m_desktop;

@@ -58,13 +58,21 @@ ControlAbout AboutOf(const std::string& name, const std::map<std::string, Contro
   return found->second;
 }
 
+// The C++ program and the play script a page quotes, and what the script prints.
+ControlExamples ExamplesOf(const std::string& name, const fs::path& root, Guide& guide) {
+  const fs::path play = root / "docs" / "controls" / "play" / name;
+  return ControlExamples{ReadText(root / "examples" / "guide" / (name + ".cpp"), name, guide),
+                         ReadText(play.string() + ".play", name, guide),
+                         ReadText(play.string() + ".jsonl", name, guide)};
+}
+
 void ReportUnregistered(const std::map<std::string, ControlAbout>& about, Guide& guide) {
   for (const auto& described : about) {
     const std::string& name = described.first;
     bool registered = false;
     for (const std::string& control : guide.controls) registered |= control == name;
     if (!registered) {
-      guide.problems.push_back(name + ": described in docs/controls/about.json but not registered");
+      guide.problems.push_back(name + ": described in docs/controls/about.json but has no page");
     }
   }
 }
@@ -78,18 +86,16 @@ Guide GenerateGuide(const fs::path& root) {
   const ControlCatalog catalog(root);
   std::vector<ControlFacts> controls = catalog.Controls();
   for (ControlFacts& control : catalog.PlatformControls()) controls.push_back(std::move(control));
+  for (ControlFacts& control : catalog.ReachedTypes()) controls.push_back(std::move(control));
   for (const ControlFacts& control : controls) {
     const std::string& name = control.name;
     guide.controls.push_back(name);
     if (!control.members) guide.problems.push_back(name + ": no member table");
     const ControlAbout described = AboutOf(name, about, root, guide);
-    const fs::path play = root / "docs" / "controls" / "play" / name;
-    const ControlExamples examples{
-        ReadText(root / "examples" / "guide" / (name + ".cpp"), name, guide),
-        ReadText(play.string() + ".play", name, guide),
-        ReadText(play.string() + ".jsonl", name, guide)};
+    const ControlExamples examples =
+        control.kind == ControlKind::Reached ? ControlExamples{} : ExamplesOf(name, root, guide);
     guide.files.push_back({name + ".md", ControlPage(control, described, examples)});
-    index.push_back({name, described.title, control.intrinsic});
+    index.push_back({name, described.title, control.kind});
   }
   ReportUnregistered(about, guide);
   guide.files.push_back({"README.md", GuideIndex(index)});

@@ -1,9 +1,9 @@
 #pragma once
 // The whole user guide from a checkout: a page for every control on the registration list, for
-// every intrinsic control of the platform, and the index, from the member tables and the
-// hand-written parts (docs/controls/about.json, the examples under examples/guide/ and
-// docs/controls/play/). `qorvexctl guide` writes it and a test compares it with the committed
-// pages.
+// every intrinsic control of the platform, for the other types of the member directory, and the
+// index, from the member tables and the hand-written parts (docs/controls/about.json, the
+// examples under examples/guide/ and docs/controls/play/). `qorvexctl guide` writes it and a
+// test compares it with the committed pages.
 
 #include <filesystem>
 #include <string>

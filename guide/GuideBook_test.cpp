@@ -52,6 +52,7 @@ TEST(UserGuide, EveryControlHasAPageShowingEveryMemberAndKey) {
   std::vector<ControlFacts> controls = catalog.Controls();
   ASSERT_GE(controls.size(), 18u);
   for (ControlFacts& control : catalog.PlatformControls()) controls.push_back(std::move(control));
+  for (ControlFacts& control : catalog.ReachedTypes()) controls.push_back(std::move(control));
   for (const ControlFacts& control : controls) {
     const fs::path page = GuideFolder() / (control.name + ".md");
     ASSERT_TRUE(fs::is_regular_file(page)) << page << " is missing: run `make guide`";
@@ -85,6 +86,24 @@ TEST(UserGuide, NoPageIsLeftOverFromAControlNoLongerRegistered) {
       generated |= file.name == entry.path().filename().string();
     EXPECT_TRUE(generated) << entry.path() << " is not a page of a registered control";
   }
+}
+
+// A checkout whose hand-written parts are damaged or missing: every page is still written, and
+// each lack is named.
+TEST(UserGuide, DamagedOrMissingHandWrittenPartsAreNamedAndThePagesStillMade) {
+  const fs::path root = testsupport::MakeTempFolder("guide");
+  fs::create_directories(root / "docs" / "controls");
+  std::ofstream(root / "docs" / "controls" / "about.json") << "{\"cNIF\": [1, 2";
+  const Guide guide = GenerateGuide(root);
+  EXPECT_EQ(guide.files.size(), Generated().files.size());
+  std::string problems;
+  for (const std::string& problem : guide.problems) problems += problem + "\n";
+  for (const char* lack :
+       {"about.json: not a JSON object", "cNIF: no entry in docs/controls/about.json", "cNIF: no ",
+        "examples/guide/cNIF.cpp", "TextBox: no entry"}) {
+    EXPECT_NE(problems.find(lack), std::string::npos) << lack << "\n" << problems;
+  }
+  fs::remove_all(root);
 }
 
 }  // namespace

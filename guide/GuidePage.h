@@ -30,7 +30,7 @@ std::string ControlPage(const ControlFacts& control, const ControlAbout& about,
 struct IndexEntry {
   std::string name;
   std::string title;
-  bool intrinsic = false;  // listed with the platform's controls
+  ControlKind kind = ControlKind::Library;  // the section of the index it is listed in
 };
 // docs/controls/README.md: one line per control, linked to its page, the library's first.
 std::string GuideIndex(const std::vector<IndexEntry>& entries);

@@ -107,7 +107,7 @@ TEST(ControlCatalog, PlatformControlsHaveTheirTablesAndKeptKeysWithNewValues) {
     return *found;
   };
   const ControlFacts& text = find("TextBox");
-  ASSERT_TRUE(text.intrinsic && text.placed && text.members);
+  ASSERT_TRUE(text.kind == ControlKind::Platform && text.placed && text.members);
   EXPECT_EQ(text.members->typeName, "TextBox");
   const PersistedKey* visible = FindKey(text, "Visible");
   const PersistedKey* multiLine = FindKey(text, "MultiLine");
@@ -117,10 +117,32 @@ TEST(ControlCatalog, PlatformControlsHaveTheirTablesAndKeptKeysWithNewValues) {
   EXPECT_EQ(find("Shape").members->typeName, "Control");  // no table of its own
 }
 
+// The calculator and the article viewer are made by the controls that open them: their pages
+// have their members, and no keys or examples of their own.
+TEST(ControlCatalog, TypesReachedOnlyThroughTheDirectoryAreTheLibrarysOwnForms) {
+  const ControlCatalog catalog(testsupport::RepositoryRoot());
+  std::vector<std::string> reached;
+  for (const ControlFacts& type : catalog.ReachedTypes()) {
+    reached.push_back(type.name);
+    EXPECT_EQ(type.kind, ControlKind::Reached);
+    EXPECT_NE(type.members, nullptr);
+    for (const ControlFacts& control : catalog.Controls()) EXPECT_NE(control.name, type.name);
+  }
+  for (const char* name : {"calcForm", "showcod2"}) {
+    EXPECT_NE(std::find(reached.begin(), reached.end(), name), reached.end()) << name;
+  }
+  EXPECT_EQ(std::find(reached.begin(), reached.end(), "TextBox"), reached.end());
+  const std::string page =
+      PageOf(ControlFacts{"calcForm", &PickerMembers(), {}, false, ControlKind::Reached});
+  EXPECT_NE(page.find("Not created through the registry"), std::string::npos);
+  EXPECT_EQ(page.find("## Persisted keys"), std::string::npos);
+  EXPECT_EQ(page.find("## C++ example"), std::string::npos);
+}
+
 TEST(GuideIndex, LinksTheLibrarysControlsInOrderThenThePlatforms) {
-  const std::string index = GuideIndex({{"TextBox", "the text box", true},
-                                        {"cNIF", "the NIF field", false},
-                                        {"cNIB", "the NIB field", false}});
+  const std::string index = GuideIndex({{"TextBox", "the text box", ControlKind::Platform},
+                                        {"cNIF", "the NIF field", ControlKind::Library},
+                                        {"cNIB", "the NIB field", ControlKind::Library}});
   EXPECT_NE(index.find("- [cNIF](cNIF.md): the NIF field\n- [cNIB](cNIB.md): the NIB field\n\n"
                        "## The platform's controls\n\n- [TextBox](TextBox.md): the text box\n"),
             std::string::npos)

@@ -58,9 +58,10 @@ int RunGuide(const Arguments& args) {
 const Command kGuideCommand = {
     "guide", "write the user guide's page of every control (Markdown)",
     "qorvexctl guide OUTDIR [--root DIR]\n"
-    "  writes OUTDIR/<control>.md for every control registered by name and every intrinsic\n"
-    "  control, and OUTDIR/README.md, from the member tables and the hand-written parts of the\n"
-    "  checkout (`make guide` writes docs/controls); exit 1 names what a page lacks.\n"
+    "  writes OUTDIR/<type>.md for every control registered by name, every intrinsic control\n"
+    "  and every other type of the member directory, and OUTDIR/README.md, from the member\n"
+    "  tables and the hand-written parts of the checkout (`make guide` writes docs/controls);\n"
+    "  exit 1 names what a page lacks.\n"
     "  --root: the checkout (default: the current folder)",
     RunGuide};
 

@@ -65,14 +65,17 @@ bool WriteText(const fs::path& file, const std::string& text) {
 std::vector<WalkthroughStep> WalkthroughSteps(std::string_view script) {
   std::vector<WalkthroughStep> steps;
   WalkthroughStep step;
+  bool inComment = false;  // the line before was a comment: this one continues its paragraph
   std::istringstream lines{std::string(script)};
   for (std::string line; std::getline(lines, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     const std::string trimmed = Trim(line);
-    if (trimmed.empty()) continue;
-    if (trimmed.front() == '#') {
-      step.comments.push_back(Trim(trimmed.substr(1)));
-    } else if (std::string file = ScreenshotOf(trimmed); !file.empty()) {
+    const bool comment = !trimmed.empty() && trimmed.front() == '#';
+    if (comment && inComment) step.comments.back() += " " + Trim(trimmed.substr(1));
+    if (comment && !inComment) step.comments.push_back(Trim(trimmed.substr(1)));
+    inComment = comment;
+    if (comment || trimmed.empty()) continue;
+    if (std::string file = ScreenshotOf(trimmed); !file.empty()) {
       step.screenshot = std::move(file);
       steps.push_back(std::move(step));
       step = {};
@@ -85,11 +88,11 @@ std::vector<WalkthroughStep> WalkthroughSteps(std::string_view script) {
 
 std::string WalkthroughPage(const std::vector<WalkthroughStep>& steps) {
   std::string html =
-      "<!DOCTYPE html>\n<html lang=\"pt\">\n<head>\n<meta charset=\"utf-8\">\n"
-      "<title>QORVEXCTL - visita guiada à declaração Modelo 3</title>\n"
+      "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+      "<title>QORVEXCTL demo - walkthrough of the IRS form</title>\n"
       "<style>body{font-family:sans-serif;max-width:1100px;margin:auto}"
       "pre{background:#f4f4f4;padding:6px}img{border:1px solid #999;max-width:100%}</style>\n"
-      "</head>\n<body>\n<h1>Visita guiada à declaração Modelo 3</h1>\n";
+      "</head>\n<body>\n<h1>Walkthrough of the IRS form (Modelo 3)</h1>\n";
   int number = 0;
   for (const WalkthroughStep& step : steps) {
     const std::string n = std::to_string(++number);

@@ -13,8 +13,8 @@
 
 namespace qorvexctl::demo {
 
-// A screenshot of the script and what led to it: the comment lines and the commands since the
-// screenshot before (a `modal` block's commands included, indented).
+// A screenshot of the script and what led to it: the comments (a run of comment lines is one
+// paragraph) and the commands since the screenshot before (a `modal` block's included, indented).
 struct WalkthroughStep {
   std::string screenshot;  // "03_nif_a.png"
   std::vector<std::string> comments;

@@ -29,13 +29,14 @@ bool IsPng(const fs::path& file) { return ReadText(file).starts_with("\x89PNG\r\
 
 TEST(WalkthroughSteps, EachScreenshotTakesTheCommentsAndCommandsSinceTheOneBefore) {
   const auto steps = WalkthroughSteps(
-      "# Opening.\nform irs\nscreenshot 01_a.png\n\n# Typing <NIF>.\n"
-      "focus nif.nif\nmodal\n  keys 1{+}2\nend\nscreenshot \"02 b.png\"\nclock 10\n");
+      "# Opening.\nform irs\nscreenshot 01_a.png\n\n# Typing\n#   <NIF>.\n"
+      "focus nif.nif\n# Then a sum.\nmodal\n  keys 1{+}2\nend\nscreenshot \"02 b.png\"\nclock 10\n");
   ASSERT_EQ(steps.size(), 2u);
   EXPECT_EQ(steps[0].screenshot, "01_a.png");
   EXPECT_EQ(steps[0].comments, std::vector<std::string>{"Opening."});
   EXPECT_EQ(steps[0].commands, std::vector<std::string>{"form irs"});
   EXPECT_EQ(steps[1].screenshot, "02 b.png");
+  EXPECT_EQ(steps[1].comments, (std::vector<std::string>{"Typing <NIF>.", "Then a sum."}));
   EXPECT_EQ(steps[1].commands,
             (std::vector<std::string>{"focus nif.nif", "modal", "  keys 1{+}2", "end"}));
   const std::string page = WalkthroughPage(steps);
