@@ -19,6 +19,7 @@
 #include "qorvexctl/platform/sdl/SdlEventsTest.h"
 #include "qorvexctl/platform/widgets/CommandButton.h"
 #include "qorvexctl/platform/widgets/Form.h"
+#include "qorvexctl/platform/widgets/MessageBoxForm.h"
 #include "qorvexctl/platform/widgets/TextBox.h"
 
 namespace qorvexctl::platform {
@@ -289,6 +290,37 @@ TEST_F(SystemWindows, AModalDialogBlocksItsOwnerAndClosesBackToIt) {
   EXPECT_EQ(d.presenter->SystemWindowCount(), 1);
   PushClick(d.Id(owner), onButton);
   EXPECT_TRUE(d.PumpUntil([&] { return clicks == 1; }));
+}
+
+TEST_F(SystemWindows, AMessageBoxIsAWindowOfItsOwnAndItsCloseBoxAnswers) {
+  FormMessageBoxService boxes(d.desktop);
+  Form owner(d.desktop, "Declaração");
+  owner.SetBounds(Rect::FromSize(40, 40, 360, 220));
+  owner.Show();
+  d.desktop.DoEvents();
+  int windowsWhileOpen = 0;
+  Rect boxPlace;
+  Rect systemPlace;
+  d.desktop.SetTimer(owner.hWnd(), 1, 100, [&](auto hwnd, auto id) {
+    d.desktop.KillTimer(hwnd, id);
+    windowsWhileOpen = d.presenter->SystemWindowCount();
+    const Window* box = d.desktop.ModalWindow();
+    if (!box || !d.System(*box)) return;
+    boxPlace = box->Bounds();
+    systemPlace = SystemPlace(d.System(*box));
+    PushWindowEvent(d.Id(*box), SDL_WINDOWEVENT_CLOSE);
+  });
+  const MessageBoxRequest request{"Anexo H", "Deseja gravar a declaração?",
+                                  MessageBoxIcon::Question, MessageBoxButtons::YesNoCancel};
+  EXPECT_EQ(boxes.Show(request), MessageBoxResult::Cancel);
+  EXPECT_EQ(windowsWhileOpen, 2);
+  // Inside the system's frame: the box's place less the classic border and caption.
+  EXPECT_EQ(systemPlace, (Rect{boxPlace.left + kClassicFrame.left, boxPlace.top + kClassicFrame.top,
+                              boxPlace.right - kClassicFrame.right,
+                              boxPlace.bottom - kClassicFrame.bottom}));
+  d.desktop.DoEvents();
+  EXPECT_EQ(d.presenter->SystemWindowCount(), 1);
+  EXPECT_EQ(d.desktop.ActiveWindow(), &owner);
 }
 
 TEST_F(SystemWindows, APopupMenuIsAWindowAndClosesWhenAnotherWindowIsClicked) {
