@@ -28,7 +28,6 @@ constexpr const char* kPageCaptions[] = {"Rosto", "Anexo A", "Anexo H", "Entrega
 IrsForm::IrsForm(platform::Desktop& desktop, LibraryState& library,
                  std::shared_ptr<hostkit::HostDatabase> database)
     : platform::Form(desktop, "Declaração de Rendimentos - IRS Modelo 3"),
-      m_desktop(desktop),
       m_library(library),
       m_database(std::move(database)),
       m_components(library),

@@ -126,7 +126,6 @@ class IrsForm : public platform::Form {
   void RecordMember(const std::string& code, cNIF& field, const std::string& name);
   void ShowSummary();
 
-  platform::Desktop& m_desktop;
   LibraryState& m_library;
   std::shared_ptr<hostkit::HostDatabase> m_database;
   std::shared_ptr<hostkit::SqliteDeclaration> m_declaration;
