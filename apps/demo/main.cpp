@@ -35,7 +35,7 @@
 #include "qorvexctl/platform/desktop/UserInput.h"
 #include "qorvexctl/platform/widgets/MessageBoxForm.h"
 #if defined(QORVEXCTL_HAVE_SDL)
-#include "qorvexctl/platform/sdl/SdlPresenter.h"
+#include "qorvexctl/platform/sdl/PresenterChoice.h"
 #endif
 
 namespace {
@@ -115,7 +115,7 @@ int WriteScreenshots(const std::filesystem::path& folder) {
 int RunInWindow([[maybe_unused]] int quitAfterMs) {
 #if defined(QORVEXCTL_HAVE_SDL)
   Desktop desktop(Desktop::Options::ForApplication());
-  auto presenter = qorvexctl::platform::SdlPresenter::Open(desktop, "QORVEXCTL - demo");
+  auto presenter = qorvexctl::platform::OpenChosenPresenter(desktop, "QORVEXCTL - demo");
   if (!presenter) return -1;
   desktop.SetPresenter(std::move(presenter));
   desktop.SetMessageBoxService(

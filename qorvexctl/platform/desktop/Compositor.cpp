@@ -57,9 +57,13 @@ Surface ComposeWindow(Window& window) {
   window.GetDesktop().PaintPending();
   Surface out(window.Bounds().Width(), window.Bounds().Height(), 32);
   if (out.IsEmpty()) return out;
-  Canvas canvas(out, &window.GetDesktop().Colours());
-  ComposeTree(canvas, window, {0, 0}, Region::FromRect(out.Bounds()));
+  ComposeWindowArea(window, out, Region::FromRect(out.Bounds()));
   return out;
+}
+
+void ComposeWindowArea(Window& window, Surface& out, const Region& area) {
+  Canvas canvas(out, &window.GetDesktop().Colours());
+  ComposeTree(canvas, window, {0, 0}, area);
 }
 
 }  // namespace qorvexctl::platform

@@ -18,5 +18,8 @@ Surface ComposeDesktop(Desktop& desktop);
 void ComposeDesktopArea(Desktop& desktop, Surface& screen, const Region& area);
 // One window and its descendants, at the window's own origin and size.
 Surface ComposeWindow(Window& window);
+// Composes `area` (the window's own pixels) of one window again into `out`, a surface of the
+// window's size, leaving the rest.
+void ComposeWindowArea(Window& window, Surface& out, const Region& area);
 
 }  // namespace qorvexctl::platform

@@ -132,6 +132,29 @@ void Desktop::Activate(Window* topLevel) {
   RestackTopLevel(*topLevel, true);
 }
 
+void Desktop::ActivateFromSystem(Window* topLevel) {
+  const Window* modal = ModalWindow();
+  if (modal && !modal->TakesActivation() && topLevel != modal) {
+    // The popup's loop ends on seeing its form inactive; the activation follows after it.
+    if (Window* previous = ActiveWindow()) previous->Invalidate();
+    m_active = 0;
+    if (!topLevel) return;
+    const HWND handle = topLevel->hWnd();
+    Post([this, handle] {
+      if (Window* w = FromHandle(handle)) ActivateFromSystem(w);
+    });
+    return;
+  }
+  if (!topLevel) {
+    if (Window* previous = ActiveWindow()) previous->Invalidate();
+    m_active = 0;
+    return;
+  }
+  if (!topLevel->TakesActivation() || !AcceptsInput(*topLevel)) return;
+  Activate(topLevel);  // also when the focus is in it already
+  SetFocus(topLevel);
+}
+
 bool Desktop::SetFocus(Window* window) {
   if (!window) {
     NotifyFocusChange(m_focus, 0);

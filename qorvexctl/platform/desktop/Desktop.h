@@ -81,6 +81,10 @@ class Desktop {
   void FocusNextTabStop(bool forward);
   // The top-level window that receives the keyboard.
   Window* ActiveWindow() const { return FromHandle(m_active); }
+  // The window system activated `topLevel` (nullptr: a window of another application). It
+  // becomes the active window with its last focused control, unless a modal window keeps the
+  // activation; an open popup menu is dismissed first, as when its form stops being active.
+  void ActivateFromSystem(Window* topLevel);
 
   // --- Mouse.
   void SetCapture(HWND hwnd) { m_capture = hwnd; }
@@ -142,6 +146,8 @@ class Desktop {
   // The innermost modal window (an open popup menu's first level included), or nullptr.
   Window* ModalWindow() const;
   int ModalDepth() const { return static_cast<int>(m_modalStack.size()); }
+  // The modal windows, outermost first.
+  const std::vector<HWND>& ModalWindows() const { return m_modalStack; }
 
   // --- Services.
   SettingsStore& Settings() { return *m_settings; }
@@ -201,6 +207,7 @@ class Desktop {
   void Dispatch(const Message& message);
   void DispatchInput(const InputEvent& event);
   void RouteMouse(const InputEvent& event);
+  Window* PointerTarget(const InputEvent& event) const;
   void RouteWheel(const InputEvent& event);
   void RouteKeyDown(int keyCode);
   void RouteKeyUp(int keyCode);

@@ -64,7 +64,7 @@ void Desktop::RouteMouse(const InputEvent& event) {
 
   Window* target = Capture();
   if (!target) target = FromHandle(m_implicitCapture);
-  if (!target) target = WindowFromPoint(event.screen);
+  if (!target) target = PointerTarget(event);
   if (!target || !AcceptsInput(*target) || !target->IsEnabledInTree()) return;
   if (event.kind == InputEvent::Kind::MouseDown) {
     Window* focusable = target;
@@ -84,6 +84,15 @@ void Desktop::RouteMouse(const InputEvent& event) {
   SendMessage(target->hWnd(), MouseMessage(event.kind, event.button), wParam,
               MakePointLParam(client.x, client.y));
   if (up && m_buttonsDown == 0) m_implicitCapture = 0;
+}
+
+// The window under the pointer: within the top-level window the event names, when it names
+// one (its system window may be above others that cover it on the library's screen).
+Window* Desktop::PointerTarget(const InputEvent& event) const {
+  if (Window* top = FromHandle(event.window)) {
+    if (Window* hit = top->ChildFromScreenPoint(event.screen)) return hit;
+  }
+  return WindowFromPoint(event.screen);
 }
 
 // The wheel turns for the window with the keyboard focus, as the classic desktop does it.

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "qorvexctl/platform/desktop/Menu.h"
 #include "qorvexctl/platform/desktop/SendKeys.h"
 #include "qorvexctl/platform/desktop/UserInput.h"
 #include "qorvexctl/platform/widgets/CommandButton.h"
@@ -317,6 +318,84 @@ TEST(DesktopKeyboard, NumLockTogglesAndDecidesWhatTheKeypadTypes) {
   desktop.Keyboard().NumLock(true);
   desktop.Input().PressKey(vbKeyNumpad0 + 9);
   EXPECT_EQ(box.Text(), "79");
+}
+
+}  // namespace
+}  // namespace qorvexctl::platform
+
+namespace qorvexctl::platform {
+namespace {
+
+// Two forms of which the second covers part of the first, as a window manager may stack their
+// system windows the other way round.
+struct TwoForms {
+  Desktop desktop;
+  Form first{desktop, "Primeiro"};
+  Form second{desktop, "Segundo"};
+  TextBox& firstBox = first.Add<TextBox>("txtA");
+  TextBox& secondBox = second.Add<TextBox>("txtB");
+
+  TwoForms() {
+    first.SetBounds(Rect::FromSize(20, 20, 300, 200));
+    firstBox.SetBounds(Rect::FromSize(10, 10, 200, 24));
+    second.SetBounds(Rect::FromSize(60, 20, 300, 200));
+    secondBox.SetBounds(Rect::FromSize(10, 60, 200, 24));
+    first.Show();
+    second.Show();
+  }
+};
+
+TEST(DesktopSystemWindows, PointerInputGoesToTheWindowItNames) {
+  TwoForms f;
+  const Point underBoth = f.firstBox.ClientToScreen({150, 10});
+  const struct {
+    HWND window;
+    TextBox* focused;
+  } cases[] = {{0, nullptr}, {f.first.hWnd(), &f.firstBox}, {f.second.hWnd(), nullptr}};
+  for (const auto& c : cases) {
+    f.secondBox.SetFocus();
+    for (auto kind : {InputEvent::Kind::MouseDown, InputEvent::Kind::MouseUp}) {
+      f.desktop.PostInput(
+          {.kind = kind, .screen = underBoth, .button = vbLeftButton, .window = c.window});
+    }
+    f.desktop.DoEvents();
+    EXPECT_EQ(f.firstBox.HasFocus(), c.focused == &f.firstBox) << c.window;
+    EXPECT_EQ(f.desktop.ActiveWindow(), c.focused ? &f.first : &f.second) << c.window;
+  }
+}
+
+TEST(DesktopSystemWindows, ActivationFromTheSystem) {
+  TwoForms f;
+  f.desktop.ActivateFromSystem(&f.first);
+  EXPECT_EQ(f.desktop.ActiveWindow(), &f.first);
+  EXPECT_TRUE(f.firstBox.HasFocus());
+  f.desktop.ActivateFromSystem(nullptr);  // another application's window
+  EXPECT_EQ(f.desktop.ActiveWindow(), nullptr);
+  f.desktop.ActivateFromSystem(&f.second);
+  EXPECT_EQ(f.desktop.ActiveWindow(), &f.second);
+
+  // A modal form keeps the activation.
+  Form dialog(f.desktop, "Dialogo");
+  Window* activeInModal = nullptr;
+  f.desktop.Scripts().OnModalForm("", [&](Window&) {
+    f.desktop.ActivateFromSystem(&f.first);
+    activeInModal = f.desktop.ActiveWindow();
+  });
+  dialog.Show(vbModal);
+  EXPECT_EQ(activeInModal, &dialog);
+
+  // An open popup menu closes unchosen; the activation follows once it has.
+  Menu menu("mnuEdit");
+  Menu& copy = menu.Add("mnuCopy", "&Copiar");
+  f.desktop.ActivateFromSystem(&f.second);  // the focus is in it already
+  ASSERT_EQ(f.desktop.ActiveWindow(), &f.second);
+  f.desktop.Scripts().OnPopupMenu([&](Menu&) {
+    f.desktop.ActivateFromSystem(&f.first);
+    return &copy;
+  });
+  EXPECT_EQ(f.desktop.PopupMenu(menu, nullptr, Point{100, 100}), nullptr);
+  f.desktop.DoEvents();
+  EXPECT_EQ(f.desktop.ActiveWindow(), &f.first);
 }
 
 }  // namespace

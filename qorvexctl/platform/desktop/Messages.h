@@ -47,6 +47,9 @@ enum : std::uint32_t {
   WM_USER = 0x0400,
 };
 
+// WM_SIZE wParam: how the window's size changed.
+enum SizeKind : int { SIZE_RESTORED = 0, SIZE_MINIMIZED = 1 };
+
 // Shift state as controls receive it: a sum of these.
 enum ShiftMask : int { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
 

@@ -68,6 +68,9 @@ class Window {
   // The client area's offset inside the bounds (a form's border and caption).
   Point ClientOffset() const { return {m_frame.left, m_frame.top}; }
   Rect ClientRect() const;
+  // The border and caption within the insets (left, top, right, bottom), which a window system
+  // can draw instead: a form's frame, without its menu bar. None by default.
+  virtual Rect DecorationInsets() const { return {}; }
   Rect ScreenBounds() const;
   Point ClientToScreen(Point client) const;
   Point ScreenToClient(Point screen) const;

@@ -28,13 +28,23 @@ bool IsShortcutChord(Uint16 modifiers) {
 
 }  // namespace
 
+SdlTextInput::SdlTextInput(Desktop& desktop) : m_desktop(desktop) {
+  desktop.Keyboard().CharactersFromTextInput(true);
+  SDL_StartTextInput();
+}
+
+SdlTextInput::~SdlTextInput() {
+  m_desktop.Keyboard().CharactersFromTextInput(false);
+  SDL_StopTextInput();
+}
+
 SdlInputTranslator::SdlInputTranslator(Desktop& desktop) : m_desktop(desktop) {}
 
 bool SdlInputTranslator::Translate(const SDL_Event& event) {
   switch (event.type) {
     case SDL_MOUSEMOTION:
-      m_desktop.PostInput(
-          {.kind = InputEvent::Kind::MouseMove, .screen = {event.motion.x, event.motion.y}});
+      PostPointer({.kind = InputEvent::Kind::MouseMove}, event.motion.windowID,
+                  {event.motion.x, event.motion.y});
       return true;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
@@ -58,23 +68,27 @@ bool SdlInputTranslator::Translate(const SDL_Event& event) {
 void SdlInputTranslator::TranslateButton(const SDL_MouseButtonEvent& button) {
   const int which = ButtonOf(button.button);
   if (which == 0) return;
-  InputEvent input{
-      .kind = InputEvent::Kind::MouseUp, .screen = {button.x, button.y}, .button = which};
+  InputEvent input{.kind = InputEvent::Kind::MouseUp, .button = which};
   if (button.state == SDL_PRESSED) {
     // Every second press of a series is a double click, as the classic desktop counts them.
     const bool second = button.clicks >= 2 && button.clicks % 2 == 0;
     input.kind = second ? InputEvent::Kind::MouseDoubleClick : InputEvent::Kind::MouseDown;
   }
-  m_desktop.PostInput(input);
+  PostPointer(input, button.windowID, {button.x, button.y});
 }
 
 void SdlInputTranslator::TranslateWheel(const SDL_MouseWheelEvent& wheel) {
   int notches = wheel.y;
   if (wheel.direction == SDL_MOUSEWHEEL_FLIPPED) notches = -notches;
   if (notches == 0) return;
-  m_desktop.PostInput({.kind = InputEvent::Kind::MouseWheel,
-                       .screen = {wheel.mouseX, wheel.mouseY},
-                       .wheelDelta = notches * kWheelDelta});
+  PostPointer({.kind = InputEvent::Kind::MouseWheel, .wheelDelta = notches * kWheelDelta},
+              wheel.windowID, {wheel.mouseX, wheel.mouseY});
+}
+
+void SdlInputTranslator::PostPointer(InputEvent event, std::uint32_t windowId, Point pixel) {
+  event.screen = pixel;
+  if (m_placer) m_placer(windowId, pixel, event);
+  m_desktop.PostInput(event);
 }
 
 void SdlInputTranslator::TranslateKey(const SDL_KeyboardEvent& key) {

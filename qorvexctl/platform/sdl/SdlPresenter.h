@@ -18,21 +18,20 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "qorvexctl/platform/desktop/IncrementalComposer.h"
 #include "qorvexctl/platform/desktop/Presenter.h"
 #include "qorvexctl/platform/drawing/Surface.h"
 
-struct SDL_Window;
-struct SDL_Renderer;
-struct SDL_Texture;
 union SDL_Event;
 
 namespace qorvexctl::platform {
 
+class SdlClipboard;
 class SdlInputTranslator;
+class SdlTextInput;
+class SdlSurfaceWindow;
 
 class SdlPresenter final : public Presenter {
  public:
@@ -54,25 +53,20 @@ class SdlPresenter final : public Presenter {
   int FramesUploaded() const { return m_framesUploaded; }
 
  private:
-  SdlPresenter(Desktop& desktop, SDL_Window* window, SDL_Renderer* renderer, SDL_Texture* texture);
-  void Handle(Desktop& desktop, const SDL_Event& event);
+  SdlPresenter(Desktop& desktop, std::unique_ptr<SdlSurfaceWindow> window);
+  void Handle(const SDL_Event& event);
   void CloseInnermostModal(Desktop& desktop);
-  void TakeSystemClipboard(Desktop& desktop);
-  void CopyToSystemClipboard();
-  void Upload(const std::optional<Rect>& changed);
-  void Redraw() const;
 
   Desktop& m_desktop;
-  SDL_Window* m_window;
-  SDL_Renderer* m_renderer;
-  SDL_Texture* m_texture;
+  std::unique_ptr<SdlSurfaceWindow> m_window;
   std::unique_ptr<SdlInputTranslator> m_translator;
+  std::unique_ptr<SdlClipboard> m_clipboard;
+  std::unique_ptr<SdlTextInput> m_textInput;
   IncrementalComposer m_composer;
   std::uint64_t m_shownVersion{~0ull};
   int m_framesUploaded{0};
   bool m_closeRequested{false};
-  bool m_closing{false};          // a form's close handlers are running
-  bool m_takingClipboard{false};  // the system's text coming in, not to be copied back
+  bool m_closing{false};  // a form's close handlers are running
 };
 
 }  // namespace qorvexctl::platform

@@ -14,6 +14,7 @@
 
 #include "qorvexctl/platform/desktop/Compositor.h"
 #include "qorvexctl/platform/desktop/Desktop.h"
+#include "qorvexctl/platform/sdl/SdlEventsTest.h"
 #include "qorvexctl/platform/sdl/SdlPresenter.h"
 #include "qorvexctl/platform/widgets/Form.h"
 #include "qorvexctl/platform/widgets/MessageBoxForm.h"
@@ -22,6 +23,7 @@
 namespace {
 
 using namespace qorvexctl::platform;
+using namespace qorvexctl::platform::sdltest;
 
 int g_failures = 0;
 
@@ -35,39 +37,6 @@ bool PumpUntil(Desktop& desktop, const std::function<bool()>& done) {
   const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(2);
   while (!done() && std::chrono::steady_clock::now() < limit) desktop.Wait(10);
   return done();
-}
-
-void PushButton(std::uint32_t window, Point at, bool down) {
-  SDL_Event e{};
-  e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-  e.button.windowID = window;
-  e.button.button = SDL_BUTTON_LEFT;
-  e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
-  e.button.clicks = 1;
-  e.button.x = at.x;
-  e.button.y = at.y;
-  SDL_PushEvent(&e);
-}
-
-void PushText(std::uint32_t window, const char* utf8) {
-  SDL_Event e{};
-  e.type = SDL_TEXTINPUT;
-  e.text.windowID = window;
-  SDL_strlcpy(e.text.text, utf8, sizeof e.text.text);
-  SDL_PushEvent(&e);
-}
-
-void PushKey(std::uint32_t window, SDL_Keycode sym, SDL_Scancode scancode) {
-  for (bool down : {true, false}) {
-    SDL_Event e{};
-    e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    e.key.windowID = window;
-    e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-    e.key.keysym.sym = sym;
-    e.key.keysym.scancode = scancode;
-    e.key.keysym.mod = KMOD_NUM;
-    SDL_PushEvent(&e);
-  }
 }
 
 // The pixels that differ (colour only) between the window and the composed desktop.

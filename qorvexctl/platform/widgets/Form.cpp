@@ -42,10 +42,14 @@ void Form::BorderStyle(int value) {
   UpdateFrame();
 }
 
+Rect Form::DecorationInsets() const {
+  return m_borderStyle == 0 ? Rect{} : Rect{kBorder, kBorder + kCaption, kBorder, kBorder};
+}
+
 void Form::UpdateFrame() {
   const int bar = BarItems().empty() ? 0 : MenuBarHeight(Font());
-  SetFrameInsets(m_borderStyle == 0 ? Rect{0, bar, 0, 0}
-                                    : Rect{kBorder, kBorder + kCaption + bar, kBorder, kBorder});
+  const Rect decoration = DecorationInsets();
+  SetFrameInsets({decoration.left, decoration.top + bar, decoration.right, decoration.bottom});
 }
 
 void Form::Show(int modal) {

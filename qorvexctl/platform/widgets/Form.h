@@ -51,6 +51,7 @@ class Form : public Control {
   // Border style 0 (none) gives a form without caption and border.
   int BorderStyle() const { return m_borderStyle; }
   void BorderStyle(int value);
+  Rect DecorationInsets() const override;
 
   // Adds a control the form owns: created on `container` (the form itself by default) and named.
   template <typename T, typename... Args>
