@@ -150,11 +150,12 @@ void SdlWindowPresenter::MarkModals(Desktop& desktop) {
   }
 }
 
-// The library's active form raises its system window. When the active form went (hidden or
-// closed), the form on top of the others is activated, as a window manager would.
+// The library's active form raises its system window. When the active form went (hidden, or
+// destroyed as a message box is while its window had the focus), the form on top of the others
+// is activated, as a window manager would.
 void SdlWindowPresenter::FollowActivation(Desktop& desktop) {
   const Window* active = desktop.ActiveWindow();
-  if (active && !active->IsShown()) {
+  if (active ? !active->IsShown() : m_refocus) {
     if (Window* next = TopmostForm(desktop)) desktop.ActivateFromSystem(next);
     active = desktop.ActiveWindow();
   }

@@ -320,6 +320,10 @@ TEST_F(SystemWindows, AMessageBoxIsAWindowOfItsOwnAndItsCloseBoxAnswers) {
                               boxPlace.bottom - kClassicFrame.bottom}));
   d.desktop.DoEvents();
   EXPECT_EQ(d.presenter->SystemWindowCount(), 1);
+  // The box's window had the keyboard: it comes back to the owner.
+  EXPECT_TRUE(d.PumpUntil([&] {
+    return d.desktop.ActiveWindow() == &owner && SDL_GetKeyboardFocus() == d.System(owner);
+  }));
 }
 
 TEST_F(SystemWindows, APopupMenuIsAWindowAndClosesWhenAnotherWindowIsClicked) {
