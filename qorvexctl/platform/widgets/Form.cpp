@@ -57,27 +57,14 @@ void Form::Show(int modal) {
     m_loaded = true;
     Load();
   }
-  Desktop& desktop = GetDesktop();
-  const HWND focusBefore = desktop.Focus() ? desktop.Focus()->hWnd() : 0;
   Visible(true);
   ZOrder(0);
-  desktop.SetFocus(this);
+  GetDesktop().SetFocus(this);
   Activate();
   if (modal == vbModal) {
-    desktop.RunModal(
+    GetDesktop().RunModal(
         *this, [this] { return Visible(); }, [this] { CloseByUser(); });
-    ReturnFocus(focusBefore);
   }
-}
-
-// A closed modal form gives the focus back to the control that had it when the form opened,
-// unless something else has taken it meanwhile or that control has gone.
-void Form::ReturnFocus(HWND focusBefore) {
-  Desktop& desktop = GetDesktop();
-  Window* before = desktop.FromHandle(focusBefore);
-  Window* focus = desktop.Focus();
-  if (!before || IsAncestorOf(before) || (focus && focus->IsShown())) return;
-  desktop.SetFocus(before->TopLevel());
 }
 
 bool Form::RunUnload(int mode) {

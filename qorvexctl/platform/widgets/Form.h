@@ -106,7 +106,6 @@ class Form : public Control {
 
  private:
   bool RunUnload(int mode);
-  void ReturnFocus(HWND focusBefore);
   // Border, caption and menu bar around the client area.
   void UpdateFrame();
   // The shown bar items, their looks and their rectangles (window pixels).
