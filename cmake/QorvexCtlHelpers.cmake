@@ -1,12 +1,16 @@
 # qorvexctl_add_test(<name> <sources...>)
 # One GoogleTest program per subsystem, linked with the library; every TEST becomes a CTest
 # test (discovered when ctest runs, so sanitizer builds do not run binaries at build time).
+# Test programs cost far more to compile than to run: they are built without optimisation and
+# share one precompiled GoogleTest header; the library under test keeps the build type's flags.
 function(qorvexctl_add_test name)
   if(NOT QORVEXCTL_TESTS)
     return()
   endif()
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE qorvexctl qorvexctl_testsupport GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_options(${name} PRIVATE -O0)
+  target_precompile_headers(${name} REUSE_FROM qorvexctl_test_pch)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
@@ -22,18 +26,25 @@ endfunction()
 
 # qorvexctl_add_fuzzer(<name> <source>)
 # With QORVEXCTL_FUZZ (clang) a libFuzzer binary; otherwise a replay program that feeds every
-# file of the corpus folder through the target under CTest, so the corpus is checked everywhere.
+# file of the corpus folder through the target. Either way CTest runs the corpus once, so every
+# seed and every past finding is checked in every tree. `fuzzers` builds them all.
 function(qorvexctl_add_fuzzer name source corpus_dir)
   add_executable(${name} ${source})
   target_link_libraries(${name} PRIVATE qorvexctl)
+  if(NOT TARGET fuzzers)
+    add_custom_target(fuzzers)
+  endif()
+  add_dependencies(fuzzers ${name})
   if(QORVEXCTL_FUZZ)
     target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    set(replay ${name} -runs=0 ${corpus_dir})
   else()
     target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/fuzz/replay_main.cpp)
-    if(QORVEXCTL_TESTS)
-      add_test(NAME ${name}_replay COMMAND ${name} ${corpus_dir})
-    endif()
+    set(replay ${name} ${corpus_dir})
+  endif()
+  if(QORVEXCTL_TESTS)
+    add_test(NAME ${name}_replay COMMAND ${replay})
   endif()
 endfunction()
 
