@@ -17,6 +17,16 @@ void CollectControls(const Window& w, std::vector<Window*>& out) {
   }
 }
 
+// A closed modal form gives the focus back to the control that had it when the form opened,
+// unless something else has taken it meanwhile or that control has gone with the form.
+void ReturnFocus(const Form& form, HWND focusBefore) {
+  Desktop& desktop = form.GetDesktop();
+  Window* before = desktop.FromHandle(focusBefore);
+  Window* focus = desktop.Focus();
+  if (!before || form.IsAncestorOf(before) || (focus && focus->IsShown())) return;
+  desktop.SetFocus(before->TopLevel());
+}
+
 }  // namespace
 
 Form::Form(Desktop& desktop, std::string caption)
@@ -57,13 +67,16 @@ void Form::Show(int modal) {
     m_loaded = true;
     Load();
   }
+  Desktop& desktop = GetDesktop();
+  const HWND focusBefore = desktop.Focus() ? desktop.Focus()->hWnd() : 0;
   Visible(true);
   ZOrder(0);
-  GetDesktop().SetFocus(this);
+  desktop.SetFocus(this);
   Activate();
   if (modal == vbModal) {
-    GetDesktop().RunModal(
+    desktop.RunModal(
         *this, [this] { return Visible(); }, [this] { CloseByUser(); });
+    ReturnFocus(*this, focusBefore);
   }
 }
 
