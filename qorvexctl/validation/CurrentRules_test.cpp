@@ -179,11 +179,22 @@ TEST(NormaliseWrittenNumber, DropsSeparatorsAndUpperCasesAsciiLetters) {
   EXPECT_EQ(NormaliseWrittenNumber(""), "");
 }
 
-TEST(NormaliseWrittenNumber, ReadsTheSameAsTheOnePassReadingOfTaxText) {
+// TaxText copies a short text of digits and capitals as it is, normalises other short ASCII
+// texts while copying and decodes the rest; each way must give what NormaliseWrittenNumber gives.
+TEST(NormaliseWrittenNumber, GivesWhatTaxTextReadsAsWritten) {
   const Locale& locale = Locale::Portuguese();
+  const std::string digits32(32, '7');
+  const std::string digits33(33, '7');
+  const std::string lowerCase32 = std::string(31, '7') + "b";
+  const std::string grouped30 = "7777777777 7777777777 7777777777";
   const std::string longText = "0044 9544 5b01 " + std::string(30, '7') + "-x";
-  for (std::string_view text : {std::string_view(" nl 0044.95.445-b01\t"), std::string_view("é-1"),
-                                std::string_view(longText), std::string_view("")}) {
+  const std::string_view texts[] = {
+      "004495445B01",  // already normal
+      "1234567T+",     // ASCII kept as it is but not a digit or a capital
+      " nl 0044.95.445-b01\t", "é-1", "É1", digits32, digits33, lowerCase32, grouped30, longText,
+      "",
+  };
+  for (std::string_view text : texts) {
     const TaxText written(text, locale, TaxText::AsWritten{});
     const TaxText normalised(NormaliseWrittenNumber(text), locale);
     EXPECT_EQ(written.Chars(), normalised.Chars()) << text;
