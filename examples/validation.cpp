@@ -9,9 +9,9 @@ int main() {
   int pt = qorvexctl::CountryIndex("PT");  // 22; -1 for any non-EU code
   bool ok = qorvexctl::ValidateTaxNumber("123456789", pt, qorvexctl::Locale::Portuguese());
   bool any = qorvexctl::ValidateTaxNumber("whatever", -1);  // no rule: always true
-  bool today = qorvexctl::ValidateTaxNumber("NL 0000.99998.B57", qorvexctl::CountryIndex("NL"),
+  bool today = qorvexctl::ValidateTaxNumber("0024.55.799.B11", qorvexctl::CountryIndex("NL"),
                                             qorvexctl::Locale::Portuguese(),
                                             qorvexctl::RuleSet::Current);  // true (classic: false)
   std::printf("%d %d %d %d\n", pt, ok, any, today);
-  return ok && any ? 0 : 1;
+  return ok && any && today ? 0 : 1;
 }

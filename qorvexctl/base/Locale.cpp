@@ -1,5 +1,6 @@
 #include "qorvexctl/base/Locale.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -94,8 +95,17 @@ std::optional<double> ConvertNormalized(const std::string& normalized, const Num
   return value;
 }
 
+// Digits alone, too few to overflow: numeric in any locale, no grammar needed. Tax numbers and
+// their parts are mostly such texts.
+template <typename Char>
+bool IsShortRunOfDigits(std::basic_string_view<Char> text) {
+  return !text.empty() && text.size() < kDigitsNeedingRangeCheck &&
+         std::all_of(text.begin(), text.end(), [](Char c) { return IsAsciiDigit(c); });
+}
+
 template <typename Char>
 bool IsNumericText(std::basic_string_view<Char> text, char decimal, char grouping) {
+  if (IsShortRunOfDigits(text)) return true;
   const NumberScan scan = ScanNumber(text, decimal, grouping, nullptr);
   if (!scan.wellFormed) return false;
   if (!scan.hasExponent && scan.mantissaDigits < kDigitsNeedingRangeCheck) return true;

@@ -226,7 +226,8 @@ char32_t LowerChar(char32_t c) {
 }
 
 char32_t UpperChar(char32_t c) {
-  if (c == 0x3C2) return 0x3A3;  // final sigma
+  if (c < 0x80) return c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c;  // ASCII, without the table
+  if (c == 0x3C2) return 0x3A3;                                     // final sigma
   for (const CaseBlock& block : kCaseBlocks) {
     const auto upper = static_cast<char32_t>(static_cast<int>(c) - block.delta);
     if (IsUpperIn(block, upper)) return upper;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace qorvexctl {
 
 TEST(Text, CountsCharactersNotBytes) {
@@ -60,6 +62,16 @@ TEST(Text, CaseConversionCoversPortugueseAndOtherEuropeanLetters) {
   EXPECT_EQ(ProperCase("joão DA silva\tcosta-pinto"), "João Da Silva\tCosta-pinto");
   EXPECT_TRUE(EqualsNoCase("ÉVORA", "évora"));
   EXPECT_FALSE(EqualsNoCase("Évora", "Evora"));
+}
+
+TEST(Text, UpperCaseOfAsciiChangesOnlyTheLettersAToZ) {
+  std::string ascii;
+  std::string expected;
+  for (char c = 1; c < 0x7F; ++c) {
+    ascii += c;
+    expected += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+  }
+  EXPECT_EQ(UCase(ascii), expected);
 }
 
 TEST(Text, TrimsRemoveOnlySpaces) {

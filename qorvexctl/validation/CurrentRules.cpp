@@ -4,7 +4,9 @@
 
 #include "qorvexctl/validation/CurrentRules.h"
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 
 #include "qorvexctl/base/Locale.h"
 #include "qorvexctl/validation/CountryRules.h"
@@ -16,7 +18,6 @@ namespace {
 
 using TaxRule = bool (*)(const TaxText&);
 
-
 // True when positions first..last all hold the digits "0".."9" (the newer formats have no
 // room for the lenient numeric test).
 bool AllDigits(const TaxText& t, std::size_t first, std::size_t last) {
@@ -27,11 +28,16 @@ bool AllDigits(const TaxText& t, std::size_t first, std::size_t last) {
   return true;
 }
 
-// The rule's verdict on the text with "0" put before it up to `length` characters.
-bool WithLeadingZeros(const TaxText& t, std::size_t length, TaxRule rule) {
-  std::u32string padded(length - t.Length(), U'0');
-  padded += t.Chars();
-  return rule(TaxText(padded, t.locale()));
+// The rule's verdict on the text (at most `Length` characters) with "0" put before it up to
+// `Length` characters.
+template <std::size_t Length>
+bool WithLeadingZeros(const TaxText& t, TaxRule rule) {
+  std::array<char32_t, Length> padded{};
+  const std::size_t zeros = Length - t.Length();
+  std::fill_n(padded.begin(), zeros, U'0');
+  std::copy(t.Chars().begin(), t.Chars().end(),
+            padded.begin() + static_cast<std::ptrdiff_t>(zeros));
+  return rule(TaxText(std::u32string_view(padded.data(), padded.size()), t.locale()));
 }
 
 }  // namespace
@@ -47,29 +53,35 @@ std::string NormaliseWrittenNumber(std::string_view text) {
 }
 
 bool ValidateCurrentBelgianNumber(const TaxText& t) {
-  if (t.Length() == 9) return WithLeadingZeros(t, 10, ValidateBelgianNumber);
+  if (t.Length() == 9) return WithLeadingZeros<10>(t, ValidateBelgianNumber);
   return ValidateBelgianNumber(t);
 }
 
 bool ValidateCurrentGreekNumber(const TaxText& t) {
-  if (t.Length() == 8) return WithLeadingZeros(t, 9, ValidateGreekNumber);
+  if (t.Length() == 8) return WithLeadingZeros<9>(t, ValidateGreekNumber);
   return ValidateGreekNumber(t);
 }
 
 namespace {
 
-// HMRC's "9755" numbers: the weighted sum plus the check pair plus 55 is a multiple of 97, so
-// the classic remainder is 42. The series with a leading "0" predate it and keep the classic
-// check only.
-bool HasBritish9755Check(const TaxText& t) {
+// The classic check (remainder 0) or HMRC's "9755" check: the weighted sum plus the check pair
+// plus 55 is a multiple of 97, so the classic remainder is 42. The series with a leading "0"
+// predate it and keep the classic check only.
+bool HasBritishCheck(const TaxText& t) {
   static constexpr int kRemainderOf9755 = 42;
-  return t.At(1) != '0' && BritishCheckRemainder(t) == kRemainderOf9755;
+  const int remainder = BritishCheckRemainder(t);
+  return remainder == 0 || (remainder == kRemainderOf9755 && t.At(1) != '0');
 }
+
+constexpr std::size_t kLongGovernmentLength = 11;
 
 // "GD8888" or "HA8888", a three-digit number in the range of the five-character form, then
 // that number modulo 97 as two digits.
 bool IsBritishLongGovernmentNumber(const TaxText& t) {
-  if (t.Length() != 11 || t.Chars().substr(2, 4) != U"8888" || !AllDigits(t, 7, 11)) return false;
+  if (t.Length() != kLongGovernmentLength || t.Chars().substr(2, 4) != U"8888" ||
+      !AllDigits(t, 7, 11)) {
+    return false;
+  }
   std::u32string shortForm(t.Chars().substr(0, 2));
   shortForm += t.Chars().substr(6, 3);
   return ValidateBritishNumber(TaxText(shortForm, t.locale())) &&
@@ -79,7 +91,11 @@ bool IsBritishLongGovernmentNumber(const TaxText& t) {
 }  // namespace
 
 bool ValidateCurrentBritishNumber(const TaxText& t) {
-  return ValidateBritishNumber(t) || HasBritish9755Check(t) || IsBritishLongGovernmentNumber(t);
+  static constexpr std::size_t kShortGovernmentLength = 5;
+  // One form per length, so one check per number.
+  if (t.Length() == kShortGovernmentLength) return ValidateBritishNumber(t);
+  if (t.Length() == kLongGovernmentLength) return IsBritishLongGovernmentNumber(t);
+  return HasBritishCheck(t);
 }
 
 namespace {
@@ -133,7 +149,7 @@ bool HasShortDutchFirstPart(const TaxText& t) {
 }  // namespace
 
 bool ValidateCurrentDutchNumber(const TaxText& t) {
-  if (HasShortDutchFirstPart(t)) return WithLeadingZeros(t, 12, IsDutchNumberOfEitherKind);
+  if (HasShortDutchFirstPart(t)) return WithLeadingZeros<12>(t, IsDutchNumberOfEitherKind);
   return IsDutchNumberOfEitherKind(t);
 }
 

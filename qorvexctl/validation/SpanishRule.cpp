@@ -1,6 +1,8 @@
 // The Spanish rule: companies (with a digit or a letter control), residents and foreigners.
 
-#include <string>
+#include <algorithm>
+#include <array>
+#include <string_view>
 
 #include "qorvexctl/base/Text.h"
 #include "qorvexctl/validation/CountryRules.h"
@@ -9,14 +11,13 @@
 namespace qorvexctl {
 namespace {
 
-// The text without surrounding blanks, in upper case.
-std::u32string TrimmedUpperCase(std::u32string_view chars) {
+constexpr std::size_t kSpanishLength = 9;
+
+// The text without surrounding blanks.
+std::u32string_view Trimmed(std::u32string_view chars) {
   const std::size_t first = chars.find_first_not_of(U' ');
   if (first == std::u32string_view::npos) return {};
-  const std::size_t last = chars.find_last_not_of(U' ');
-  std::u32string out(chars.substr(first, last - first + 1));
-  for (char32_t& c : out) c = UpperChar(c);
-  return out;
+  return chars.substr(first, chars.find_last_not_of(U' ') - first + 1);
 }
 
 // (A + B) mod 10 of the company sums over the body (positions 2–8).
@@ -52,9 +53,11 @@ bool HasPersonalLetter(const TaxText& t) {
 }  // namespace
 
 bool ValidateSpanishNumber(const TaxText& text) {
-  const std::u32string chars = TrimmedUpperCase(text.Chars());
-  if (chars.size() != 9) return false;
-  const TaxText t(chars, text.locale());
+  const std::u32string_view trimmed = Trimmed(text.Chars());
+  if (trimmed.size() != kSpanishLength) return false;
+  std::array<char32_t, kSpanishLength> upper{};
+  std::transform(trimmed.begin(), trimmed.end(), upper.begin(), UpperChar);
+  const TaxText t(std::u32string_view(upper.data(), upper.size()), text.locale());
   if (t.Value(2, 8) == 0 || !t.IsNumeric(2, 8)) return false;
   if (t.IsDigit(9)) {
     return IsOneOf(t.At(1), rule_tables::kSpanishDigitControlFirstLetters) &&

@@ -1,36 +1,74 @@
 #include "qorvexctl/validation/TaxText.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 #include "qorvexctl/base/Text.h"
 #include "qorvexctl/validation/CurrentRules.h"
 
 namespace qorvexctl {
 
+namespace {
+
+bool IsAscii(unsigned char byte) { return byte < 0x80; }
+
+// Digits and capital letters, one entry per byte value: a text of these alone is already as the
+// current rules read it. A table, as this test runs on every byte the current set reads.
+constexpr auto kDigitOrCapital = [] {
+  std::array<bool, 256> table{};
+  for (unsigned char c = '0'; c <= '9'; ++c) table[c] = true;
+  for (unsigned char c = 'A'; c <= 'Z'; ++c) table[c] = true;
+  return table;
+}();
+
+bool IsDigitOrCapital(unsigned char byte) { return kDigitOrCapital[byte]; }
+
+// Widens the bytes into `out` (room for all of them) and tells whether every byte passes
+// `test`. The test runs on every byte without an early exit, so the loop stays a plain copy.
+template <typename ByteTest>
+bool WidenAndTest(std::string_view bytes, char32_t* out, ByteTest test) {
+  bool allPass = true;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(bytes[i]);
+    out[i] = byte;
+    allPass &= test(byte);
+  }
+  return allPass;
+}
+
+}  // namespace
+
 TaxText::TaxText(std::string_view utf8, const Locale& locale) : m_locale(&locale) {
-  const bool ascii = std::all_of(utf8.begin(), utf8.end(),
-                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  if (ascii && utf8.size() <= kInlineCapacity) {
-    std::copy(utf8.begin(), utf8.end(), m_inline);
+  if (utf8.size() <= kInlineCapacity && WidenAndTest(utf8, m_inline, IsAscii)) {
     m_chars = std::u32string_view(m_inline, utf8.size());
   } else {
-    m_heap = DecodeUtf8(utf8);
-    m_chars = m_heap;
+    KeepOnHeap(DecodeUtf8(utf8));
   }
 }
 
 TaxText::TaxText(std::string_view utf8, const Locale& locale, AsWritten) : m_locale(&locale) {
+  if (utf8.size() <= kInlineCapacity && WidenAndTest(utf8, m_inline, IsDigitOrCapital)) {
+    m_chars = std::u32string_view(m_inline, utf8.size());
+  } else if (!NormaliseInline(utf8)) {
+    KeepOnHeap(DecodeUtf8(NormaliseWrittenNumber(utf8)));
+  }
+}
+
+bool TaxText::NormaliseInline(std::string_view utf8) {
   std::size_t length = 0;
   for (char c : utf8) {
-    if (static_cast<unsigned char>(c) >= 0x80 || length == kInlineCapacity) {
-      m_heap = DecodeUtf8(NormaliseWrittenNumber(utf8));
-      m_chars = m_heap;
-      return;
-    }
+    if (!IsAscii(static_cast<unsigned char>(c)) || length == kInlineCapacity) return false;
     if (IsWrittenSeparator(c)) continue;
     m_inline[length++] = c >= 'a' && c <= 'z' ? static_cast<char32_t>(c - 'a' + 'A') : c;
   }
   m_chars = std::u32string_view(m_inline, length);
+  return true;
+}
+
+void TaxText::KeepOnHeap(std::u32string chars) {
+  m_heap = std::move(chars);
+  m_chars = m_heap;
 }
 
 TaxText::TaxText(std::u32string_view chars, const Locale& locale) : m_locale(&locale) {
@@ -38,8 +76,7 @@ TaxText::TaxText(std::u32string_view chars, const Locale& locale) : m_locale(&lo
     std::copy(chars.begin(), chars.end(), m_inline);
     m_chars = std::u32string_view(m_inline, chars.size());
   } else {
-    m_heap = chars;
-    m_chars = m_heap;
+    KeepOnHeap(std::u32string(chars));
   }
 }
 

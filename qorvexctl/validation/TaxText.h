@@ -23,8 +23,9 @@ class TaxText {
   struct AsWritten {};
 
   TaxText(std::string_view utf8, const Locale& locale);
-  // The text with its written separators dropped and a–z in upper case, in one pass for ASCII
-  // texts up to the inline capacity (NormaliseWrittenNumber gives the same for any other).
+  // The text with its written separators dropped and a–z in upper case (what
+  // NormaliseWrittenNumber gives). A short text of digits and capital letters alone, the common
+  // case, is only copied; other short ASCII texts are normalised while copying.
   TaxText(std::string_view utf8, const Locale& locale, AsWritten);
   TaxText(std::u32string_view chars, const Locale& locale);
   TaxText(const TaxText&) = delete;
@@ -62,6 +63,11 @@ class TaxText {
   int AlternateDigitSum(std::size_t first, std::size_t last) const;
 
  private:
+  // Normalises an ASCII text into the inline buffer; false (nothing kept) when the text is not
+  // ASCII or its normalised form does not fit.
+  bool NormaliseInline(std::string_view utf8);
+  void KeepOnHeap(std::u32string chars);
+
   static constexpr std::size_t kInlineCapacity = 32;
   char32_t m_inline[kInlineCapacity];
   std::u32string m_heap;
