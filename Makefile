@@ -52,9 +52,11 @@ bench: build
 # and every fuzz target as a libFuzzer program, so CI builds the library twice, not three times.
 # Line tables only and a shared library: stack traces keep file and line, and the forty-odd
 # programs share one copy of the library instead of each carrying its own (7 GB to well under 2).
+# Each test program runs as one CTest test there (see qorvexctl_add_test).
 sanitize-build: deps
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug $(LAUNCHER) \
 	      -DCMAKE_C_FLAGS_DEBUG=-g1 -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DBUILD_SHARED_LIBS=ON \
+	      -DQORVEXCTL_WHOLE_TEST_PROGRAMS=ON \
 	      -DQORVEXCTL_SANITIZE=ON -DQORVEXCTL_FUZZ=ON -DQORVEXCTL_BENCH=OFF -DQORVEXCTL_SDL=OFF \
 	      -DQORVEXCTL_INFLATE=zlib
 	cmake --build $(BUILD_ASAN) -j $(JOBS)

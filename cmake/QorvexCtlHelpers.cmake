@@ -1,6 +1,9 @@
 # qorvexctl_add_test(<name> <sources...>)
 # One GoogleTest program per subsystem, linked with the library; every TEST becomes a CTest
 # test (discovered when ctest runs, so sanitizer builds do not run binaries at build time).
+# With QORVEXCTL_WHOLE_TEST_PROGRAMS each program is one CTest test instead: under the
+# sanitizers a process costs about half a second to start, which over a thousand tests is
+# longer than the tests themselves.
 # Test programs cost far more to compile than to run: they are built without optimisation and
 # share one precompiled GoogleTest header; the library under test keeps the build type's flags.
 function(qorvexctl_add_test name)
@@ -11,10 +14,16 @@ function(qorvexctl_add_test name)
   target_link_libraries(${name} PRIVATE qorvexctl qorvexctl_testsupport GTest::gtest GTest::gmock GTest::gtest_main)
   target_compile_options(${name} PRIVATE -O0)
   target_precompile_headers(${name} REUSE_FROM qorvexctl_test_pch)
-  gtest_discover_tests(${name}
-    DISCOVERY_MODE PRE_TEST
-    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    PROPERTIES ENVIRONMENT "QORVEXCTL_TESTDATA=${CMAKE_SOURCE_DIR}/../shared/testdata;QORVEXCTL_LOCALE=")
+  set(environment "QORVEXCTL_TESTDATA=${CMAKE_SOURCE_DIR}/../shared/testdata;QORVEXCTL_LOCALE=")
+  if(QORVEXCTL_WHOLE_TEST_PROGRAMS)
+    add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}")
+  else()
+    gtest_discover_tests(${name}
+      DISCOVERY_MODE PRE_TEST
+      WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+      PROPERTIES ENVIRONMENT "${environment}")
+  endif()
 endfunction()
 
 # qorvexctl_add_bench(<name> <sources...>)
